@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QUuid>
+#include <optional>
+
+namespace automation {
+
+// One class registration in the workstation's registry.ini.
+struct Registration {
+    QUuid clsid;
+    QString progId;
+    QString className;
+    QUuid libid;
+    QString libraryName;
+    QString libraryVersion;
+    QUuid iid;
+    QString interfaceName;
+    QString threading;
+    QString serverPath; // the library file, in Windows form
+};
+
+// The component registrations of the current workstation (platform::Workstation).
+namespace registry {
+void add(const Registration& registration);
+void remove(const QUuid& clsid);
+// By programmatic name (ignoring case) or by class id text "{...}".
+std::optional<Registration> find(const QString& progIdOrClsid);
+} // namespace registry
+
+} // namespace automation

@@ -1,0 +1,35 @@
+# One place for the compile policy every target links.
+add_library(tramex_policy INTERFACE)
+target_compile_features(tramex_policy INTERFACE cxx_std_20)
+target_compile_definitions(tramex_policy INTERFACE QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+target_compile_options(tramex_policy INTERFACE
+    -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor
+    $<$<BOOL:${TRAMEX_WERROR}>:-Werror>)
+if(TRAMEX_SANITIZE)
+    target_compile_options(tramex_policy INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(tramex_policy INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Core libraries link QtCore only; this keeps widget headers out of them.
+function(tramex_core_library name)
+    add_library(${name} ${ARGN})
+    target_link_libraries(${name} PUBLIC tramex_policy Qt6::Core)
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# A component library: a shared object named like its Windows deliverable.
+function(tramex_component name)
+    add_library(${name} MODULE ${ARGN})
+    set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".dll" OUTPUT_NAME ${name})
+    target_link_libraries(${name} PRIVATE tramex_policy Qt6::Core)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# A GoogleTest executable registered with CTest.
+function(tramex_gtest name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE tramex_policy GTest::gtest GTest::gtest_main GTest::gmock)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TRAMEX_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
+endfunction()
+include(GoogleTest)
