@@ -13,7 +13,9 @@ namespace automation {
 // (450 too many, 449 a required one missing), converted to their declared types (13, 6),
 // defaulted (declared default; a typed optional without one reads as its type's zero value; a
 // Variant optional stays missing). After it, by-reference arguments are written back.
-class TypedDispatch : public DispatchObject {
+// DispatchObject is a virtual base so that a class can derive from its dual interface (itself a
+// DispatchObject, derived virtually) and from TypedDispatch and still be one DispatchObject.
+class TypedDispatch : public virtual DispatchObject {
 public:
     using Thunk = std::function<Variant(std::vector<Variant>& arguments)>;
 
