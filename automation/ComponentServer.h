@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace automation {
 
@@ -35,8 +36,11 @@ public:
 
     const LibraryInfo& library() const { return m_library; }
 
+    // Writes (removes) the registrations of the library's creatable classes; SELFREG_E_CLASS when
+    // the registry cannot be written.
     HRESULT registerServer(const QString& libraryHostPath);
     HRESULT unregisterServer();
+    // The factory stays the server's own; the caller does not delete it.
     HRESULT getClassObject(const QUuid& clsid, ClassFactory** factory);
     HRESULT canUnloadNow() const { return m_liveObjects.load() == 0 ? S_OK : S_FALSE; }
 
@@ -46,7 +50,7 @@ public:
 
 private:
     const LibraryInfo& m_library;
-    std::map<QUuid, Creator> m_creators;
+    std::map<QUuid, std::unique_ptr<ClassFactory>> m_factories;
     std::atomic<int> m_liveObjects{0};
 };
 
@@ -55,7 +59,8 @@ QString libraryPathOf(const void* address);
 
 } // namespace automation
 
-// The four entry points of a component library, forwarding to its ComponentServer.
+// The four entry points of a component library, forwarding to its ComponentServer, and a fifth,
+// DllGetTypeLibrary, that hands out the library's type information (autocall --typelib).
 #define AUTOMATION_COMPONENT_ENTRY_POINTS(serverExpression)                                                      \
     extern "C" __attribute__((visibility("default"))) automation::HRESULT DllRegisterServer()                   \
     {                                                                                                          \
@@ -74,4 +79,8 @@ QString libraryPathOf(const void* address);
     extern "C" __attribute__((visibility("default"))) automation::HRESULT DllCanUnloadNow()                     \
     {                                                                                                          \
         return (serverExpression).canUnloadNow();                                                               \
+    }                                                                                                          \
+    extern "C" __attribute__((visibility("default"))) const automation::LibraryInfo* DllGetTypeLibrary()       \
+    {                                                                                                          \
+        return &(serverExpression).library();                                                                   \
     }

@@ -20,7 +20,11 @@ struct Registration {
     QString serverPath; // the library file, in Windows form
 };
 
-// The component registrations of the current workstation (platform::Workstation).
+// The component registrations of the current workstation (platform::Workstation), in its
+// registry.ini: one section per class named by its class id "{...}" with the keys ProgID, Class,
+// InprocServer32, ThreadingModel, TypeLib, TypeLibName, TypeLibVersion, Interface and
+// InterfaceName, and the section [ProgID] mapping each programmatic name to its class id.
+// Failing writes raise 75.
 namespace registry {
 void add(const Registration& registration);
 void remove(const QUuid& clsid);

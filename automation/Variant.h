@@ -75,12 +75,16 @@ public:
     bool toBoolean() const;
     std::uint8_t toByte() const;
     QDateTime toDate() const;
-    QString toString() const; // CStr: Empty gives "", Null raises 94, True gives "True"
+    // CStr: Empty gives "", Null raises 94, True gives "True", a Date "dd/mm/yyyy hh:nn:ss" (the
+    // date alone at midnight, the time alone on 30/12/1899), an Error "Error 448".
+    QString toString() const;
     std::shared_ptr<DispatchObject> toObject() const; // 424 when not an object
     std::int32_t errorCode() const;
 
     // Converts to a declared parameter or result type; VarType::Variant keeps the value.
     Variant convertedTo(VarType type) const;
+    // A copy whose texts own their characters, so that it outlives the library that made it.
+    Variant ownedCopy() const;
 
     // Arrays.
     const ArrayData& arrayData() const; // 13 when not an array
@@ -90,7 +94,7 @@ public:
     const Variant& at(int index) const; // 9 (Subscript out of range) outside the bounds
 
     // The text the runtime prints for the value: True/False, Null as "Null", numbers in plain
-    // decimal form.
+    // decimal form; an object reads "(Object)" ("Nothing" when empty), an array "(Array)".
     QString displayText() const;
 
     friend bool operator==(const Variant& a, const Variant& b);
@@ -98,6 +102,7 @@ public:
 private:
     struct Missing {
         std::int32_t scode;
+        bool operator==(const Missing&) const = default;
     };
     struct NullValue {
         bool operator==(const NullValue&) const = default;

@@ -1,0 +1,75 @@
+#include "automation/DateValue.h"
+
+#include <cmath>
+
+#include <QRegularExpression>
+
+#include "platform/RuntimeError.h"
+
+namespace automation::dateValue {
+
+namespace {
+
+constexpr qint64 secondsPerDay = 86400;
+constexpr double firstSerial = -657434.0;        // 1/1/100
+constexpr double lastSerial = 2958465.99999;     // 31/12/9999 23:59:59
+
+QDate epoch() { return QDate(1899, 12, 30); }
+
+} // namespace
+
+double toSerial(const QDateTime& value)
+{
+    const double days = double(epoch().daysTo(value.date()));
+    const double fraction = double(value.time().msecsSinceStartOfDay()) / (1000.0 * secondsPerDay);
+    return days >= 0 ? days + fraction : days - fraction;
+}
+
+QDateTime fromSerial(double serial)
+{
+    if (!(serial >= firstSerial && serial <= lastSerial + 0.00001))
+        throw platform::RuntimeError(6);
+    const double days = std::trunc(serial);
+    qint64 seconds = std::llround(std::fabs(serial - days) * secondsPerDay);
+    qint64 wholeDays = qint64(days);
+    if (seconds >= secondsPerDay) {
+        seconds -= secondsPerDay;
+        ++wholeDays;
+    }
+    return QDateTime(epoch().addDays(wholeDays), QTime(0, 0).addSecs(int(seconds)));
+}
+
+QString format(const QDateTime& value)
+{
+    const bool midnight = value.time() == QTime(0, 0);
+    if (value.date() == epoch() && !midnight)
+        return value.time().toString(QStringLiteral("HH:mm:ss"));
+    const QString date = value.date().toString(QStringLiteral("dd/MM/yyyy"));
+    if (midnight)
+        return date;
+    return date + QLatin1Char(' ') + value.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+std::optional<QDateTime> parse(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        "^\\s*(?:(?:(\\d{1,2})/(\\d{1,2})/(\\d{4})|(\\d{4})-(\\d{1,2})-(\\d{1,2}))(?:(?:\\s+|T)|$))?"
+        "(?:(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?\\s*$"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch() || text.trimmed().isEmpty())
+        return std::nullopt;
+    QDate date = epoch();
+    if (match.hasCaptured(3))
+        date = QDate(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
+    else if (match.hasCaptured(4))
+        date = QDate(match.captured(4).toInt(), match.captured(5).toInt(), match.captured(6).toInt());
+    QTime time(0, 0);
+    if (match.hasCaptured(7))
+        time = QTime(match.captured(7).toInt(), match.captured(8).toInt(),
+                     match.hasCaptured(9) ? match.captured(9).toInt() : 0);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
+}
+
+} // namespace automation::dateValue
