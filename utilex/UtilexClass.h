@@ -16,7 +16,7 @@ using automation::Variant;
 // The dual interface _UtilexClass of Utilex4, in slot order (after the seven standard slots).
 // Parameters are by reference unless marked by value; optional ones receive Variant::missing()
 // (Variant parameters) or their default when the caller leaves them out through dispatch.
-class _UtilexClass : public automation::DispatchObject {
+class _UtilexClass : public virtual automation::DispatchObject {
 public:
     virtual Variant GetTmpPath() = 0;                                                       // 1
     virtual void Wait(std::int32_t& Millisecondi) = 0;                                       // 2

@@ -1,0 +1,86 @@
+#include "UtilexFixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+struct AutocallRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class UtilexAutocallTest : public UtilexTest {
+protected:
+    void SetUp() override
+    {
+        UtilexTest::SetUp();
+        m_autocall = QDir(binFolder()).filePath(QStringLiteral("autocall"));
+        if (!QFileInfo(m_autocall).isExecutable())
+            GTEST_SKIP() << "autocall is not built yet in " << binFolder().toStdString();
+    }
+
+    AutocallRun autocall(const QStringList& arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TRAMEX_WORKSTATION"), root());
+        process.setProcessEnvironment(environment);
+        process.start(m_autocall, arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QString m_autocall;
+};
+
+const QString progId = QStringLiteral("Utilex4.UtilexClass");
+
+TEST_F(UtilexAutocallTest, PrintsTheResultAndEveryByReferenceArgument)
+{
+    const AutocallRun left = autocall({progId, QStringLiteral("LeftString"), QStringLiteral("ab.c"), QStringLiteral(".")});
+    EXPECT_EQ(left.exitCode, 0) << left.err.toStdString();
+    EXPECT_EQ(left.out, QStringLiteral("result: ab\nStringa: ab.c\nCarattere: .\n"));
+
+    const AutocallRun cleaned =
+        autocall({progId, QStringLiteral("TogliCarattere"), QStringLiteral("a-b c"), QStringLiteral("- ")});
+    EXPECT_EQ(cleaned.exitCode, 0) << cleaned.err.toStdString();
+    EXPECT_EQ(cleaned.out, QStringLiteral("result: abc\nStringa: abc\nCarattere: - \n"));
+}
+
+TEST_F(UtilexAutocallTest, ReportsAnErrorOnStandardErrorWithExitCodeOne)
+{
+    const AutocallRun failed =
+        autocall({progId, QStringLiteral("InsStr"), QStringLiteral("abc"), QStringLiteral("X"), QStringLiteral("0")});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.err.startsWith(QStringLiteral("error 5: "))) << failed.err.toStdString();
+    EXPECT_TRUE(failed.out.isEmpty()) << failed.out.toStdString();
+}
+
+TEST_F(UtilexAutocallTest, TypelibShowsTheIdentityAndTheMethodsInSlotOrder)
+{
+    const AutocallRun typelib = autocall({QStringLiteral("--typelib"), progId});
+    EXPECT_EQ(typelib.exitCode, 0) << typelib.err.toStdString();
+    for (const char* identity :
+         {"Utilex4", "1.0", "1033", "EAA9A4EE-4C8C-4F2B-9CEC-85572921528A", "UtilexClass",
+          "26D6ED80-0326-4D1E-8725-483965E7A67D", "Utilex4.UtilexClass", "_UtilexClass",
+          "C206809D-BCB2-48C4-A5C6-91080F4397A3", "4.0.0.1"})
+        EXPECT_TRUE(typelib.out.contains(QLatin1String(identity), Qt::CaseInsensitive)) << identity;
+
+    qsizetype from = 0;
+    for (const char* method : {"GetTmpPath", "Wait", "GetDiskSerialNumber", "GetPrivateProfileString",
+                               "RightString", "FillComboDir", "GetDiskFreeSpaceA", "InsStr", "GetAppPath"}) {
+        const QRegularExpression name(QStringLiteral("\\b%1\\b").arg(QLatin1String(method)));
+        const qsizetype at = typelib.out.indexOf(name, from);
+        EXPECT_GE(at, from) << method << " out of slot order";
+        if (at >= from)
+            from = at;
+    }
+    EXPECT_EQ(typelib.out.count(QRegularExpression(QStringLiteral("\\bPartoDallInizio\\b"))), 1);
+}
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "UtilexFixture.h"
+
+#include "automation/Components.h"
+#include "automation/Registry.h"
+#include "automation/TypeInfo.h"
+#include "platform/WindowsPath.h"
+
+#include <QFileInfo>
+
+using automation::Variant;
+using automation::VarType;
+
+namespace {
+
+const char16_t* const methodsInSlotOrder[] = {
+    u"GetTmpPath", u"Wait", u"GetDiskSerialNumber", u"PlayWav", u"GetWindowsDir", u"GetSystemDir",
+    u"ComputerName", u"ShowTaskBar", u"GetPrivateProfileString", u"WritePrivateProfileString", u"IsAttr",
+    u"DirExists", u"ExitWin", u"LeftString", u"CambiaSfondoDeskTop", u"NomeUtente", u"MakeDir",
+    u"PrinterPrintAt", u"Replicate", u"TogliCarattere", u"QuanteVolte", u"FileExists", u"Capitalize",
+    u"MySplit", u"WaitForShell", u"ReverseString", u"AppClose", u"GetMDIChildCount", u"RightString",
+    u"GetCapsLock", u"GetNumLock", u"SetCapsLock", u"SetNumLock", u"GetOnlineDisks", u"CenterForm",
+    u"AlwaysOnTop", u"TileBkgd", u"LoadFormPosition", u"SaveFormPosition", u"FillComboDir",
+    u"GetDiskFreeSpaceA", u"SelText", u"SaveAllFormValueControlToIni", u"LoadAllFormValueControlFromIni",
+    u"InsStr", u"GetMouseKey", u"DisableControl", u"IsPrinterInstalled", u"LoadOneControlValueFromIni",
+    u"SaveOneControlValue2Ini", u"GetAppPath",
+};
+
+const automation::ParameterInfo& parameter(const automation::InterfaceInfo& info, const char16_t* method, int index)
+{
+    return info.methods.at(std::size_t(info.indexOf(QString::fromUtf16(method)))).parameters.at(std::size_t(index));
+}
+
+// The form, window and device methods answer 445 whichever slot they are reached through.
+struct PendingMethod {
+    const char16_t* name;
+    std::vector<Variant> (*arguments)();
+};
+
+class UtilexPendingTest : public UtilexTest, public ::testing::WithParamInterface<PendingMethod> {};
+
+std::vector<Variant> none() { return {}; }
+std::vector<Variant> text() { return {Variant(u"x")}; }
+std::vector<Variant> truth() { return {Variant::fromBoolean(true)}; }
+std::vector<Variant> object() { return {Variant(automation::ObjectRef())}; }
+std::vector<Variant> objectAndText() { return {Variant(automation::ObjectRef()), Variant(u"x.ini")}; }
+std::vector<Variant> twoObjectsAndText()
+{
+    return {Variant(automation::ObjectRef()), Variant(automation::ObjectRef()), Variant(u"x.ini")};
+}
+
+} // namespace
+
+TEST_F(UtilexTest, RegistersItsIdentityAndCreatesByNameAndByClassId)
+{
+    const auto registration = automation::registry::find(QStringLiteral("utilex4.utilexclass"));
+    ASSERT_TRUE(registration);
+    EXPECT_EQ(registration->clsid, QUuid(QStringLiteral("{26D6ED80-0326-4D1E-8725-483965E7A67D}")));
+    EXPECT_EQ(registration->libid, QUuid(QStringLiteral("{EAA9A4EE-4C8C-4F2B-9CEC-85572921528A}")));
+    EXPECT_EQ(registration->iid, QUuid(QStringLiteral("{C206809D-BCB2-48C4-A5C6-91080F4397A3}")));
+    EXPECT_EQ(registration->className, QStringLiteral("UtilexClass"));
+    EXPECT_EQ(registration->interfaceName, QStringLiteral("_UtilexClass"));
+    EXPECT_EQ(registration->libraryName, QStringLiteral("Utilex4"));
+    EXPECT_EQ(registration->libraryVersion, QStringLiteral("1.0"));
+    EXPECT_EQ(registration->threading, QStringLiteral("Apartment"));
+    EXPECT_EQ(QFileInfo(platform::windowsPath::toHost(registration->serverPath)).canonicalFilePath(),
+              QFileInfo(libraryFile()).canonicalFilePath());
+
+    auto byClassId = automation::createObjectAs<utilex::_UtilexClass>(
+        QStringLiteral("{26D6ED80-0326-4D1E-8725-483965E7A67D}"));
+    QString text = QStringLiteral("ab.c");
+    QString separator = QStringLiteral(".");
+    EXPECT_EQ(byClassId->LeftString(text, separator), QStringLiteral("ab"));
+}
+
+TEST_F(UtilexTest, TypeLibraryDescribesTheDualInterfaceInSlotOrder)
+{
+    const auto library = automation::loadTypeLibrary(QString::fromUtf16(utilex::UtilexProgId));
+    EXPECT_EQ(library->name, QStringLiteral("Utilex4"));
+    EXPECT_EQ(library->majorVersion, 1);
+    EXPECT_EQ(library->minorVersion, 0);
+    EXPECT_EQ(library->locale, 1033);
+    EXPECT_EQ(library->fileVersion, QStringLiteral("4.0.0.1"));
+    ASSERT_EQ(library->classes.size(), 1u);
+    const auto& info = library->classes.front();
+    EXPECT_TRUE(info.creatable);
+    EXPECT_TRUE(info.appObject);
+    ASSERT_EQ(info.defaultInterface, m_object->interfaceInfo());
+    const auto& interface = *info.defaultInterface;
+    EXPECT_TRUE(interface.dual);
+
+    ASSERT_EQ(interface.methods.size(), std::size(methodsInSlotOrder));
+    for (std::size_t i = 0; i < interface.methods.size(); ++i) {
+        EXPECT_EQ(interface.methods[i].name, QString::fromUtf16(methodsInSlotOrder[i]));
+        EXPECT_EQ(m_object->idOfName(interface.methods[i].name.toLower()), interface.dispatchIdOf(int(i)));
+    }
+
+    const auto& fromStart = parameter(interface, u"RightString", 2);
+    EXPECT_TRUE(fromStart.optional);
+    EXPECT_FALSE(fromStart.defaultValue);
+    EXPECT_EQ(fromStart.type, VarType::Boolean);
+    EXPECT_EQ(parameter(interface, u"SaveAllFormValueControlToIni", 2).defaultValue, Variant::fromBoolean(false));
+    EXPECT_FALSE(parameter(interface, u"SaveAllFormValueControlToIni", 0).byRef);
+    EXPECT_EQ(parameter(interface, u"DisableControl", 2).defaultValue, Variant::fromBoolean(true));
+    EXPECT_EQ(parameter(interface, u"DisableControl", 2).type, VarType::Variant);
+    EXPECT_FALSE(parameter(interface, u"GetDiskFreeSpaceA", 0).byRef);
+    EXPECT_TRUE(parameter(interface, u"GetDiskFreeSpaceA", 1).byRef);
+    EXPECT_EQ(interface.methods[std::size_t(interface.indexOf(QStringLiteral("FileExists")))].result, VarType::Integer);
+}
+
+TEST_F(UtilexTest, LibraryUnloadsWithItsLastInstance)
+{
+    EXPECT_TRUE(automation::isLibraryLoaded(libraryFile()));
+    auto second = automation::createObject(QString::fromUtf16(utilex::UtilexProgId));
+    m_object.reset();
+    m_utilex.reset();
+    EXPECT_TRUE(automation::isLibraryLoaded(libraryFile()));
+    second.reset();
+    EXPECT_FALSE(automation::isLibraryLoaded(libraryFile()));
+}
+
+TEST_P(UtilexPendingTest, RaisesObjectDoesNotSupportThisAction)
+{
+    try {
+        call(GetParam().name, GetParam().arguments());
+        FAIL() << "no error raised";
+    } catch (const platform::RuntimeError& error) {
+        EXPECT_EQ(error.number(), 445);
+        EXPECT_EQ(error.description(), QStringLiteral("Object doesn't support this action"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FormAndSystemMethods, UtilexPendingTest,
+    ::testing::Values(
+        PendingMethod{u"PlayWav", text}, PendingMethod{u"ShowTaskBar", truth},
+        PendingMethod{u"ExitWin", [] { return std::vector<Variant>{Variant::fromInteger(0)}; }},
+        PendingMethod{u"CambiaSfondoDeskTop", text},
+        PendingMethod{u"PrinterPrintAt",
+                      [] { return std::vector<Variant>{Variant(u"x"), Variant::fromSingle(1), Variant::fromSingle(2)}; }},
+        PendingMethod{u"AppClose", text}, PendingMethod{u"GetMDIChildCount", none},
+        PendingMethod{u"GetCapsLock", none}, PendingMethod{u"GetNumLock", none},
+        PendingMethod{u"SetCapsLock", truth}, PendingMethod{u"SetNumLock", truth},
+        PendingMethod{u"CenterForm", object},
+        PendingMethod{u"AlwaysOnTop",
+                      [] { return std::vector<Variant>{Variant(automation::ObjectRef()), Variant::fromBoolean(true)}; }},
+        PendingMethod{u"TileBkgd", twoObjectsAndText}, PendingMethod{u"LoadFormPosition", objectAndText},
+        PendingMethod{u"SaveFormPosition", objectAndText}, PendingMethod{u"SelText", object},
+        PendingMethod{u"SaveAllFormValueControlToIni", objectAndText},
+        PendingMethod{u"LoadAllFormValueControlFromIni", objectAndText}, PendingMethod{u"GetMouseKey", none},
+        PendingMethod{u"DisableControl", object}, PendingMethod{u"IsPrinterInstalled", none},
+        PendingMethod{u"LoadOneControlValueFromIni", twoObjectsAndText},
+        PendingMethod{u"SaveOneControlValue2Ini", twoObjectsAndText}),
+    [](const auto& info) { return QString::fromUtf16(info.param.name).toStdString(); });
+
+TEST_F(UtilexTest, PendingMethodRaisesThroughEarlyBindingToo)
+{
+    automation::ObjectRef form;
+    EXPECT_EQ(errorNumberOf([&] { m_utilex->CenterForm(form); }), 445);
+}

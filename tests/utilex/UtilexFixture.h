@@ -1,0 +1,50 @@
+#pragma once
+
+#include "automation/Variant.h"
+#include "platform/RuntimeError.h"
+#include "utilex/UtilexClass.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+// A fresh workstation with Utilex4 registered: drive C (ready), removable drive A (ready),
+// removable drive D (not ready), Z on the host root; Windows folder C:\WINDOWS.
+class UtilexTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    static QString binFolder();
+    static QString libraryFile();
+
+    QString root() const { return m_root.path(); }
+    // Host path of a path on drive C, e.g. hostOfC(u"data/a.txt").
+    QString hostOfC(const QString& relative) const;
+    void writeHostFile(const QString& hostPath, const QByteArray& bytes) const;
+    void makeHostFolder(const QString& hostPath) const;
+
+    // Early binding and late binding on one instance.
+    std::shared_ptr<utilex::_UtilexClass> m_utilex;
+    automation::ObjectRef m_object;
+
+    automation::Variant call(const char16_t* method, std::vector<automation::Variant> arguments = {});
+    automation::Variant callByRef(const char16_t* method, std::vector<automation::Variant>& arguments);
+
+private:
+    QTemporaryDir m_root;
+};
+
+// Runs a call and gives the runtime error number it raised; 0 when it raised none.
+template <class Call>
+int errorNumberOf(Call&& call)
+{
+    try {
+        call();
+    } catch (const platform::RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}

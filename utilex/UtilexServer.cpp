@@ -1,0 +1,20 @@
+#include "utilex/UtilexServer.h"
+
+#include "utilex/UtilexClassObject.h"
+#include "utilex/UtilexTypeLibrary.h"
+
+#include <memory>
+
+namespace utilex {
+
+automation::ComponentServer& componentServer()
+{
+    static automation::ComponentServer server(
+        utilexLibrary(),
+        {{utilexClassInfo().clsid, []() -> automation::ObjectRef { return std::make_shared<UtilexClassObject>(); }}});
+    return server;
+}
+
+} // namespace utilex
+
+AUTOMATION_COMPONENT_ENTRY_POINTS(utilex::componentServer())
