@@ -36,13 +36,16 @@ void appendBackslash(QString& path)
         path += u'\\';
 }
 
-// True when path lists with "." first: an existing folder that is not a drive root.
+// True when path lists with "." first: an existing folder that is not a drive root. None when
+// the listing fails (drive not ready, bad name); a missing path lists nothing, as Dir does.
 std::optional<bool> listsAsFolder(const QString& path)
 {
     try {
         const QStringList names = platform::listing::dir(path, platform::listing::Directory);
         return !names.isEmpty() && names.first() == u".";
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& error) {
+        if (error.number() == 76)
+            return false;
         return std::nullopt;
     }
 }
@@ -97,7 +100,11 @@ QString UtilexClassObject::GetAppPath()
 
 Variant UtilexClassObject::GetTmpPath()
 {
-    return Variant(platform::Workstation::current().tempDir());
+    try {
+        return Variant(platform::Workstation::current().tempDir());
+    } catch (const RuntimeError&) {
+        return Variant(QString());
+    }
 }
 
 QString UtilexClassObject::GetWindowsDir()

@@ -1,6 +1,7 @@
 #include "UtilexFixture.h"
 
 #include "platform/Process.h"
+#include "platform/Workstation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -89,4 +90,15 @@ TEST_F(UtilexTest, ComputerAndUserNamesComeFromTheWorkstation)
 {
     EXPECT_EQ(m_utilex->ComputerName(), QStringLiteral("PC-SARTORIA"));
     EXPECT_EQ(call(u"NomeUtente"), Variant(u"mario"));
+}
+
+TEST_F(UtilexTest, NamesThatDoNotFitTheBufferAreUnknown)
+{
+    const QByteArray tooLong(255, 'n');
+    writeHostFile(QDir(root()).filePath(QStringLiteral("drives.ini")),
+                  "[Drive C]\r\nPath=drive_c\r\n[System]\r\nUserName=" + tooLong + "\r\nComputerName=" + tooLong +
+                      "\r\n");
+    platform::Workstation::use(root());
+    EXPECT_EQ(m_utilex->ComputerName(), QStringLiteral("Sconosciuto"));
+    EXPECT_EQ(errorNumberOf([&] { call(u"NomeUtente"); }), 5);
 }

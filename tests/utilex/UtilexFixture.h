@@ -37,6 +37,21 @@ private:
     QTemporaryDir m_root;
 };
 
+namespace automation {
+// Readable values in test failures.
+inline void PrintTo(const Variant& value, std::ostream* out)
+{
+    if (!value.isArray()) {
+        *out << value.displayText().toStdString();
+        return;
+    }
+    *out << "(";
+    for (const Variant& element : value.arrayData().elements)
+        *out << '"' << element.displayText().toStdString() << "\" ";
+    *out << ")";
+}
+} // namespace automation
+
 // Runs a call and gives the runtime error number it raised; 0 when it raised none.
 template <class Call>
 int errorNumberOf(Call&& call)

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{u"LeftString", {s(u"abc"), s(u".")}, s(u"abc"), {}},
         TextCase{u"LeftString", {s(u"Però.txt"), s(u".")}, s(u"Però"), {}},
         TextCase{u"LeftString", {s(u"a::b"), s(u"::")}, s(u"a"), {}},
-        TextCase{u"LeftString", {s(u"AbC"), s(u"b")}, s(u"AbC"), {}},
+        TextCase{u"LeftString", {s(u"ABC"), s(u"b")}, s(u"ABC"), {}},
         TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\")}, s(u"c"), {}},
         TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\"), truth(true)}, s(u"b\\c"), {}},
         TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\"), truth(false)}, s(u"c"), {}},
