@@ -1,0 +1,21 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "automation/Components.h"
+#include "tests/automation/TestWorkstation.h"
+
+// A fresh workstation with both test component libraries registered.
+class TestLibraries : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        automation::registerLibrary(libraryA());
+        automation::registerLibrary(libraryB());
+    }
+
+    static QString libraryA() { return TestWorkstation::binPath(QStringLiteral("TestLibA.dll")); }
+    static QString libraryB() { return TestWorkstation::binPath(QStringLiteral("TestLibB.dll")); }
+
+    TestWorkstation m_workstation;
+};
