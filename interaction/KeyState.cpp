@@ -1,0 +1,8 @@
+#include "interaction/KeyState.h"
+
+namespace interaction
+{
+
+KeyState::~KeyState() = default;
+
+} // namespace interaction

@@ -1,0 +1,8 @@
+#include "interaction/PendingEvents.h"
+
+namespace interaction
+{
+
+PendingEvents::~PendingEvents() = default;
+
+} // namespace interaction

@@ -1,0 +1,8 @@
+#include "interaction/Procedure.h"
+
+namespace interaction
+{
+
+Procedure::~Procedure() = default;
+
+} // namespace interaction

@@ -1,0 +1,47 @@
+#include "interaction/TrapAndAsk.h"
+
+#include "interaction/ErrorDialog.h"
+#include "platform/RuntimeError.h"
+
+#include <utility>
+
+namespace interaction
+{
+
+TrapAndAsk::TrapAndAsk(QString procedureName) : m_procedureName(std::move(procedureName)) {}
+
+TrapAndAsk& TrapAndAsk::onAbort(std::function<void()> release)
+{
+    m_release = std::move(release);
+    return *this;
+}
+
+bool TrapAndAsk::step(const std::function<void()>& statement)
+{
+    if (left())
+        return false;
+    for (;;) {
+        Answer answer = Answer::None;
+        try {
+            statement();
+            return true;
+        } catch (const platform::RuntimeError& error) {
+            QString description = error.description();
+            answer = ShowErrorDialog(m_procedureName, float(error.number()), description);
+        }
+        if (answer == Answer::Retry)
+            continue;
+        if (answer == Answer::Ignore)
+            return true;
+        leave();
+        if (m_release) {
+            try {
+                m_release();
+            } catch (const platform::RuntimeError&) {
+            }
+        }
+        return false;
+    }
+}
+
+} // namespace interaction
