@@ -36,6 +36,11 @@ struct PendingMethod {
     std::vector<Variant> (*arguments)();
 };
 
+std::ostream& operator<<(std::ostream& out, const PendingMethod& method)
+{
+    return out << QString::fromUtf16(method.name).toStdString();
+}
+
 class UtilexPendingTest : public UtilexTest, public ::testing::WithParamInterface<PendingMethod> {};
 
 std::vector<Variant> none() { return {}; }

@@ -20,9 +20,13 @@ const char drivesIni[] = "[Drive C]\r\nPath=drive_c\r\nType=fixed\r\n"
 
 } // namespace
 
+// TRAMEX_BIN_DIR, else the folder of this test program, which the build puts beside the libraries.
 QString UtilexTest::binFolder()
 {
-    return qEnvironmentVariable("TRAMEX_BIN_DIR");
+    const QString fromEnvironment = qEnvironmentVariable("TRAMEX_BIN_DIR");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
 }
 
 QString UtilexTest::libraryFile()

@@ -33,6 +33,11 @@ struct FileCase {
     std::int16_t expected;
 };
 
+std::ostream& operator<<(std::ostream& out, const FileCase& fileCase)
+{
+    return out << '"' << QString::fromUtf16(fileCase.name).toStdString() << '"';
+}
+
 class UtilexFileExistsTest : public UtilexTest, public ::testing::WithParamInterface<FileCase> {};
 
 TEST_P(UtilexFileExistsTest, ListsPlainFilesOnly)
@@ -131,6 +136,11 @@ struct MakeDirFailure {
     const char16_t* path;
     int error;
 };
+
+std::ostream& operator<<(std::ostream& out, const MakeDirFailure& failure)
+{
+    return out << '"' << QString::fromUtf16(failure.path).toStdString() << '"';
+}
 
 class UtilexMakeDirFailureTest : public UtilexTest, public ::testing::WithParamInterface<MakeDirFailure> {};
 
