@@ -104,17 +104,19 @@ void ScriptedPrompter::fail(const QString& failure)
     m_onFailure(failure);
 }
 
+QString ScriptedPrompter::describe(const Expectation& expectation)
+{
+    if (expectation.kind == Kind::Format)
+        return kindName(expectation.kind) + QStringLiteral(" for drive ") +
+               QString::number(expectation.drive);
+    return kindName(expectation.kind) + QStringLiteral(" with ") + expectation.text.description();
+}
+
 QString ScriptedPrompter::leftOver() const
 {
     QStringList names;
-    for (const Expectation& expectation : m_script) {
-        if (expectation.kind == Kind::Format)
-            names.append(kindName(expectation.kind) + QStringLiteral(" for drive ") +
-                         QString::number(expectation.drive));
-        else
-            names.append(kindName(expectation.kind) + QStringLiteral(" with ") +
-                         expectation.text.description());
-    }
+    for (const Expectation& expectation : m_script)
+        names.append(describe(expectation));
     return names.join(QStringLiteral("; "));
 }
 
@@ -130,7 +132,7 @@ std::optional<ScriptedPrompter::Expectation> ScriptedPrompter::take(const Prompt
                          (prompt.kind == Kind::Format ? next.drive == prompt.drive : next.text(prompt.text));
     if (!matches) {
         fail(QStringLiteral("unexpected ") + promptName(prompt) + QStringLiteral("; the script expects ") +
-             leftOver().section(QStringLiteral("; "), 0, 0));
+             describe(next));
         return std::nullopt;
     }
     if (prompt.kind == Kind::Message && !next.failure && !answerFits(prompt.buttons, next.answer)) {

@@ -93,6 +93,7 @@ private:
     std::optional<Expectation> take(const Prompt& prompt);
     QString fileDialog(Kind kind, const FileDialog& dialog);
     void fail(const QString& failure);
+    static QString describe(const Expectation& expectation);
     QString leftOver() const;
 
     FailureHandler m_onFailure;

@@ -1,6 +1,7 @@
 #include "interaction/ErrorLog.h"
 
 #include "interaction/ErrorDialog.h"
+#include "platform/DosAttributes.h"
 #include "platform/Files.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
@@ -8,8 +9,8 @@
 #include "tests/interaction/ScriptedSeams.h"
 
 #include <QByteArray>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -111,12 +112,21 @@ TEST_P(UnwritableLogTest, LineIsLostSilently)
 // A missing folder, an unmapped drive.
 INSTANTIATE_TEST_SUITE_P(Folders, UnwritableLogTest, ::testing::Values("C:\\Missing\\Deeper", "Q:\\Permix"));
 
-TEST_F(ErrorLogTest, LogFileThatIsAFolderLosesTheLine)
+TEST_F(ErrorLogTest, ReadOnlyLogOrLogThatIsAFolderLosesTheLine)
 {
-    platform::files::makeDirectory(programFolder + QStringLiteral("\\Tramex.log"));
-    EXPECT_NO_THROW(log().WriteErrorLog(QStringLiteral("lost")));
-    EXPECT_TRUE(
-        QFileInfo(platform::windowsPath::toHost(programFolder + QStringLiteral("\\Tramex.log"))).isDir());
+    const ErrorLog errorLog = log();
+    errorLog.WriteErrorLog(QStringLiteral("kept"));
+    const QByteArray kept = logBytes();
+    platform::dosAttributes::write(platform::windowsPath::toHost(errorLog.path()), 1);
+
+    EXPECT_NO_THROW(errorLog.WriteErrorLog(QStringLiteral("lost")));
+    EXPECT_EQ(logBytes(), kept);
+
+    platform::dosAttributes::write(platform::windowsPath::toHost(errorLog.path()), 0);
+    platform::files::removeFile(errorLog.path());
+    platform::files::makeDirectory(errorLog.path());
+    EXPECT_NO_THROW(errorLog.WriteErrorLog(QStringLiteral("lost")));
+    EXPECT_TRUE(QFileInfo(platform::windowsPath::toHost(errorLog.path())).isDir());
 }
 
 TEST_F(ErrorLogTest, ErrorDialogWritesFiveLinesWithTheAnswer)
