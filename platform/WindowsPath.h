@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace platform {
+class Workstation;
+}
+
 // Windows-form paths on the workstation: "C:\Tramex\Schede\A.mdb" and the host paths behind them.
 namespace platform::windowsPath {
 
@@ -14,8 +18,17 @@ bool isAbsolute(const QString& path);
 // is not ready.
 QString toHost(const QString& path);
 
-// Maps a host path back to the drive with the longest matching folder (Z: at worst).
+// Maps a host path back to the drive with the longest matching folder (Z: at worst); empty
+// when no drive holds it.
 QString fromHost(const QString& hostPath);
+
+// The same on a given workstation rather than the process's.
+QString toHost(const Workstation& workstation, const QString& path);
+QString fromHost(const Workstation& workstation, const QString& hostPath);
+
+// The absolute Windows form of a path ("C:\A\b.txt"), resolved against the current folder,
+// "." and ".." applied, without matching anything on disk. Raises 52 for a bad name.
+QString fullPath(const QString& path);
 
 // The process's current folder in Windows form.
 QString currentFolder();

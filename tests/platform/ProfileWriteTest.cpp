@@ -1,0 +1,175 @@
+#include "WorkstationFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include "platform/IniDocument.h"
+#include "platform/Profile.h"
+
+using namespace platform;
+
+namespace {
+
+QString text(const char* utf8)
+{
+    return utf8 ? QString::fromUtf8(utf8) : QString();
+}
+
+QByteArray utf16(const QString& content)
+{
+    QByteArray bytes("\xFF\xFE", 2);
+    for (const QChar c : content) {
+        bytes.append(char(c.unicode() & 0xFF));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
+class ProfileWriteTest : public WorkstationTest {
+protected:
+    QString iniFile() const { return onC(QStringLiteral("WINDOWS/Prova.ini")); }
+
+    static bool write(const char* section, const char* key, const char* value,
+                      const QString& file = QStringLiteral("Prova.ini"))
+    {
+        return profile::writePrivateProfileString(text(section), text(key), text(value), file);
+    }
+};
+
+struct WriteRule {
+    const char* name;
+    const char* before; // nullptr: no file
+    const char* section;
+    const char* key;   // nullptr: delete the section
+    const char* value; // nullptr: delete the key
+    const char* after; // nullptr: still no file
+};
+
+void PrintTo(const WriteRule& value, std::ostream* out)
+{
+    *out << value.name;
+}
+
+
+class ProfileWriteRuleTest : public ProfileWriteTest, public ::testing::WithParamInterface<WriteRule> {};
+
+TEST_P(ProfileWriteRuleTest, ChangesOnlyTheLinesConcerned)
+{
+    const WriteRule& rule = GetParam();
+    if (rule.before)
+        writeHostFile(iniFile(), QByteArray(rule.before));
+    EXPECT_TRUE(write(rule.section, rule.key, rule.value));
+    EXPECT_EQ(readHostFile(iniFile()), rule.after ? QByteArray(rule.after) : QByteArray("<missing>"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ProfileWriteRuleTest,
+    ::testing::Values(
+        WriteRule{"creates_the_file", nullptr, "Generale", "Chiave", "valore", "[Generale]\r\nChiave=valore\r\n"},
+        WriteRule{"replaces_keeping_the_stored_spelling",
+                  "; intestazione\n[Generale]\n  CHIAVE = vecchio \nAltra=1\n", "generale", "chiave", "nuovo",
+                  "; intestazione\n[Generale]\nCHIAVE=nuovo\nAltra=1\n"},
+        WriteRule{"replaces_only_the_first_key", "[a]\r\nx=1\r\nX=2\r\n", "A", "x", "3", "[a]\r\nx=3\r\nX=2\r\n"},
+        WriteRule{"replaces_in_the_first_section", "[a]\r\nx=1\r\n[A]\r\nx=2\r\n", "a", "x", "3",
+                  "[a]\r\nx=3\r\n[A]\r\nx=2\r\n"},
+        WriteRule{"keeps_blanks_inside_values", "[a]\r\nx=1\r\n", "a", "x", " v  w ", "[a]\r\nx= v  w \r\n"},
+        WriteRule{"new_key_after_the_last_key_before_blank_lines", "[a]\r\nx=1\r\n\r\n\r\n[b]\r\ny=2\r\n", "a", "z",
+                  "3", "[a]\r\nx=1\r\nz=3\r\n\r\n\r\n[b]\r\ny=2\r\n"},
+        WriteRule{"new_key_after_the_header_of_a_section_without_keys", "[a]\r\n;x=old\r\n\r\n[b]\r\n", "a", "x", "1",
+                  "[a]\r\nx=1\r\n;x=old\r\n\r\n[b]\r\n"},
+        WriteRule{"new_key_in_a_last_line_without_line_break", "[a]\r\nx=1", "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"},
+        WriteRule{"new_key_in_a_lf_file", "[a]\nx=1\n", "a", "y", "2", "[a]\nx=1\ny=2\r\n"},
+        WriteRule{"new_section_at_the_end", "[a]\r\nx=1\r\n\r\n", "b", "k", "v", "[a]\r\nx=1\r\n\r\n[b]\r\nk=v\r\n"},
+        WriteRule{"new_section_after_a_last_line_without_line_break", "[a]\r\nx=1", "b", "k", "v",
+                  "[a]\r\nx=1\r\n[b]\r\nk=v\r\n"},
+        WriteRule{"new_section_in_an_empty_file", "", "b", "k", "", "[b]\r\nk=\r\n"},
+        WriteRule{"deletes_a_key", "[a]\r\nx=1\r\ny=2\r\n", "a", "X", nullptr, "[a]\r\ny=2\r\n"},
+        WriteRule{"deletes_the_last_key_without_line_break", "[a]\r\nx=1\r\ny=2", "a", "y", nullptr,
+                  "[a]\r\nx=1\r\n"},
+        WriteRule{"deleting_a_missing_key_changes_nothing", "[a]\r\nx=1", "a", "y", nullptr, "[a]\r\nx=1"},
+        WriteRule{"deleting_on_a_missing_file_creates_nothing", nullptr, "a", "y", nullptr, nullptr},
+        WriteRule{"deletes_every_section_of_the_name", "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n[A]\r\nz=3\r\n", " a ",
+                  nullptr, "ignored", "[b]\r\ny=2\r\n"},
+        WriteRule{"writes_windows_1252", "", "s", "k", "città € Ω", "[s]\r\nk=citt\xe0 \x80 ?\r\n"},
+        WriteRule{"keeps_untouched_bytes", "[s]\r\nk=caf\xe9\r\n\x81\x8d=\x9d\r\n", "s", "j", "1",
+                  "[s]\r\nk=caf\xe9\r\n\x81\x8d=\x9d\r\nj=1\r\n"}),
+    [](const ::testing::TestParamInfo<WriteRule>& info) { return std::string(info.param.name); });
+
+TEST_F(ProfileWriteTest, KeepsUtf16FilesInUtf16)
+{
+    writeHostFile(iniFile(), utf16(QStringLiteral("[a]\r\nx=1\r\n")));
+    EXPECT_TRUE(write("a", "y", "Ωmega"));
+    EXPECT_EQ(readHostFile(iniFile()), utf16(QStringLiteral("[a]\r\nx=1\r\ny=Ωmega\r\n")));
+}
+
+TEST_F(ProfileWriteTest, RefusesWhatWouldChangeOtherEntries)
+{
+    writeHostFile(iniFile(), "[a]\r\nx=1\r\n");
+    EXPECT_FALSE(write("a", "x", "1\r\n[b]\r\ny=2"));
+    EXPECT_FALSE(write("a\nb", "x", "1"));
+    EXPECT_FALSE(write("a", "[b]", "1"));
+    EXPECT_FALSE(write(nullptr, "x", "1"));
+    EXPECT_EQ(readHostFile(iniFile()), QByteArray("[a]\r\nx=1\r\n"));
+    EXPECT_TRUE(write(nullptr, nullptr, nullptr));
+}
+
+TEST_F(ProfileWriteTest, FailsWithoutFolderOrOnAReadOnlyFile)
+{
+    EXPECT_FALSE(write("a", "x", "1", QStringLiteral("C:\\Manca\\Prova.ini")));
+    EXPECT_FALSE(QFileInfo::exists(onC(QStringLiteral("Manca"))));
+    EXPECT_FALSE(write("a", "x", "1", QStringLiteral("B:\\Prova.ini")));
+    EXPECT_FALSE(write("a", "x", "1", QStringLiteral("C:\\WINDOWS")));
+    writeHostFile(iniFile(), "[a]\r\nx=1\r\n");
+    ASSERT_TRUE(QFile::setPermissions(iniFile(), QFileDevice::ReadOwner));
+    EXPECT_FALSE(write("a", "x", "2"));
+    EXPECT_EQ(readHostFile(iniFile()), QByteArray("[a]\r\nx=1\r\n"));
+}
+
+TEST_F(ProfileWriteTest, ReplacesTheFileWholeKeepingItsPermissions)
+{
+    writeHostFile(iniFile(), "[a]\r\nx=1\r\n");
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(iniFile(), permissions));
+    EXPECT_TRUE(write("a", "x", "2", QStringLiteral("C:\\windows\\PROVA.INI")));
+    const QFileDevice::Permissions ownerGroupOther(0x7077);
+    EXPECT_EQ(QFile::permissions(iniFile()) & ownerGroupOther, permissions);
+    EXPECT_EQ(readHostFile(iniFile()), QByteArray("[a]\r\nx=2\r\n"));
+    const QStringList left =
+        QDir(onC(QStringLiteral("WINDOWS"))).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(left, QStringList{QStringLiteral("Prova.ini")});
+}
+
+TEST_F(ProfileWriteTest, TwoProcessesWritingAtOnceLoseNothing)
+{
+    constexpr int keysEach = 150;
+    QList<QProcess*> writers;
+    for (const char* prefix : {"primo", "secondo"}) {
+        auto* writer = new QProcess;
+        writer->start(helper(QStringLiteral("platform_test_ini_writer")),
+                      {root(), QStringLiteral("Condiviso.ini"), QStringLiteral("Chiavi"), QString::fromUtf8(prefix),
+                       QString::number(keysEach)});
+        writers.append(writer);
+    }
+    for (QProcess* writer : writers) {
+        EXPECT_TRUE(writer->waitForFinished(120000));
+        EXPECT_EQ(writer->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(writer->exitCode(), 0);
+        delete writer;
+    }
+    const QByteArray bytes = readHostFile(onC(QStringLiteral("WINDOWS/Condiviso.ini")));
+    ASSERT_TRUE(bytes.startsWith("[Chiavi]\r\n"));
+    EXPECT_EQ(bytes.count("[Chiavi]"), 1);
+    EXPECT_EQ(bytes.count("\r\n"), 1 + 2 * keysEach);
+    const IniDocument document(QString::fromLatin1(bytes));
+    const QStringList keys = document.keyNames(QStringLiteral("Chiavi"));
+    EXPECT_EQ(keys.size(), 2 * keysEach);
+    for (int i = 0; i < keysEach; ++i) {
+        EXPECT_EQ(document.value(QStringLiteral("Chiavi"), QStringLiteral("primo%1").arg(i)),
+                  QStringLiteral("value %1").arg(i));
+        EXPECT_EQ(document.value(QStringLiteral("Chiavi"), QStringLiteral("secondo%1").arg(i)),
+                  QStringLiteral("value %1").arg(i));
+    }
+}
+
+} // namespace
