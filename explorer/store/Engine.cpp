@@ -1,0 +1,31 @@
+#include "explorer/store/Engine.h"
+
+#include "explorer/store/EngineError.h"
+#include "explorer/store/WorkspaceState.h"
+
+#include <sqlite3.h>
+
+namespace store {
+
+Engine::Engine()
+{
+    sqlite3_initialize();
+}
+
+Engine& Engine::instance()
+{
+    static Engine engine;
+    return engine;
+}
+
+Workspace Engine::CreateWorkspace(const QString& name, const QString& user, const QString& password)
+{
+    if (user.compare(QLatin1String("admin"), Qt::CaseInsensitive) != 0 || !password.isEmpty())
+        throw engineError::make(engineError::InvalidAccount);
+    auto state = std::make_shared<WorkspaceState>();
+    state->name = name;
+    state->userName = user;
+    return Workspace(std::move(state));
+}
+
+} // namespace store

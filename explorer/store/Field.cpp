@@ -1,0 +1,40 @@
+#include "explorer/store/Field.h"
+
+#include "explorer/store/Recordset.h"
+#include "explorer/store/RecordsetState.h"
+
+#include <utility>
+
+namespace store {
+
+Field::Field(std::shared_ptr<RecordsetState> recordset, int column)
+    : m_recordset(std::move(recordset)), m_column(column)
+{
+}
+
+automation::Variant Field::Value() const
+{
+    return Recordset(m_recordset).valueOf(m_column);
+}
+
+void Field::SetValue(const automation::Variant& value)
+{
+    Recordset(m_recordset).setValueOf(m_column, value);
+}
+
+int Field::Size() const
+{
+    return Recordset(m_recordset).state().columns[std::size_t(m_column)].type.size;
+}
+
+int Field::Type() const
+{
+    return Recordset(m_recordset).state().columns[std::size_t(m_column)].type.type;
+}
+
+QString Field::Name() const
+{
+    return Recordset(m_recordset).state().columns[std::size_t(m_column)].name;
+}
+
+} // namespace store

@@ -1,0 +1,458 @@
+#include "explorer/store/Recordset.h"
+
+#include "explorer/store/DatabaseState.h"
+#include "explorer/store/EngineError.h"
+#include "explorer/store/FieldValue.h"
+#include "explorer/store/RecordsetState.h"
+#include "explorer/store/SqlDialect.h"
+
+#include <QStringList>
+#include <sqlite3.h>
+#include <utility>
+
+namespace store {
+
+namespace {
+
+using automation::Variant;
+using Position = RecordsetState::Position;
+using EditMode = RecordsetState::EditMode;
+
+const int objectNotSet = 91;
+
+int nextLiveRow(const RecordsetState& recordset, int from)
+{
+    for (int row = std::max(from, 0); row < recordset.rows.rowCount(); ++row) {
+        if (!recordset.rows.isDeleted(row))
+            return row;
+    }
+    return -1;
+}
+
+int previousLiveRow(const RecordsetState& recordset, int from)
+{
+    for (int row = std::min(from, recordset.rows.rowCount() - 1); row >= 0; --row) {
+        if (!recordset.rows.isDeleted(row))
+            return row;
+    }
+    return -1;
+}
+
+void moveTo(RecordsetState& recordset, int row, Position otherwise)
+{
+    recordset.position = row >= 0 ? Position::OnRow : otherwise;
+    recordset.current = row;
+}
+
+QString columnList(const RecordsetState& recordset)
+{
+    QStringList names;
+    for (const RecordsetColumn& column : recordset.columns)
+        names.append(SqlDialect::quoteIdentifier(column.originName));
+    return names.join(QStringLiteral(", "));
+}
+
+void checkTextLengths(const RecordsetState& recordset)
+{
+    for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
+        const ColumnType& type = recordset.columns[i].type;
+        const Variant& value = recordset.buffer[i];
+        if (recordset.changed[i] && type.type == dbText && value.type() == automation::VarType::String
+            && value.toString().size() > type.size)
+            throw engineError::make(engineError::FieldTooSmall);
+    }
+}
+
+// One statement that tells, for a row's values bound in column order, whether the criteria hold.
+class CriteriaTest {
+public:
+    CriteriaTest(const RecordsetState& recordset, const QString& criteria)
+        : m_rows(recordset.rows),
+          m_statement(prepare(recordset, criteria))
+    {
+    }
+
+    bool holdsFor(int row)
+    {
+        m_statement.reset();
+        for (int column = 0; column < m_rows.columnCount(); ++column)
+            bindCell(row, column);
+        return m_statement.step();
+    }
+
+private:
+    static SqliteStatement prepare(const RecordsetState& recordset, const QString& criteria)
+    {
+        const TranslatedExpression expression = SqlDialect::translateCriteria(criteria);
+        QStringList values;
+        for (const RecordsetColumn& column : recordset.columns)
+            values.append(QStringLiteral("? COLLATE NOCASE AS ") + SqlDialect::quoteIdentifier(column.name));
+        const QString sql = QStringLiteral("SELECT 1 FROM (SELECT %1) WHERE (%2)")
+                                .arg(values.isEmpty() ? QStringLiteral("NULL") : values.join(QStringLiteral(", ")),
+                                     expression.sql);
+        SqliteStatement statement = recordset.database->connection.prepare(sql, criteria);
+        statement.bindTexts(expression.parameters, int(recordset.columns.size()) + 1);
+        return statement;
+    }
+
+    void bindCell(int row, int column)
+    {
+        const int index = column + 1;
+        switch (m_rows.storage(row, column)) {
+        case RowCache::Storage::Null:
+            m_statement.bindNull(index);
+            break;
+        case RowCache::Storage::Integer:
+            m_statement.bindInteger(index, m_rows.integer(row, column));
+            break;
+        case RowCache::Storage::Real:
+            m_statement.bindDouble(index, m_rows.real(row, column));
+            break;
+        case RowCache::Storage::Text: {
+            const QByteArrayView text = m_rows.utf8(row, column);
+            m_statement.bindUtf8(index, text.isEmpty() ? "" : text.data(), int(text.size()));
+            break;
+        }
+        }
+    }
+
+    const RowCache& m_rows;
+    SqliteStatement m_statement;
+};
+
+} // namespace
+
+Recordset::Recordset(std::shared_ptr<RecordsetState> state) : m_state(std::move(state)) {}
+
+RecordsetState& Recordset::state() const
+{
+    if (!m_state)
+        throw platform::RuntimeError(objectNotSet);
+    if (!m_state->open || !m_state->database->connection.isOpen())
+        throw engineError::make(engineError::ObjectClosed);
+    return *m_state;
+}
+
+RecordsetState& Recordset::currentRow() const
+{
+    RecordsetState& recordset = state();
+    if (recordset.position != Position::OnRow)
+        throw engineError::make(engineError::NoCurrentRecord);
+    if (recordset.rows.isDeleted(recordset.current))
+        throw engineError::make(engineError::RecordDeleted);
+    return recordset;
+}
+
+void Recordset::leaveEdit() const
+{
+    RecordsetState& recordset = *m_state;
+    recordset.editMode = EditMode::None;
+    recordset.buffer.clear();
+    recordset.changed.clear();
+}
+
+bool Recordset::Eof() const
+{
+    const RecordsetState& recordset = state();
+    return recordset.position == Position::AfterLast
+           || (recordset.liveRows == 0 && recordset.position != Position::OnRow);
+}
+
+bool Recordset::Bof() const
+{
+    const RecordsetState& recordset = state();
+    return recordset.position == Position::BeforeFirst
+           || (recordset.liveRows == 0 && recordset.position != Position::OnRow);
+}
+
+void Recordset::MoveFirst()
+{
+    RecordsetState& recordset = state();
+    const int row = nextLiveRow(recordset, 0);
+    if (row < 0)
+        throw engineError::make(engineError::NoCurrentRecord);
+    leaveEdit();
+    moveTo(recordset, row, Position::AfterLast);
+}
+
+void Recordset::MoveLast()
+{
+    RecordsetState& recordset = state();
+    const int row = previousLiveRow(recordset, recordset.rows.rowCount() - 1);
+    if (row < 0)
+        throw engineError::make(engineError::NoCurrentRecord);
+    leaveEdit();
+    moveTo(recordset, row, Position::AfterLast);
+}
+
+void Recordset::MoveNext()
+{
+    RecordsetState& recordset = state();
+    if (Eof())
+        throw engineError::make(engineError::NoCurrentRecord);
+    leaveEdit();
+    const int from = recordset.position == Position::BeforeFirst ? 0 : recordset.current + 1;
+    moveTo(recordset, nextLiveRow(recordset, from), Position::AfterLast);
+}
+
+void Recordset::MovePrevious()
+{
+    RecordsetState& recordset = state();
+    if (Bof())
+        throw engineError::make(engineError::NoCurrentRecord);
+    leaveEdit();
+    const int from = recordset.position == Position::AfterLast ? recordset.rows.rowCount() - 1 : recordset.current - 1;
+    moveTo(recordset, previousLiveRow(recordset, from), Position::BeforeFirst);
+}
+
+int Recordset::RecordCount() const
+{
+    return state().liveRows;
+}
+
+void Recordset::find(const QString& criteria, bool forward, int startRow)
+{
+    RecordsetState& recordset = state();
+    CriteriaTest test(recordset, criteria);
+    leaveEdit();
+    const int step = forward ? 1 : -1;
+    for (int row = startRow; row >= 0 && row < recordset.rows.rowCount(); row += step) {
+        if (!recordset.rows.isDeleted(row) && test.holdsFor(row)) {
+            moveTo(recordset, row, Position::AfterLast);
+            recordset.noMatch = false;
+            return;
+        }
+    }
+    recordset.noMatch = true;
+}
+
+void Recordset::FindFirst(const QString& criteria)
+{
+    find(criteria, true, 0);
+}
+
+void Recordset::FindLast(const QString& criteria)
+{
+    find(criteria, false, state().rows.rowCount() - 1);
+}
+
+void Recordset::FindNext(const QString& criteria)
+{
+    const RecordsetState& recordset = state();
+    switch (recordset.position) {
+    case Position::BeforeFirst:
+        return find(criteria, true, 0);
+    case Position::OnRow:
+        return find(criteria, true, recordset.current + 1);
+    case Position::AfterLast:
+        return find(criteria, true, recordset.rows.rowCount());
+    }
+}
+
+void Recordset::FindPrevious(const QString& criteria)
+{
+    const RecordsetState& recordset = state();
+    switch (recordset.position) {
+    case Position::BeforeFirst:
+        return find(criteria, false, -1);
+    case Position::OnRow:
+        return find(criteria, false, recordset.current - 1);
+    case Position::AfterLast:
+        return find(criteria, false, recordset.rows.rowCount() - 1);
+    }
+}
+
+bool Recordset::NoMatch() const
+{
+    return state().noMatch;
+}
+
+bool Recordset::Updatable() const
+{
+    return !state().table.isEmpty();
+}
+
+void Recordset::AddNew()
+{
+    RecordsetState& recordset = state();
+    if (recordset.table.isEmpty())
+        throw engineError::make(engineError::ReadOnly);
+    recordset.buffer.assign(recordset.columns.size(), Variant::null());
+    recordset.changed.assign(recordset.columns.size(), false);
+    recordset.editMode = EditMode::AddNew;
+}
+
+void Recordset::Edit()
+{
+    RecordsetState& recordset = currentRow();
+    if (recordset.table.isEmpty())
+        throw engineError::make(engineError::ReadOnly);
+    recordset.buffer.clear();
+    for (int column = 0; column < int(recordset.columns.size()); ++column)
+        recordset.buffer.push_back(fieldValue::fromCell(recordset.rows, recordset.current, column,
+                                                        recordset.columns[std::size_t(column)].type.type));
+    recordset.changed.assign(recordset.columns.size(), false);
+    recordset.editMode = EditMode::Edit;
+}
+
+void Recordset::Update()
+{
+    RecordsetState& recordset = state();
+    if (recordset.editMode == EditMode::None)
+        throw engineError::make(engineError::UpdateWithoutEdit);
+    checkTextLengths(recordset);
+    if (recordset.editMode == EditMode::AddNew)
+        storeAddedRow();
+    else
+        storeEditedRow();
+    leaveEdit();
+}
+
+void Recordset::storeAddedRow()
+{
+    RecordsetState& recordset = *m_state;
+    QStringList names;
+    QStringList placeholders;
+    for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
+        if (recordset.changed[i]) {
+            names.append(SqlDialect::quoteIdentifier(recordset.columns[i].originName));
+            placeholders.append(QStringLiteral("?"));
+        }
+    }
+    const QString table = SqlDialect::quoteIdentifier(recordset.table);
+    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(table, names.join(QStringLiteral(", ")),
+                                                   placeholders.join(QStringLiteral(", ")));
+    SqliteConnection& connection = recordset.database->connection;
+    SqliteStatement insert = connection.prepare(sql, QString());
+    int index = 1;
+    for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
+        if (recordset.changed[i])
+            fieldValue::bind(insert, index++, recordset.buffer[i]);
+    }
+    insert.step();
+    reloadRow(connection.lastInsertRowid(), -1);
+}
+
+void Recordset::storeEditedRow()
+{
+    RecordsetState& recordset = *m_state;
+    QStringList assignments;
+    for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
+        if (recordset.changed[i])
+            assignments.append(SqlDialect::quoteIdentifier(recordset.columns[i].originName) + QStringLiteral(" = ?"));
+    }
+    if (assignments.isEmpty())
+        return;
+    SqliteConnection& connection = recordset.database->connection;
+    SqliteStatement update = connection.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                                    .arg(SqlDialect::quoteIdentifier(recordset.table),
+                                                         assignments.join(QStringLiteral(", "))),
+                                                QString());
+    int index = 1;
+    for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
+        if (recordset.changed[i])
+            fieldValue::bind(update, index++, recordset.buffer[i]);
+    }
+    const qint64 rowid = recordset.rows.rowid(recordset.current);
+    update.bindInteger(index, rowid);
+    update.step();
+    if (connection.changes() == 0)
+        throw engineError::make(engineError::RecordDeleted);
+    reloadRow(rowid, recordset.current);
+}
+
+// Reads a stored row back as the table now holds it; row -1 appends it.
+void Recordset::reloadRow(qint64 rowid, int row)
+{
+    RecordsetState& recordset = *m_state;
+    SqliteStatement select = recordset.database->connection.prepare(
+        QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid = ?")
+            .arg(columnList(recordset), SqlDialect::quoteIdentifier(recordset.table)),
+        QString());
+    select.bindInteger(1, rowid);
+    if (!select.step())
+        return;
+    if (row >= 0) {
+        recordset.rows.replace(row, select.handle(), 1);
+        return;
+    }
+    recordset.rows.append(select.handle(), 1, 0);
+    ++recordset.liveRows;
+}
+
+void Recordset::CancelUpdate()
+{
+    if (state().editMode == EditMode::None)
+        throw engineError::make(engineError::UpdateWithoutEdit);
+    leaveEdit();
+}
+
+void Recordset::Delete()
+{
+    RecordsetState& recordset = currentRow();
+    if (recordset.table.isEmpty())
+        throw engineError::make(engineError::ReadOnly);
+    leaveEdit();
+    SqliteStatement remove = recordset.database->connection.prepare(
+        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(SqlDialect::quoteIdentifier(recordset.table)), QString());
+    remove.bindInteger(1, recordset.rows.rowid(recordset.current));
+    remove.step();
+    recordset.rows.markDeleted(recordset.current);
+    --recordset.liveRows;
+}
+
+Field Recordset::Fields(const QString& name) const
+{
+    const RecordsetState& recordset = state();
+    const auto found = recordset.columnByName.constFind(name.toCaseFolded());
+    if (found == recordset.columnByName.constEnd())
+        throw engineError::make(engineError::ItemNotFound);
+    return Field(m_state, *found);
+}
+
+Field Recordset::Fields(int index) const
+{
+    if (index < 0 || index >= int(state().columns.size()))
+        throw engineError::make(engineError::ItemNotFound);
+    return Field(m_state, index);
+}
+
+int Recordset::FieldCount() const
+{
+    return int(state().columns.size());
+}
+
+void Recordset::Close()
+{
+    RecordsetState& recordset = state();
+    recordset.open = false;
+    recordset.rows = RowCache();
+    recordset.buffer.clear();
+    recordset.changed.clear();
+}
+
+Variant Recordset::valueOf(int column) const
+{
+    const RecordsetState& recordset = state();
+    if (recordset.editMode != EditMode::None)
+        return recordset.buffer[std::size_t(column)];
+    currentRow();
+    return fieldValue::fromCell(recordset.rows, recordset.current, column,
+                                recordset.columns[std::size_t(column)].type.type);
+}
+
+void Recordset::setValueOf(int column, const Variant& value)
+{
+    RecordsetState& recordset = state();
+    if (recordset.editMode == EditMode::None)
+        throw engineError::make(engineError::UpdateWithoutEdit);
+    const RecordsetColumn& target = recordset.columns[std::size_t(column)];
+    if (target.originName.isEmpty())
+        throw engineError::make(engineError::FieldNotUpdatable);
+    recordset.buffer[std::size_t(column)] = fieldValue::toColumn(value, target.type.type);
+    recordset.changed[std::size_t(column)] = true;
+}
+
+} // namespace store

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "automation/Variant.h"
+#include "explorer/store/FieldType.h"
+#include "explorer/store/RowCache.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace store {
+
+struct DatabaseState;
+
+struct RecordsetColumn {
+    QString name;       // as the result names it
+    QString originName; // the table column behind it; empty for an expression
+    ColumnType type;
+};
+
+// What the handles of one recordset share: its rows, read in full when it opens, its position
+// and the row being edited.
+struct RecordsetState {
+    enum class Position { BeforeFirst, OnRow, AfterLast };
+    enum class EditMode { None, Edit, AddNew };
+
+    std::shared_ptr<DatabaseState> database;
+    bool open = true;
+    QString table; // the table rows are written back to; empty when the recordset is read-only
+    std::vector<RecordsetColumn> columns;
+    QHash<QString, int> columnByName; // case-folded names
+    RowCache rows;
+    int liveRows = 0;
+    Position position = Position::AfterLast;
+    int current = -1;
+    EditMode editMode = EditMode::None;
+    std::vector<automation::Variant> buffer;
+    std::vector<bool> changed;
+    bool noMatch = false;
+};
+
+} // namespace store

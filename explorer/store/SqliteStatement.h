@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct sqlite3_stmt;
+struct sqlite3_value;
+
+namespace store {
+
+class SqliteConnection;
+
+// One prepared statement, finalized with its owner. Failures are raised as the engine's errors,
+// naming the caller's own statement text.
+class SqliteStatement {
+public:
+    SqliteStatement(sqlite3_stmt* statement, const SqliteConnection& connection, QString callerText);
+    SqliteStatement(SqliteStatement&& other) noexcept;
+    SqliteStatement& operator=(SqliteStatement&& other) noexcept;
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+    ~SqliteStatement();
+
+    void bindNull(int index);
+    void bindInteger(int index, qint64 value);
+    void bindDouble(int index, double value);
+    void bindText(int index, const QString& value);
+    void bindUtf8(int index, const char* text, int length); // the text must outlive the step
+    void bindValue(int index, const sqlite3_value* value);
+    // Binds texts to the parameters firstIndex, firstIndex + 1, ...
+    void bindTexts(const QStringList& values, int firstIndex = 1);
+
+    bool step(); // true while a row is there
+    void reset();
+    int columnCount() const;
+    QString columnName(int column) const;
+    qint64 columnInteger(int column) const;
+    QString columnText(int column) const;
+    sqlite3_stmt* handle() const { return m_statement; }
+
+private:
+    sqlite3_stmt* m_statement = nullptr;
+    const SqliteConnection* m_connection = nullptr;
+    QString m_callerText;
+};
+
+} // namespace store
