@@ -52,24 +52,27 @@ QString format(const QDateTime& value)
 
 std::optional<QDateTime> parse(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^\\s*(?:(?:(\\d{1,2})/(\\d{1,2})/(\\d{4})|(\\d{4})-(\\d{1,2})-(\\d{1,2}))(?:(?:\\s+|T)|$))?"
-        "(?:(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?\\s*$"));
+    static const QString time = QStringLiteral("(\\d{1,2}):(\\d{2})(?::(\\d{2}))?");
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(?:(?:(\\d{1,2})/(\\d{1,2})/(\\d{4})|(\\d{4})-(\\d{1,2})-(\\d{1,2}))(?:(?:\\s+|T)%1)?|%1)\\s*$")
+            .arg(time));
     const auto match = pattern.match(text);
-    if (!match.hasMatch() || text.trimmed().isEmpty())
+    if (!match.hasMatch())
         return std::nullopt;
     QDate date = epoch();
     if (match.hasCaptured(3))
         date = QDate(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
     else if (match.hasCaptured(4))
         date = QDate(match.captured(4).toInt(), match.captured(5).toInt(), match.captured(6).toInt());
-    QTime time(0, 0);
-    if (match.hasCaptured(7))
-        time = QTime(match.captured(7).toInt(), match.captured(8).toInt(),
-                     match.hasCaptured(9) ? match.captured(9).toInt() : 0);
-    if (!date.isValid() || !time.isValid())
+    // The time is in groups 7 to 9 after a date, 10 to 12 alone.
+    const int timeGroup = match.hasCaptured(7) ? 7 : 10;
+    QTime clock(0, 0);
+    if (match.hasCaptured(timeGroup))
+        clock = QTime(match.captured(timeGroup).toInt(), match.captured(timeGroup + 1).toInt(),
+                      match.hasCaptured(timeGroup + 2) ? match.captured(timeGroup + 2).toInt() : 0);
+    if (!date.isValid() || !clock.isValid())
         return std::nullopt;
-    return QDateTime(date, time);
+    return QDateTime(date, clock);
 }
 
 } // namespace automation::dateValue

@@ -29,8 +29,10 @@ Function entryPoint(void* handle, const char* name)
 
 LoadedLibraries& LoadedLibraries::instance()
 {
-    static LoadedLibraries libraries;
-    return libraries;
+    // Never destroyed: objects held in a program's globals release their library after the
+    // static objects of this library are gone.
+    static auto* libraries = new LoadedLibraries;
+    return *libraries;
 }
 
 LoadedLibraries::Library* LoadedLibraries::acquire(const QString& hostPath)

@@ -209,6 +209,8 @@ TEST(VariantTest, DatesConvertFromTextAndSerials)
 {
     EXPECT_EQ(text("25/12/2020 13:45:10").toDate(), at(2020, 12, 25, 13, 45, 10));
     EXPECT_EQ(text("2020-12-25").toDate(), at(2020, 12, 25));
+    EXPECT_EQ(text("2020-12-25T10:00").toDate(), at(2020, 12, 25, 10));
+    EXPECT_EQ(errorOf([] { text("25/12/2020T").toDate(); }), 13);
     EXPECT_EQ(text("7:30").toDate(), at(1899, 12, 30, 7, 30));
     EXPECT_EQ(Variant::fromDouble(-1.25).toDate(), at(1899, 12, 29, 6));
     EXPECT_EQ(Variant::fromDouble(43831.75).toDate(), at(2020, 1, 1, 18));
