@@ -42,7 +42,8 @@ const QString progId = QStringLiteral("Utilex4.UtilexClass");
 
 TEST_F(UtilexAutocallTest, PrintsTheResultAndEveryByReferenceArgument)
 {
-    const AutocallRun left = autocall({progId, QStringLiteral("LeftString"), QStringLiteral("ab.c"), QStringLiteral(".")});
+    const AutocallRun left =
+        autocall({progId, QStringLiteral("LeftString"), QStringLiteral("ab.c"), QStringLiteral(".")});
     EXPECT_EQ(left.exitCode, 0) << left.err.toStdString();
     EXPECT_EQ(left.out, QStringLiteral("result: ab\nStringa: ab.c\nCarattere: .\n"));
 

@@ -141,13 +141,17 @@ INSTANTIATE_TEST_SUITE_P(
         PendingMethod{u"ExitWin", [] { return std::vector<Variant>{Variant::fromInteger(0)}; }},
         PendingMethod{u"CambiaSfondoDeskTop", text},
         PendingMethod{u"PrinterPrintAt",
-                      [] { return std::vector<Variant>{Variant(u"x"), Variant::fromSingle(1), Variant::fromSingle(2)}; }},
+                      [] {
+                          return std::vector<Variant>{Variant(u"x"), Variant::fromSingle(1), Variant::fromSingle(2)};
+                      }},
         PendingMethod{u"AppClose", text}, PendingMethod{u"GetMDIChildCount", none},
         PendingMethod{u"GetCapsLock", none}, PendingMethod{u"GetNumLock", none},
         PendingMethod{u"SetCapsLock", truth}, PendingMethod{u"SetNumLock", truth},
         PendingMethod{u"CenterForm", object},
         PendingMethod{u"AlwaysOnTop",
-                      [] { return std::vector<Variant>{Variant(automation::ObjectRef()), Variant::fromBoolean(true)}; }},
+                      [] {
+                          return std::vector<Variant>{Variant(automation::ObjectRef()), Variant::fromBoolean(true)};
+                      }},
         PendingMethod{u"TileBkgd", twoObjectsAndText}, PendingMethod{u"LoadFormPosition", objectAndText},
         PendingMethod{u"SaveFormPosition", objectAndText}, PendingMethod{u"SelText", object},
         PendingMethod{u"SaveAllFormValueControlToIni", objectAndText},

@@ -56,12 +56,13 @@ TEST_F(UtilexTest, GetDiskFreeSpaceAPassesTheQueryThrough)
     EXPECT_GT(sectors, 0);
 }
 
-TEST_F(UtilexTest, GetDiskSerialNumberIsZeroWhenTheQueryFails)
+TEST_F(UtilexTest, GetDiskSerialNumberIsSignedAndZeroWhenTheQueryFails)
 {
+    const Variant serial = Variant::fromLong(static_cast<std::int32_t>(0xC0FFEE01u));
     QString ready = QStringLiteral("C:\\");
     QString notReady = QStringLiteral("D:\\");
-    const std::int32_t serial = m_utilex->GetDiskSerialNumber(ready);
-    EXPECT_EQ(call(u"GetDiskSerialNumber", {Variant(ready)}), Variant::fromLong(serial));
+    EXPECT_EQ(Variant::fromLong(m_utilex->GetDiskSerialNumber(ready)), serial);
+    EXPECT_EQ(call(u"GetDiskSerialNumber", {Variant(ready)}), serial);
     EXPECT_EQ(m_utilex->GetDiskSerialNumber(notReady), 0);
     EXPECT_EQ(call(u"GetDiskSerialNumber", {Variant(u"Q:\\")}), Variant::fromLong(0));
 }

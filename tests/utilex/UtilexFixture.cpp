@@ -12,7 +12,7 @@ using automation::Variant;
 
 namespace {
 
-const char drivesIni[] = "[Drive C]\r\nPath=drive_c\r\nType=fixed\r\n"
+const char drivesIni[] = "[Drive C]\r\nPath=drive_c\r\nType=fixed\r\nSerial=0xC0FFEE01\r\n"
                          "[Drive A]\r\nPath=drive_a\r\nType=removable\r\nCapacity=1457664\r\n"
                          "[Drive D]\r\nPath=drive_d\r\nType=removable\r\n"
                          "[Drive Z]\r\nPath=/\r\nType=fixed\r\n"
