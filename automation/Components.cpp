@@ -48,20 +48,23 @@ void callRegistrationEntryPoint(const QString& libraryHostPath, const char* name
 {
     void* handle = dlopen(QFile::encodeName(libraryHostPath).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
-        throw platform::RuntimeError(errorInLoadingDll, QStringLiteral("The module \"%1\" failed to load: %2")
-                                                            .arg(libraryHostPath, QString::fromLocal8Bit(dlerror())));
+        throw platform::RuntimeError(errorInLoadingDll,
+                                     QStringLiteral("The module \"%1\" failed to load: %2")
+                                         .arg(libraryHostPath, QString::fromLocal8Bit(dlerror())));
     const auto entryPoint = reinterpret_cast<HRESULT (*)()>(dlsym(handle, name));
     const HRESULT result = entryPoint ? entryPoint() : S_OK;
     dlclose(handle);
     if (!entryPoint)
-        throw platform::RuntimeError(dllEntryPointNotFound,
-                                     QStringLiteral("The module \"%1\" was loaded but the entry-point %2 was not found.")
-                                         .arg(libraryHostPath, QLatin1String(name)));
+        throw platform::RuntimeError(
+            dllEntryPointNotFound,
+            QStringLiteral("The module \"%1\" was loaded but the entry-point %2 was not found.")
+                .arg(libraryHostPath, QLatin1String(name)));
     if (result != S_OK)
         throw platform::RuntimeError(
-            result, QStringLiteral("The module \"%1\" was loaded but the call to %2 failed with error code 0x%3.")
-                        .arg(libraryHostPath, QLatin1String(name))
-                        .arg(std::uint32_t(result), 8, 16, QLatin1Char('0')));
+            result,
+            QStringLiteral("The module \"%1\" was loaded but the call to %2 failed with error code 0x%3.")
+                .arg(libraryHostPath, QLatin1String(name))
+                .arg(std::uint32_t(result), 8, 16, QLatin1Char('0')));
 }
 
 } // namespace
@@ -89,8 +92,9 @@ std::shared_ptr<const LibraryInfo> loadTypeLibrary(const QString& progIdOrClsid)
     const LibraryInfo* info = library->getTypeLibrary ? library->getTypeLibrary() : nullptr;
     if (!info) {
         LoadedLibraries::instance().release(library);
-        throw platform::RuntimeError(dllEntryPointNotFound,
-                                     QStringLiteral("The library of %1 has no type information.").arg(progIdOrClsid));
+        throw platform::RuntimeError(
+            dllEntryPointNotFound,
+            QStringLiteral("The library of %1 has no type information.").arg(progIdOrClsid));
     }
     return std::shared_ptr<const LibraryInfo>(
         info, [library = library](const LibraryInfo*) { LoadedLibraries::instance().release(library); });

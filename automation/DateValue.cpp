@@ -11,10 +11,13 @@ namespace automation::dateValue {
 namespace {
 
 constexpr qint64 secondsPerDay = 86400;
-constexpr double firstSerial = -657434.0;        // 1/1/100
-constexpr double lastSerial = 2958465.99999;     // 31/12/9999 23:59:59
+constexpr double firstSerial = -657434.0;    // 1/1/100
+constexpr double lastSerial = 2958465.99999; // 31/12/9999 23:59:59
 
-QDate epoch() { return QDate(1899, 12, 30); }
+QDate epoch()
+{
+    return QDate(1899, 12, 30);
+}
 
 } // namespace
 
@@ -54,7 +57,8 @@ std::optional<QDateTime> parse(const QString& text)
 {
     static const QString time = QStringLiteral("(\\d{1,2}):(\\d{2})(?::(\\d{2}))?");
     static const QRegularExpression pattern(
-        QStringLiteral("^\\s*(?:(?:(\\d{1,2})/(\\d{1,2})/(\\d{4})|(\\d{4})-(\\d{1,2})-(\\d{1,2}))(?:(?:\\s+|T)%1)?|%1)\\s*$")
+        QStringLiteral("^\\s*(?:(?:(\\d{1,2})/(\\d{1,2})/"
+                       "(\\d{4})|(\\d{4})-(\\d{1,2})-(\\d{1,2}))(?:(?:\\s+|T)%1)?|%1)\\s*$")
             .arg(time));
     const auto match = pattern.match(text);
     if (!match.hasMatch())

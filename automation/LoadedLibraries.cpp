@@ -19,8 +19,7 @@ QString canonicalPath(const QString& hostPath)
     return QFileInfo(hostPath).canonicalFilePath();
 }
 
-template <class Function>
-Function entryPoint(void* handle, const char* name)
+template <class Function> Function entryPoint(void* handle, const char* name)
 {
     return reinterpret_cast<Function>(dlsym(handle, name));
 }
@@ -46,8 +45,9 @@ LoadedLibraries::Library* LoadedLibraries::acquire(const QString& hostPath)
     if (found == m_libraries.end()) {
         void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!handle)
-            throw platform::RuntimeError(errorInLoadingDll, QStringLiteral("The module \"%1\" failed to load: %2")
-                                                                .arg(hostPath, QString::fromLocal8Bit(dlerror())));
+            throw platform::RuntimeError(errorInLoadingDll,
+                                         QStringLiteral("The module \"%1\" failed to load: %2")
+                                             .arg(hostPath, QString::fromLocal8Bit(dlerror())));
         auto library = std::make_unique<Library>();
         library->path = path;
         library->handle = handle;
@@ -58,7 +58,8 @@ LoadedLibraries::Library* LoadedLibraries::acquire(const QString& hostPath)
             dlclose(handle);
             throw platform::RuntimeError(
                 dllEntryPointNotFound,
-                QStringLiteral("The module \"%1\" is no component library (no DllGetClassObject or DllCanUnloadNow).")
+                QStringLiteral(
+                    "The module \"%1\" is no component library (no DllGetClassObject or DllCanUnloadNow).")
                     .arg(hostPath));
         }
         found = m_libraries.emplace(path, std::move(library)).first;

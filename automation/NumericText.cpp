@@ -38,7 +38,10 @@ std::optional<double> parseRadix(const std::string& digits, int radix)
     return double(std::int32_t(std::uint32_t(value)));
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Checks the decimal grammar and writes it in the form std::from_chars reads; empty when the text
 // is no number.
@@ -139,8 +142,8 @@ QString format(double value, int significantDigits)
         return QStringLiteral("0");
 
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significantDigits - 1);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                      significantDigits - 1);
     const std::string scientific(buffer, result.ptr);
     const std::size_t exponentAt = scientific.find('e');
     const int exponent = std::stoi(scientific.substr(exponentAt + 1));

@@ -27,7 +27,10 @@ QString registryFile()
     return platform::windowsPath::fromHost(platform::Workstation::current().registryFile());
 }
 
-QString guidText(const QUuid& id) { return id.toString(QUuid::WithBraces).toUpper(); }
+QString guidText(const QUuid& id)
+{
+    return id.toString(QUuid::WithBraces).toUpper();
+}
 
 QString read(const QString& section, const QString& key)
 {

@@ -23,7 +23,10 @@ ScreenState& state()
 
 } // namespace
 
-int Screen::mousePointer() { return state().mousePointer; }
+int Screen::mousePointer()
+{
+    return state().mousePointer;
+}
 
 void Screen::setMousePointer(int pointer)
 {
@@ -32,10 +35,19 @@ void Screen::setMousePointer(int pointer)
         state().backend.setMousePointer(pointer);
 }
 
-int Screen::width() { return state().backend.widthTwips ? state().backend.widthTwips() : defaultWidthTwips; }
+int Screen::width()
+{
+    return state().backend.widthTwips ? state().backend.widthTwips() : defaultWidthTwips;
+}
 
-int Screen::height() { return state().backend.heightTwips ? state().backend.heightTwips() : defaultHeightTwips; }
+int Screen::height()
+{
+    return state().backend.heightTwips ? state().backend.heightTwips() : defaultHeightTwips;
+}
 
-void Screen::install(Backend backend) { state().backend = std::move(backend); }
+void Screen::install(Backend backend)
+{
+    state().backend = std::move(backend);
+}
 
 } // namespace automation

@@ -63,13 +63,13 @@ Variant runThunk(const TypedDispatch::Thunk& thunk, std::vector<Variant>& values
     try {
         return thunk(values).ownedCopy();
     } catch (const platform::RuntimeError& error) {
-        throw platform::RuntimeError(error.number(), QString(error.description().constData(),
-                                                             error.description().size()));
+        throw platform::RuntimeError(error.number(),
+                                     QString(error.description().constData(), error.description().size()));
     } catch (const std::bad_alloc&) {
         throw platform::RuntimeError(outOfMemory);
     } catch (const std::exception& error) {
-        throw platform::RuntimeError(automationError,
-                                     QStringLiteral("Automation error: ") + QString::fromLocal8Bit(error.what()));
+        throw platform::RuntimeError(automationError, QStringLiteral("Automation error: ") +
+                                                          QString::fromLocal8Bit(error.what()));
     } catch (...) {
         throw platform::RuntimeError(automationError, QStringLiteral("Automation error"));
     }
@@ -95,7 +95,8 @@ int TypedDispatch::idOfName(const QString& name) const
 Variant TypedDispatch::invoke(int dispatchId, InvokeKind kind, std::vector<Variant>& arguments)
 {
     const int index = dispatchId - InterfaceInfo::firstDispatchId;
-    if (index < 0 || std::size_t(index) >= m_interface.methods.size() || std::size_t(index) >= m_thunks.size())
+    if (index < 0 || std::size_t(index) >= m_interface.methods.size() ||
+        std::size_t(index) >= m_thunks.size())
         throw platform::RuntimeError(memberNotFound);
     const MethodInfo& method = m_interface.methods[std::size_t(index)];
     if (kind == InvokeKind::PropertyPut || (kind == InvokeKind::PropertyGet && !method.result))

@@ -21,15 +21,18 @@ constexpr std::int32_t paramNotFound = std::int32_t(0x80020004);
 constexpr std::int32_t runtimeErrorFacility = std::int32_t(0x800A0000);
 
 // Whole-number conversions round half to even, as the runtime's CInt and CLng do.
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value)
+{
+    return std::nearbyint(value);
+}
 
-template <class Integer>
-Integer wholeNumber(double value)
+template <class Integer> Integer wholeNumber(double value)
 {
     if (std::isnan(value))
         throw platform::RuntimeError(overflow);
     const double rounded = roundHalfEven(value);
-    if (rounded < double(std::numeric_limits<Integer>::min()) || rounded > double(std::numeric_limits<Integer>::max()))
+    if (rounded < double(std::numeric_limits<Integer>::min()) ||
+        rounded > double(std::numeric_limits<Integer>::max()))
         throw platform::RuntimeError(overflow);
     return Integer(rounded);
 }
@@ -59,16 +62,46 @@ Variant::Variant(const char16_t* text) : m_value(QString::fromUtf16(text)) {}
 
 Variant::Variant(std::shared_ptr<DispatchObject> object) : m_value(std::move(object)) {}
 
-Variant Variant::null() { return Variant(Storage(NullValue{})); }
-Variant Variant::missing() { return Variant(Storage(Missing{paramNotFound})); }
-Variant Variant::fromInteger(std::int16_t value) { return Variant(Storage(value)); }
-Variant Variant::fromLong(std::int32_t value) { return Variant(Storage(value)); }
-Variant Variant::fromSingle(float value) { return Variant(Storage(Single{value})); }
-Variant Variant::fromDouble(double value) { return Variant(Storage(value)); }
-Variant Variant::fromBoolean(bool value) { return Variant(Storage(Boolean{value})); }
-Variant Variant::fromByte(std::uint8_t value) { return Variant(Storage(Byte{value})); }
-Variant Variant::fromDate(const QDateTime& value) { return Variant(Storage(value)); }
-Variant Variant::fromError(std::int32_t scode) { return Variant(Storage(Missing{scode})); }
+Variant Variant::null()
+{
+    return Variant(Storage(NullValue{}));
+}
+Variant Variant::missing()
+{
+    return Variant(Storage(Missing{paramNotFound}));
+}
+Variant Variant::fromInteger(std::int16_t value)
+{
+    return Variant(Storage(value));
+}
+Variant Variant::fromLong(std::int32_t value)
+{
+    return Variant(Storage(value));
+}
+Variant Variant::fromSingle(float value)
+{
+    return Variant(Storage(Single{value}));
+}
+Variant Variant::fromDouble(double value)
+{
+    return Variant(Storage(value));
+}
+Variant Variant::fromBoolean(bool value)
+{
+    return Variant(Storage(Boolean{value}));
+}
+Variant Variant::fromByte(std::uint8_t value)
+{
+    return Variant(Storage(Byte{value}));
+}
+Variant Variant::fromDate(const QDateTime& value)
+{
+    return Variant(Storage(value));
+}
+Variant Variant::fromError(std::int32_t scode)
+{
+    return Variant(Storage(Missing{scode}));
+}
 
 Variant Variant::array(QList<Variant> elements, int lowerBound, VarType elementType)
 {

@@ -14,8 +14,8 @@ namespace {
 const QUuid creatableId = QUuid::fromString(u"{5E7D0001-0000-4000-8000-000000000001}");
 const QUuid hiddenId = QUuid::fromString(u"{5E7D0001-0000-4000-8000-000000000002}");
 
-const InterfaceInfo emptyInterface{QStringLiteral("_Plain"), QUuid::fromString(u"{5E7D0002-0000-4000-8000-000000000001}"),
-                                   true, {}};
+const InterfaceInfo emptyInterface{
+    QStringLiteral("_Plain"), QUuid::fromString(u"{5E7D0002-0000-4000-8000-000000000001}"), true, {}};
 
 const LibraryInfo library{QStringLiteral("Plain"),
                           2,
@@ -23,8 +23,8 @@ const LibraryInfo library{QStringLiteral("Plain"),
                           1033,
                           QUuid::fromString(u"{5E7D0003-0000-4000-8000-000000000001}"),
                           QStringLiteral("2.3.0.0"),
-                          {{QStringLiteral("PlainClass"), creatableId, QStringLiteral("Plain.PlainClass"), true, false,
-                            QStringLiteral("Both"), &emptyInterface},
+                          {{QStringLiteral("PlainClass"), creatableId, QStringLiteral("Plain.PlainClass"),
+                            true, false, QStringLiteral("Both"), &emptyInterface},
                            {QStringLiteral("Hidden"), hiddenId, QStringLiteral("Plain.Hidden"), false, false,
                             QStringLiteral("Apartment"), &emptyInterface}}};
 
@@ -43,7 +43,8 @@ private:
 class ComponentServerTest : public testing::Test {
 protected:
     TestWorkstation m_workstation;
-    ComponentServer m_server{library, {{creatableId, [this] { return std::make_shared<PlainObject>(m_server); }}}};
+    ComponentServer m_server{library,
+                             {{creatableId, [this] { return std::make_shared<PlainObject>(m_server); }}}};
 };
 
 TEST_F(ComponentServerTest, FactoriesOnlyForItsClassesAndUnloadOnlyWithoutInstances)

@@ -34,7 +34,10 @@ bool mappedInProcess(const QString& path)
     return handle != nullptr;
 }
 
-QString guidText(const QUuid& id) { return id.toString(QUuid::WithBraces).toUpper(); }
+QString guidText(const QUuid& id)
+{
+    return id.toString(QUuid::WithBraces).toUpper();
+}
 
 // An interface no test component implements.
 class _Other : public virtual automation::DispatchObject {
@@ -104,7 +107,8 @@ TEST_F(ComponentsTest, EarlyBindingThroughTheDualInterface)
     QString target = QStringLiteral("x");
     EXPECT_EQ(object->Concat(target, QStringLiteral("y")), QStringLiteral("xy"));
     EXPECT_EQ(target, QStringLiteral("xy"));
-    EXPECT_EQ(errorOf([] { automation::createObjectAs<_Other>(QStringLiteral("TestLibB.UtilexClass")); }), 13);
+    EXPECT_EQ(errorOf([] { automation::createObjectAs<_Other>(QStringLiteral("TestLibB.UtilexClass")); }),
+              13);
 }
 
 TEST_F(ComponentsTest, ClassesThatCannotBeCreatedRaise429)
@@ -174,8 +178,9 @@ TEST_F(ComponentsTest, TypeInformationComesFromTheLibrary)
 
 TEST_F(ComponentsTest, RegisteringSomethingElseFailsClearly)
 {
-    EXPECT_EQ(errorOf([&] { automation::registerLibrary(m_workstation.root() + QStringLiteral("/none.dll")); }),
-              48);
+    EXPECT_EQ(
+        errorOf([&] { automation::registerLibrary(m_workstation.root() + QStringLiteral("/none.dll")); }),
+        48);
     const QString notAComponent = TestWorkstation::binPath(QStringLiteral("libtramex_platform.so"));
     try {
         automation::registerLibrary(notAComponent);

@@ -12,7 +12,10 @@ using automation::VarType;
 
 namespace {
 
-const TestIdentity& identity() { return testIdentities[TEST_LIBRARY_INDEX]; }
+const TestIdentity& identity()
+{
+    return testIdentities[TEST_LIBRARY_INDEX];
+}
 
 ParameterInfo parameter(const char16_t* name, VarType type, bool byRef = true, bool optional = false,
                         std::optional<Variant> defaultValue = std::nullopt)
@@ -22,25 +25,26 @@ ParameterInfo parameter(const char16_t* name, VarType type, bool byRef = true, b
 
 const automation::InterfaceInfo& testInterface()
 {
-    static const automation::InterfaceInfo interface{
-        QStringLiteral("_UtilexClass"),
-        identity().iid,
-        true,
+    static const automation::InterfaceInfo interface {
+        QStringLiteral("_UtilexClass"), identity().iid, true,
         {
             {QStringLiteral("Which"), {}, VarType::String},
-            {QStringLiteral("Concat"),
-             {parameter(u"Target", VarType::String), parameter(u"Suffix", VarType::String, false)},
-             VarType::String},
-            {QStringLiteral("Add"),
-             {parameter(u"First", VarType::Integer),
-              parameter(u"Second", VarType::Integer, true, true, Variant::fromInteger(10))},
-             VarType::Long},
-            {QStringLiteral("IsLeftOut"), {parameter(u"Value", VarType::Variant, true, true)}, VarType::Boolean},
-            {QStringLiteral("Twice"), {parameter(u"Number", VarType::Long, true, true)}, VarType::Long},
-            {QStringLiteral("Pieces"), {parameter(u"Text", VarType::String)}, VarType::Variant},
-            {QStringLiteral("Fail"), {parameter(u"Number", VarType::Long)}, std::nullopt},
-            {QStringLiteral("Mark"), {parameter(u"Flag", VarType::Boolean)}, std::nullopt},
-        }};
+                {QStringLiteral("Concat"),
+                 {parameter(u"Target", VarType::String), parameter(u"Suffix", VarType::String, false)},
+                 VarType::String},
+                {QStringLiteral("Add"),
+                 {parameter(u"First", VarType::Integer),
+                  parameter(u"Second", VarType::Integer, true, true, Variant::fromInteger(10))},
+                 VarType::Long},
+                {QStringLiteral("IsLeftOut"),
+                 {parameter(u"Value", VarType::Variant, true, true)},
+                 VarType::Boolean},
+                {QStringLiteral("Twice"), {parameter(u"Number", VarType::Long, true, true)}, VarType::Long},
+                {QStringLiteral("Pieces"), {parameter(u"Text", VarType::String)}, VarType::Variant},
+                {QStringLiteral("Fail"), {parameter(u"Number", VarType::Long)}, std::nullopt},
+                {QStringLiteral("Mark"), {parameter(u"Flag", VarType::Boolean)}, std::nullopt},
+        }
+    };
     return interface;
 }
 
@@ -120,7 +124,10 @@ public:
         Suffix = QStringLiteral("changed");
         return Target;
     }
-    std::int32_t Add(std::int16_t& First, std::int16_t& Second) override { return std::int32_t(First) + Second; }
+    std::int32_t Add(std::int16_t& First, std::int16_t& Second) override
+    {
+        return std::int32_t(First) + Second;
+    }
     Boolean IsLeftOut(Variant& Value) override { return automation::toBoolean(Value.isMissing()); }
     std::int32_t Twice(std::int32_t& Number) override
     {
@@ -145,7 +152,8 @@ public:
 automation::ComponentServer& server()
 {
     static automation::ComponentServer instance(
-        typeLibrary(), {{identity().clsid, [] { return automation::ObjectRef(std::make_shared<TestClass>()); }}});
+        typeLibrary(),
+        {{identity().clsid, [] { return automation::ObjectRef(std::make_shared<TestClass>()); }}});
     return instance;
 }
 

@@ -8,9 +8,15 @@ namespace typeLibraryText {
 
 namespace {
 
-QString guidText(const QUuid& id) { return id.toString(QUuid::WithBraces).toUpper(); }
+QString guidText(const QUuid& id)
+{
+    return id.toString(QUuid::WithBraces).toUpper();
+}
 
-QString yesNo(bool value) { return value ? QStringLiteral("yes") : QStringLiteral("no"); }
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("yes") : QStringLiteral("no");
+}
 
 QString defaultText(const automation::Variant& value)
 {
@@ -73,7 +79,8 @@ QString methodLine(const automation::MethodInfo& method, int slot)
     QStringList parameters;
     for (const auto& parameter : method.parameters)
         parameters.append(parameterText(parameter));
-    QString line = QStringLiteral("  slot %1  %2(%3)").arg(slot).arg(method.name, parameters.join(QStringLiteral(", ")));
+    QString line =
+        QStringLiteral("  slot %1  %2(%3)").arg(slot).arg(method.name, parameters.join(QStringLiteral(", ")));
     if (method.result)
         line += QStringLiteral(" As ") + typeName(*method.result);
     return line;
@@ -88,9 +95,10 @@ QString describe(const automation::LibraryInfo& library)
                        .arg(library.locale)
                        .arg(guidText(library.libid), library.fileVersion);
     for (const auto& info : library.classes) {
-        text += QStringLiteral("class %1, id %2, progid %3, creatable %4, application object %5, threading %6\n")
-                    .arg(info.name, guidText(info.clsid), info.progId, yesNo(info.creatable), yesNo(info.appObject),
-                         info.threading);
+        text +=
+            QStringLiteral("class %1, id %2, progid %3, creatable %4, application object %5, threading %6\n")
+                .arg(info.name, guidText(info.clsid), info.progId, yesNo(info.creatable),
+                     yesNo(info.appObject), info.threading);
         const automation::InterfaceInfo* interface = info.defaultInterface;
         if (!interface)
             continue;

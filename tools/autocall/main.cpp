@@ -29,11 +29,12 @@ void write(FILE* stream, const QString& text)
 
 int usage(const QString& problem)
 {
-    write(stderr, QStringLiteral("autocall: %1\n"
-                                 "usage: autocall [--workstation DIR] PROGID-OR-CLSID METHOD [ARG ...]\n"
-                                 "       autocall [--workstation DIR] --typelib PROGID-OR-CLSID\n"
-                                 "ARG is text converted to the parameter's type; @missing leaves it out, @null passes "
-                                 "Null, @empty passes Empty.\n")
+    write(stderr, QStringLiteral(
+                      "autocall: %1\n"
+                      "usage: autocall [--workstation DIR] PROGID-OR-CLSID METHOD [ARG ...]\n"
+                      "       autocall [--workstation DIR] --typelib PROGID-OR-CLSID\n"
+                      "ARG is text converted to the parameter's type; @missing leaves it out, @null passes "
+                      "Null, @empty passes Empty.\n")
                       .arg(problem));
     return usageExit;
 }
@@ -50,7 +51,10 @@ Variant argumentOf(const QString& text)
 }
 
 // An argument left out prints as empty text.
-QString valueText(const Variant& value) { return value.isMissing() ? QString() : value.displayText(); }
+QString valueText(const Variant& value)
+{
+    return value.isMissing() ? QString() : value.displayText();
+}
 
 QString valueLines(const QString& label, const Variant& value)
 {
@@ -87,7 +91,8 @@ QString callMethod(const QString& progIdOrClsid, const QString& methodName, cons
         output += valueLines(QStringLiteral("result"), result);
     for (std::size_t i = 0; i < method.parameters.size(); ++i)
         if (method.parameters[i].byRef)
-            output += valueLines(method.parameters[i].name, i < arguments.size() ? arguments[i] : Variant::missing());
+            output += valueLines(method.parameters[i].name,
+                                 i < arguments.size() ? arguments[i] : Variant::missing());
     return output;
 }
 
