@@ -73,11 +73,10 @@ TEST_F(UtilexAutocallTest, TypelibShowsTheIdentityAndTheMethodsInSlotOrder)
         EXPECT_TRUE(typelib.out.contains(QLatin1String(identity), Qt::CaseInsensitive)) << identity;
 
     qsizetype from = 0;
-    for (const char* method : {"GetTmpPath", "Wait", "GetDiskSerialNumber", "GetPrivateProfileString",
-                               "RightString", "FillComboDir", "GetDiskFreeSpaceA", "InsStr", "GetAppPath"}) {
-        const QRegularExpression name(QStringLiteral("\\b%1\\b").arg(QLatin1String(method)));
-        const qsizetype at = typelib.out.indexOf(name, from);
-        EXPECT_GE(at, from) << method << " out of slot order";
+    for (const char16_t* method : utilexMethodsInSlotOrder) {
+        const QRegularExpression declaration(QStringLiteral("\\b%1\\(").arg(QString::fromUtf16(method)));
+        const qsizetype at = typelib.out.indexOf(declaration, from);
+        EXPECT_GE(at, from) << QString::fromUtf16(method).toStdString() << " out of slot order";
         if (at >= from)
             from = at;
     }
