@@ -78,7 +78,7 @@ void AtomicFile::commit()
                 ::futimens(m_descriptor, times);
             }
         }
-        char attributes[64];
+        char attributes[256];
         const ssize_t length = ::getxattr(m_metadataSource.constData(), attributeName, attributes, sizeof attributes);
         if (length > 0)
             ::fsetxattr(m_descriptor, attributeName, attributes, std::size_t(length), 0);

@@ -24,16 +24,18 @@ bool unsupported(int error)
     return error == ENOTSUP || error == EOPNOTSUPP;
 }
 
+// Samba 3 stores the text "0x%x"; Samba 4 puts the same text before a NUL and a binary record.
 std::optional<int> storedAttributes(const QByteArray& path)
 {
-    char text[64];
-    const ssize_t length = ::getxattr(path.constData(), attributeName, text, sizeof text - 1);
+    char stored[256];
+    const ssize_t length = ::getxattr(path.constData(), attributeName, stored, sizeof stored);
     if (length <= 0)
         return std::nullopt;
-    text[length] = '\0';
+    QByteArray text(stored, length);
+    text.truncate(text.indexOf('\0') < 0 ? text.size() : text.indexOf('\0'));
+    text = text.trimmed();
     bool ok = false;
-    const QByteArray value = QByteArray(text, length).trimmed();
-    const int bits = value.startsWith("0x") || value.startsWith("0X") ? value.mid(2).toInt(&ok, 16) : value.toInt(&ok);
+    const int bits = text.startsWith("0x") || text.startsWith("0X") ? text.mid(2).toInt(&ok, 16) : text.toInt(&ok);
     if (!ok)
         return std::nullopt;
     return bits & storedBits;
@@ -96,8 +98,7 @@ void write(const QString& hostPath, int attributes)
 bool extendedAttributesSupported(const QString& hostPath)
 {
     const QByteArray path = QFile::encodeName(hostPath);
-    char text[64];
-    if (::getxattr(path.constData(), attributeName, text, sizeof text) >= 0)
+    if (::getxattr(path.constData(), attributeName, nullptr, 0) >= 0)
         return true;
     return !unsupported(errno) && errno != ENOENT;
 }

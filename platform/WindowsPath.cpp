@@ -71,11 +71,12 @@ Location resolve(const Workstation& workstation, const QString& path)
         if (letter < u'A' || letter > u'Z')
             throw RuntimeError(badFileName);
         rest = rest.sliced(2);
-        const Location current = currentLocation(workstation);
-        if (!rest.isEmpty() && isSeparator(rest.front()))
+        if (!rest.isEmpty() && isSeparator(rest.front())) {
             location = Location{letter, {}};
-        else
+        } else {
+            const Location current = currentLocation(workstation);
             location = current.drive == letter ? current : Location{letter, {}};
+        }
     } else if (!path.isEmpty() && isSeparator(path[0])) {
         location = Location{currentLocation(workstation).drive, {}};
     } else {

@@ -1,5 +1,6 @@
 #include "platform/Workstation.h"
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <pwd.h>
@@ -108,7 +109,11 @@ Workstation& Workstation::current()
     const std::lock_guard lock(processWorkstationMutex);
     if (!processWorkstation) {
         const QString root = defaultRoot();
-        layOutDefault(root);
+        try {
+            layOutDefault(root);
+        } catch (const RuntimeError&) {
+            // A root that cannot be laid out still serves the drives it names.
+        }
         processWorkstation = std::make_unique<Workstation>(root);
     }
     return *processWorkstation;

@@ -23,9 +23,10 @@ struct Drive {
 // folders. One per process, chosen by TRAMEX_WORKSTATION unless a program says otherwise.
 class Workstation {
 public:
-    // The process's workstation, opened at first use.
+    // The process's workstation, opened (and laid out when new) at first use.
     static Workstation& current();
-    // Switches the process to the workstation in rootFolder (tools' --workstation, tests).
+    // Switches the process to the workstation in rootFolder (tools' --workstation, tests), laid
+    // out first when it has no drives.ini. References to the previous one become invalid.
     static void use(const QString& rootFolder);
     // $TRAMEX_WORKSTATION, else $XDG_DATA_HOME/tramex/workstation.
     static QString defaultRoot();
