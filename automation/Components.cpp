@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "automation/LoadedLibraries.h"
 #include "automation/Registry.h"
@@ -46,7 +47,9 @@ ObjectRef createInstance(LoadedLibraries::Library& library, const QUuid& clsid)
 
 void callRegistrationEntryPoint(const QString& libraryHostPath, const char* name)
 {
-    void* handle = dlopen(QFile::encodeName(libraryHostPath).constData(), RTLD_NOW | RTLD_LOCAL);
+    // An absolute path, so that the loader never searches its library path for a bare name.
+    const QString path = QFileInfo(libraryHostPath).absoluteFilePath();
+    void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
         throw platform::RuntimeError(errorInLoadingDll,
                                      QStringLiteral("The module \"%1\" failed to load: %2")
