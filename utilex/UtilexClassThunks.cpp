@@ -1,12 +1,12 @@
 #include "utilex/UtilexClassThunks.h"
 
-#include "platform/RuntimeError.h"
-#include "utilex/UtilexTypeLibrary.h"
-
 #include <stdexcept>
 #include <tuple>
 #include <type_traits>
 #include <utility>
+
+#include "platform/RuntimeError.h"
+#include "utilex/UtilexTypeLibrary.h"
 
 namespace utilex {
 

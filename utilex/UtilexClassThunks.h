@@ -1,9 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "automation/TypedDispatch.h"
 #include "utilex/UtilexClass.h"
-
-#include <vector>
 
 namespace utilex {
 

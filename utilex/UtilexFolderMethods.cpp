@@ -1,5 +1,7 @@
 #include "utilex/UtilexClassObject.h"
 
+#include <optional>
+
 #include "automation/ComponentServer.h"
 #include "automation/Screen.h"
 #include "platform/Files.h"

@@ -1,13 +1,13 @@
 #include "utilex/UtilexClassObject.h"
 
-#include "platform/Profile.h"
-#include "platform/RuntimeError.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <new>
 #include <vector>
+
+#include "platform/Profile.h"
+#include "platform/RuntimeError.h"
 
 namespace utilex {
 

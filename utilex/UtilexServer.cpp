@@ -1,9 +1,9 @@
 #include "utilex/UtilexServer.h"
 
+#include <memory>
+
 #include "utilex/UtilexClassObject.h"
 #include "utilex/UtilexTypeLibrary.h"
-
-#include <memory>
 
 namespace utilex {
 

@@ -1,11 +1,11 @@
 #include "utilex/UtilexClassObject.h"
 
-#include "platform/RuntimeError.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <new>
+
+#include "platform/RuntimeError.h"
 
 namespace utilex {
 

@@ -1,11 +1,11 @@
 #include "UtilexFixture.h"
 
+#include <QFileInfo>
+
 #include "automation/Components.h"
 #include "automation/Registry.h"
 #include "automation/TypeInfo.h"
 #include "platform/WindowsPath.h"
-
-#include <QFileInfo>
 
 using automation::Variant;
 using automation::VarType;

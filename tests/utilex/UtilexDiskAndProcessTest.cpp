@@ -1,12 +1,13 @@
 #include "UtilexFixture.h"
 
-#include "platform/Process.h"
-#include "platform/Workstation.h"
+#include <cerrno>
+#include <csignal>
 
 #include <QDir>
 #include <QFileInfo>
-#include <cerrno>
-#include <csignal>
+
+#include "platform/Process.h"
+#include "platform/Workstation.h"
 
 using automation::Variant;
 using automation::VarType;

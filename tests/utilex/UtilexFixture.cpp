@@ -1,12 +1,12 @@
 #include "UtilexFixture.h"
 
-#include "automation/Components.h"
-#include "platform/RuntimeError.h"
-#include "platform/Workstation.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include "automation/Components.h"
+#include "platform/RuntimeError.h"
+#include "platform/Workstation.h"
 
 using automation::Variant;
 

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "automation/Variant.h"
-#include "platform/RuntimeError.h"
-#include "utilex/UtilexClass.h"
+#include <memory>
+#include <vector>
 
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
-#include <vector>
+
+#include "automation/Variant.h"
+#include "platform/RuntimeError.h"
+#include "utilex/UtilexClass.h"
 
 // The methods of _UtilexClass in slot order, as clients bind to them.
 inline constexpr const char16_t* utilexMethodsInSlotOrder[] = {

@@ -1,13 +1,14 @@
 #include "UtilexFixture.h"
 
-#include "automation/Screen.h"
-#include "platform/WindowsPath.h"
-#include "platform/Workstation.h"
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
+
+#include "automation/Screen.h"
+#include "platform/WindowsPath.h"
+#include "platform/Workstation.h"
 
 using automation::Variant;
 

@@ -1,8 +1,8 @@
 #include "UtilexFixture.h"
 
-#include "platform/WindowsPath.h"
-
 #include <QFile>
+
+#include "platform/WindowsPath.h"
 
 using automation::Variant;
 
