@@ -23,6 +23,8 @@ function(tramex_component name)
     set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".dll" OUTPUT_NAME ${name})
     target_link_libraries(${name} PRIVATE tramex_policy Qt6::Core)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    # GNU unique symbols would keep the library mapped after its last instance is gone.
+    target_compile_options(${name} PRIVATE -fno-gnu-unique)
 endfunction()
 
 # A GoogleTest executable registered with CTest.
@@ -30,6 +32,6 @@ function(tramex_gtest name)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE tramex_policy GTest::gtest GTest::gtest_main GTest::gmock)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TRAMEX_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen\\;TRAMEX_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
 endfunction()
 include(GoogleTest)
