@@ -46,9 +46,6 @@ void readColumns(RecordsetState& recordset, sqlite3_stmt* statement, int firstCo
         const std::optional<ColumnType> declared =
             columnTypeFromDeclaration(textOrEmpty(sqlite3_column_decltype(statement, firstColumn + i)));
         column.type = declared.value_or(ColumnType{dbText, -1});
-        const QString key = column.name.toCaseFolded();
-        if (!recordset.columnByName.contains(key))
-            recordset.columnByName.insert(key, i);
     }
     recordset.rows = RowCache(count);
 }

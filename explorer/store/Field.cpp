@@ -14,27 +14,27 @@ Field::Field(std::shared_ptr<RecordsetState> recordset, int column)
 
 automation::Variant Field::Value() const
 {
-    return Recordset(m_recordset).valueOf(m_column);
+    return Recordset::valueOf(m_recordset, m_column);
 }
 
 void Field::SetValue(const automation::Variant& value)
 {
-    Recordset(m_recordset).setValueOf(m_column, value);
+    Recordset::setValueOf(m_recordset, m_column, value);
 }
 
 int Field::Size() const
 {
-    return Recordset(m_recordset).state().columns[std::size_t(m_column)].type.size;
+    return Recordset::stateOf(m_recordset).columns[std::size_t(m_column)].type.size;
 }
 
 int Field::Type() const
 {
-    return Recordset(m_recordset).state().columns[std::size_t(m_column)].type.type;
+    return Recordset::stateOf(m_recordset).columns[std::size_t(m_column)].type.type;
 }
 
 QString Field::Name() const
 {
-    return Recordset(m_recordset).state().columns[std::size_t(m_column)].name;
+    return Recordset::stateOf(m_recordset).columns[std::size_t(m_column)].name;
 }
 
 } // namespace store

@@ -114,7 +114,10 @@ Variant converted(const Variant& value, FieldType type)
 
 Variant fromCell(const RowCache& rows, int row, int column, FieldType type)
 {
-    switch (rows.storage(row, column)) {
+    const Storage storage = rows.storage(row, column);
+    if (storage == Storage::Text && type != dbDate)
+        return Variant(rows.text(row, column));
+    switch (storage) {
     case Storage::Null:
         return Variant::null();
     case Storage::Integer:

@@ -124,18 +124,17 @@ private:
 
 Recordset::Recordset(std::shared_ptr<RecordsetState> state) : m_state(std::move(state)) {}
 
-RecordsetState& Recordset::state() const
+RecordsetState& Recordset::stateOf(const std::shared_ptr<RecordsetState>& state)
 {
-    if (!m_state)
+    if (!state)
         throw platform::RuntimeError(objectNotSet);
-    if (!m_state->open || !m_state->database->connection.isOpen())
+    if (!state->open || !state->database->connection.isOpen())
         throw engineError::make(engineError::ObjectClosed);
-    return *m_state;
+    return *state;
 }
 
-RecordsetState& Recordset::currentRow() const
+RecordsetState& Recordset::currentRowOf(RecordsetState& recordset)
 {
-    RecordsetState& recordset = state();
     if (recordset.position != Position::OnRow)
         throw engineError::make(engineError::NoCurrentRecord);
     if (recordset.rows.isDeleted(recordset.current))
@@ -406,10 +405,16 @@ void Recordset::Delete()
 Field Recordset::Fields(const QString& name) const
 {
     const RecordsetState& recordset = state();
-    const auto found = recordset.columnByName.constFind(name.toCaseFolded());
-    if (found == recordset.columnByName.constEnd())
-        throw engineError::make(engineError::ItemNotFound);
-    return Field(m_state, *found);
+    // Callers mostly spell names as the table does: an exact match is the cheap first try.
+    for (int column = 0; column < int(recordset.columns.size()); ++column) {
+        if (recordset.columns[std::size_t(column)].name == name)
+            return Field(m_state, column);
+    }
+    for (int column = 0; column < int(recordset.columns.size()); ++column) {
+        if (recordset.columns[std::size_t(column)].name.compare(name, Qt::CaseInsensitive) == 0)
+            return Field(m_state, column);
+    }
+    throw engineError::make(engineError::ItemNotFound);
 }
 
 Field Recordset::Fields(int index) const
@@ -433,19 +438,19 @@ void Recordset::Close()
     recordset.changed.clear();
 }
 
-Variant Recordset::valueOf(int column) const
+Variant Recordset::valueOf(const std::shared_ptr<RecordsetState>& state, int column)
 {
-    const RecordsetState& recordset = state();
+    RecordsetState& recordset = stateOf(state);
     if (recordset.editMode != EditMode::None)
         return recordset.buffer[std::size_t(column)];
-    currentRow();
+    currentRowOf(recordset);
     return fieldValue::fromCell(recordset.rows, recordset.current, column,
                                 recordset.columns[std::size_t(column)].type.type);
 }
 
-void Recordset::setValueOf(int column, const Variant& value)
+void Recordset::setValueOf(const std::shared_ptr<RecordsetState>& state, int column, const Variant& value)
 {
-    RecordsetState& recordset = state();
+    RecordsetState& recordset = stateOf(state);
     if (recordset.editMode == EditMode::None)
         throw engineError::make(engineError::UpdateWithoutEdit);
     const RecordsetColumn& target = recordset.columns[std::size_t(column)];

@@ -52,16 +52,18 @@ private:
     friend class Database;
     friend class Field;
     explicit Recordset(std::shared_ptr<RecordsetState> state);
-    RecordsetState& state() const;
-    RecordsetState& currentRow() const;
+    static RecordsetState& stateOf(const std::shared_ptr<RecordsetState>& state);
+    RecordsetState& state() const { return stateOf(m_state); }
+    static RecordsetState& currentRowOf(RecordsetState& recordset);
+    RecordsetState& currentRow() const { return currentRowOf(state()); }
     void leaveEdit() const;
     void find(const QString& criteria, bool forward, int startRow);
     void storeAddedRow();
     void storeEditedRow();
     void reloadRow(qint64 rowid, int row);
 
-    automation::Variant valueOf(int column) const;
-    void setValueOf(int column, const automation::Variant& value);
+    static automation::Variant valueOf(const std::shared_ptr<RecordsetState>& state, int column);
+    static void setValueOf(const std::shared_ptr<RecordsetState>& state, int column, const automation::Variant& value);
 
     std::shared_ptr<RecordsetState> m_state;
 };

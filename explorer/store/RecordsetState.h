@@ -4,7 +4,6 @@
 #include "explorer/store/FieldType.h"
 #include "explorer/store/RowCache.h"
 
-#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -29,7 +28,6 @@ struct RecordsetState {
     bool open = true;
     QString table; // the table rows are written back to; empty when the recordset is read-only
     std::vector<RecordsetColumn> columns;
-    QHash<QString, int> columnByName; // case-folded names
     RowCache rows;
     int liveRows = 0;
     Position position = Position::AfterLast;

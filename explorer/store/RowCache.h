@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
-#include <string>
+#include <memory>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -11,7 +11,7 @@ struct sqlite3_stmt;
 namespace store {
 
 // The rows of a recordset as SQLite returned them, kept compact: one cell per value and the
-// texts side by side in one buffer, turned into strings only when a field is read.
+// texts in large blocks that never move, turned into strings only when a field is read.
 class RowCache {
 public:
     enum class Storage : std::uint8_t { Null, Integer, Real, Text };
@@ -34,7 +34,7 @@ public:
     qint64 integer(int row, int column) const { return cell(row, column).integer; }
     double real(int row, int column) const { return cell(row, column).real; }
     QByteArrayView utf8(int row, int column) const;
-    QString text(int row, int column) const;
+    QString text(int row, int column) const { return QString::fromUtf8(utf8(row, column)); }
 
 private:
     struct Cell {
@@ -43,22 +43,30 @@ private:
         union {
             qint64 integer;
             double real;
-            std::uint64_t offset;
+            const char* text;
         };
         Cell() : integer(0) {}
     };
 
-    const Cell& cell(int row, int column) const
+    static const int rowsPerBlock = 1024;
+
+    const Cell& cell(int row, int column) const { return rowCells(row)[column]; }
+    Cell* rowCells(int row) const
     {
-        return m_cells[std::size_t(row) * std::size_t(m_columnCount) + std::size_t(column)];
+        return m_cellBlocks[std::size_t(row / rowsPerBlock)].get()
+               + std::size_t(row % rowsPerBlock) * std::size_t(m_columnCount);
     }
     void read(Cell& target, sqlite3_stmt* statement, int column);
+    const char* keep(const char* bytes, std::size_t length);
 
     int m_columnCount;
-    std::vector<Cell> m_cells;
+    // Blocks of rows, so that growing never moves the rows read so far.
+    std::vector<std::unique_ptr<Cell[]>> m_cellBlocks;
     std::vector<qint64> m_rowids;
     std::vector<char> m_deleted;
-    std::string m_texts;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::size_t m_blockUsed = 0;
+    std::size_t m_blockSize = 0;
 };
 
 } // namespace store

@@ -39,7 +39,7 @@ SqliteConnection::SqliteConnection(sqlite3* database, QString displayPath)
 SqliteConnection SqliteConnection::openWithFlags(const QString& hostPath, int flags, const QString& displayPath)
 {
     sqlite3* database = nullptr;
-    const int result = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &database, flags | SQLITE_OPEN_EXRESCODE,
+    const int result = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &database, flags | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX,
                                        nullptr);
     SqliteConnection connection(database, displayPath);
     if (result != SQLITE_OK)
