@@ -65,7 +65,7 @@ QStringList dir(const QString& pattern, int attributes)
     const WildcardPattern wildcard(name);
     QStringList names;
     const QStringList entries =
-        QDir(hostFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QDir(hostFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     const QString prefix = hostFolder.endsWith(u'/') ? hostFolder : hostFolder + u'/';
     for (const QString& entry : entries) {
         if (!wildcard.matches(entry))

@@ -124,6 +124,7 @@ bool waitFor(std::int64_t pid)
     while (::poll(&ended, 1, -1) < 0 && errno == EINTR) {
     }
     ::close(descriptor);
+    // Reaps it when it was our child; for any other process this fails at once.
     int status = 0;
     while (::waitpid(processId, &status, 0) < 0 && errno == EINTR) {
     }

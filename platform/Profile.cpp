@@ -128,10 +128,10 @@ bool writePrivateProfileString(const QString& section, const QString& key, const
         if (!info.dir().exists())
             return false;
         const FolderLock lock(info.absolutePath());
-        if (info.exists() && !info.isFile())
-            return false;
         auto file = IniFile::read(hostPath);
         const bool existed = file.has_value();
+        if (!existed && QFileInfo::exists(hostPath))
+            return false; // there but unreadable: replacing it would lose its entries
         if (!file)
             file = IniFile();
         IniDocument& document = file->document();
@@ -142,7 +142,7 @@ bool writePrivateProfileString(const QString& section, const QString& key, const
             changed = document.removeKey(section, key);
         else
             changed = document.setValue(section, key, value);
-        if (changed || (!existed && !key.isNull() && !value.isNull()))
+        if (changed)
             AtomicFile::write(hostPath, file->bytes());
         return true;
     } catch (const RuntimeError&) {
