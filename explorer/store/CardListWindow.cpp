@@ -1,0 +1,7 @@
+#include "explorer/store/CardListWindow.h"
+
+namespace store {
+
+CardListWindow::~CardListWindow() = default;
+
+} // namespace store

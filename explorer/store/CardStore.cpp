@@ -1,0 +1,78 @@
+#include "explorer/store/CardStore.h"
+
+#include "explorer/store/CardSchema.h"
+#include "explorer/store/Engine.h"
+#include "explorer/store/ExplorerState.h"
+#include "interaction/BusyPointer.h"
+#include "interaction/TrapAndAsk.h"
+
+namespace store {
+
+namespace {
+
+void executeAlone(interaction::Procedure& procedure, const QString& path, bool readOnly, const QString& statement)
+{
+    Workspace workspace;
+    Database database;
+    if (!procedure.step([&] { workspace = Engine::instance().CreateWorkspace(); }))
+        return;
+    if (!procedure.step([&] { database = workspace.OpenDatabase(path, false, readOnly); }))
+        return;
+    if (!procedure.step([&] { database.Execute(statement); }))
+        return;
+    if (!procedure.step([&] { database.Close(); }))
+        return;
+    procedure.step([&] { workspace.Close(); });
+}
+
+} // namespace
+
+void CopyTable(const QString& sourcePath, const QString& sourceTable, const QString& targetPath,
+               const QString& targetTable, const QString& whereClause)
+{
+    interaction::TrapAndAsk procedure(QStringLiteral("ModMain_CopyTable"));
+    const QString statement = QStringLiteral("INSERT INTO  ") + targetTable + QStringLiteral(" IN \"") + targetPath +
+                              QStringLiteral("\" SELECT * FROM ") + sourceTable + QLatin1Char(' ') + whereClause;
+    executeAlone(procedure, sourcePath, true, statement);
+}
+
+void EseguiSql(const QString& databasePath, const QString& statement)
+{
+    interaction::BusyPointer hourglass;
+    interaction::TrapAndAsk procedure(QStringLiteral("EseguiSql"));
+    executeAlone(procedure, databasePath, false, statement);
+}
+
+bool CardExists(const QString& key)
+{
+    Workspace workspace = Engine::instance().CreateWorkspace();
+    Database database = workspace.OpenDatabase(explorerState().currentArchivePath(false));
+    Recordset header = database.OpenRecordset(cardSchema::selectCardHeader(key));
+    const bool exists = header.RecordCount() >= 1;
+    header.Close();
+    database.Close();
+    workspace.Close();
+    return exists;
+}
+
+void CreateCardHeader(const QString& key)
+{
+    Workspace workspace = Engine::instance().CreateWorkspace();
+    Database database = workspace.OpenDatabase(explorerState().currentArchivePath(false));
+    Recordset header = database.OpenRecordset(cardSchema::selectCardHeader(key));
+    if (header.Eof()) {
+        header.AddNew();
+        header.Fields(QStringLiteral("PCMTV")).SetValue(key);
+        header.Fields(QStringLiteral("DescCollezione")).SetValue(QString());
+        header.Fields(QStringLiteral("DescCapo")).SetValue(QString());
+        header.Fields(QStringLiteral("DescVariante")).SetValue(QString());
+        header.Fields(QStringLiteral("TagliaBase")).SetValue(QString(cardSchema::DefaultTagliaBase));
+        header.Fields(QStringLiteral("GammaTaglie")).SetValue(QString(cardSchema::DefaultGammaTaglie));
+        header.Update();
+    }
+    header.Close();
+    database.Close();
+    workspace.Close();
+}
+
+} // namespace store

@@ -1,0 +1,39 @@
+// Copies every card of one archive into another with CopyTable, one line on stdout per card, so
+// a test can kill it in the middle of the copy.
+#include "explorer/store/CardSchema.h"
+#include "explorer/store/CardStore.h"
+#include "explorer/store/Engine.h"
+#include "platform/Workstation.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() != 4) {
+        std::fprintf(stderr, "usage: cardstore_copy_helper WORKSTATION SOURCE TARGET\n");
+        return 2;
+    }
+    platform::Workstation::use(arguments[1]);
+    const QString source = arguments[2];
+    const QString target = arguments[3];
+
+    QStringList keys;
+    {
+        store::Workspace workspace = store::Engine::instance().CreateWorkspace();
+        store::Database database = workspace.OpenDatabase(source, false, true);
+        for (store::Recordset rows = database.OpenRecordset(QStringLiteral("Modelli")); !rows.Eof(); rows.MoveNext())
+            keys.append(rows.Fields(QStringLiteral("PCMTV")).Value().toString());
+    }
+    int copied = 0;
+    for (const QString& key : keys) {
+        for (const QLatin1String table : store::cardSchema::CardTables)
+            store::CopyTable(source, table, target, table, store::cardSchema::cardCondition(key));
+        std::printf("copied %d\n", ++copied);
+        std::fflush(stdout);
+    }
+    return 0;
+}
