@@ -1,6 +1,7 @@
 #include "demo/DemoWorkstation.h"
 
 #include "automation/Components.h"
+#include "demo/SampleArchives.h"
 #include "platform/Profile.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
@@ -43,6 +44,7 @@ void DemoWorkstation::layOut()
     writeDrives();
     platform::Workstation::use(m_root);
     writeSettings();
+    SampleArchives::layOut(archiveFolder);
     installPrograms();
     registerComponents();
 }
