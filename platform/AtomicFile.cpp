@@ -40,8 +40,8 @@ AtomicFile::AtomicFile(const QString& hostPath)
     if (existing)
         m_metadataSource = m_target;
     for (int attempt = 0; m_descriptor < 0; ++attempt) {
-        m_temporary = QFile::encodeName(folder + QStringLiteral(".~") + target.sliced(slash + 1) + u'.'
-                                        + QString::number(QRandomGenerator::global()->generate(), 16));
+        m_temporary = QFile::encodeName(folder + QStringLiteral(".~") + target.sliced(slash + 1) + u'.' +
+                                        QString::number(QRandomGenerator::global()->generate(), 16));
         m_descriptor = ::open(m_temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_descriptor < 0 && (errno != EEXIST || attempt == 100))
             hostError::raise(errno, 76);
@@ -79,7 +79,8 @@ void AtomicFile::commit()
             }
         }
         char attributes[256];
-        const ssize_t length = ::getxattr(m_metadataSource.constData(), attributeName, attributes, sizeof attributes);
+        const ssize_t length =
+            ::getxattr(m_metadataSource.constData(), attributeName, attributes, sizeof attributes);
         if (length > 0)
             ::fsetxattr(m_descriptor, attributeName, attributes, std::size_t(length), 0);
     }

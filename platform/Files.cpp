@@ -206,7 +206,8 @@ void append(const QString& path, const QByteArray& bytes)
             throw RuntimeError(accessError);
     }
     requireParentFolder(host);
-    const int descriptor = ::open(QFile::encodeName(host).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    const int descriptor =
+        ::open(QFile::encodeName(host).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (descriptor < 0)
         hostError::raise(errno, pathNotFound);
     try {

@@ -29,7 +29,8 @@ bool sameName(QStringView stored, const QString& wanted)
 
 QString withoutQuotes(const QString& value)
 {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
         return value.sliced(1, value.size() - 2);
     return value;
 }

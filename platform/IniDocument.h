@@ -36,12 +36,12 @@ private:
         qsizetype contentEnd = 0; // before the line break
         qsizetype end = 0;        // after the line break
         LineKind kind = LineKind::Other;
-        QString name;             // section or key, trimmed
-        QString value;            // trimmed, quotes kept
+        QString name;  // section or key, trimmed
+        QString value; // trimmed, quotes kept
     };
     struct Section {
-        qsizetype header = 0;     // line index of "[name]"
-        qsizetype end = 0;        // line index after its last line
+        qsizetype header = 0; // line index of "[name]"
+        qsizetype end = 0;    // line index after its last line
     };
 
     void parse();

@@ -65,7 +65,8 @@ QStringList dir(const QString& pattern, int attributes)
     const WildcardPattern wildcard(name);
     QStringList names;
     const QStringList entries =
-        QDir(hostFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+        QDir(hostFolder)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     const QString prefix = hostFolder.endsWith(u'/') ? hostFolder : hostFolder + u'/';
     for (const QString& entry : entries) {
         if (!wildcard.matches(entry))
@@ -74,7 +75,8 @@ QStringList dir(const QString& pattern, int attributes)
         if (found && (*found & filteredBits & ~attributes) == 0)
             names.append(entry);
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return nameOrder::less(a, b); });
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return nameOrder::less(a, b); });
 
     const bool driveRoot = windowsFolder.size() == 3;
     if ((attributes & Directory) && !driveRoot) {

@@ -55,7 +55,8 @@ struct Lookup {
     bool isList = false;
 };
 
-Lookup lookUp(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName)
+Lookup lookUp(const QString& section, const QString& key, const QString& defaultValue,
+              const QString& fileName)
 {
     const Lookup fallback{withoutTrailingBlanks(defaultValue), false};
     const auto file = readFile(fileName);

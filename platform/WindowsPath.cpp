@@ -42,8 +42,7 @@ struct Location {
 
 Location locationOf(const QString& windowsForm)
 {
-    return Location{windowsForm.front().toUpper(),
-                    windowsForm.sliced(2).split(u'\\', Qt::SkipEmptyParts)};
+    return Location{windowsForm.front().toUpper(), windowsForm.sliced(2).split(u'\\', Qt::SkipEmptyParts)};
 }
 
 Location currentLocation(const Workstation& workstation)
@@ -100,8 +99,8 @@ Location resolve(const Workstation& workstation, const QString& path)
                 location.components.removeLast();
             continue;
         }
-        const QString name = i + 1 == parts.size() ? withoutTrailingDotsAndBlanks(parts[i].toString())
-                                                   : parts[i].toString();
+        const QString name =
+            i + 1 == parts.size() ? withoutTrailingDotsAndBlanks(parts[i].toString()) : parts[i].toString();
         if (name.isEmpty())
             continue;
         if (!isValidName(name))

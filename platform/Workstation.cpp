@@ -83,7 +83,7 @@ std::optional<qint64> capacityFrom(const QString& text)
 QString hostUserName()
 {
     char buffer[4096];
-    passwd entry {};
+    passwd entry{};
     passwd* found = nullptr;
     if (::getpwuid_r(::geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found)
         return QString::fromLocal8Bit(found->pw_name);
@@ -203,7 +203,8 @@ void Workstation::load()
     const QString system = QStringLiteral("System");
     m_windowsDir = withoutTrailingSeparator(
         document.value(system, QStringLiteral("WindowsDir")).value_or(QStringLiteral("C:\\WINDOWS")));
-    m_tempDir = document.value(system, QStringLiteral("TempDir")).value_or(QStringLiteral("C:\\WINDOWS\\TEMP\\"));
+    m_tempDir =
+        document.value(system, QStringLiteral("TempDir")).value_or(QStringLiteral("C:\\WINDOWS\\TEMP\\"));
     if (!m_tempDir.endsWith(u'\\'))
         m_tempDir += u'\\';
     m_userName = document.value(system, QStringLiteral("UserName")).value_or(hostUserName());
@@ -241,7 +242,8 @@ QString Workstation::windowsDir() const
 
 QString Workstation::systemDir() const
 {
-    return m_windowsDir + (m_windowsDir.endsWith(u'\\') ? QStringLiteral("SYSTEM32") : QStringLiteral("\\SYSTEM32"));
+    return m_windowsDir +
+           (m_windowsDir.endsWith(u'\\') ? QStringLiteral("SYSTEM32") : QStringLiteral("\\SYSTEM32"));
 }
 
 QString Workstation::tempDir() const

@@ -58,7 +58,8 @@ TEST_F(CommandLineTest, ResolvesAgainstTheCurrentFolder)
 TEST_F(CommandLineTest, RaisesFileNotFoundWithoutProgram)
 {
     EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("C:\\Program Files\\Tools\\walk fast")}), 53);
-    EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("\"C:\\Program Files\\Tools\\run fast now\"")}), 53);
+    EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("\"C:\\Program Files\\Tools\\run fast now\"")}),
+              53);
     EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("C:\\Program Files\\Tools")}), 53);
     EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QString()}), 53);
     EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("   ")}), 53);

@@ -61,18 +61,30 @@ TEST_F(FilesTest, KillsFilesByPatternButNotReadOnlyOnes)
 
 TEST_F(FilesTest, RenamesWithinADrive)
 {
-    files::rename(QStringLiteral("C:\\Archivi\\camicie.MDB"), QStringLiteral("C:\\Archivi\\Vecchi\\Camicie 2001.mdb"));
+    files::rename(QStringLiteral("C:\\Archivi\\camicie.MDB"),
+                  QStringLiteral("C:\\Archivi\\Vecchi\\Camicie 2001.mdb"));
     EXPECT_EQ(readHostFile(onC(QStringLiteral("Archivi/Vecchi/Camicie 2001.mdb"))), QByteArray("camicie"));
     EXPECT_FALSE(QFileInfo::exists(onC(QStringLiteral("Archivi/Camicie.mdb"))));
 
     files::rename(QStringLiteral("C:\\Archivi\\gonne.mdb"), QStringLiteral("C:\\Archivi\\GONNE.MDB"));
-    EXPECT_EQ(QDir(onC(QStringLiteral("Archivi"))).entryList(QDir::Files), QStringList{QStringLiteral("GONNE.MDB")} << QStringLiteral("note.txt"));
+    EXPECT_EQ(QDir(onC(QStringLiteral("Archivi"))).entryList(QDir::Files),
+              QStringList{QStringLiteral("GONNE.MDB")} << QStringLiteral("note.txt"));
 
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("C:\\Archivi\\gonne.mdb"))), 58);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\manca"), QStringLiteral("C:\\Archivi\\x"))), 53);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\note.txt"))), 74);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("C:\\Manca\\note.txt"))), 76);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi"), QStringLiteral("C:\\Archivi\\Vecchi\\Dentro"))), 75);
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"),
+                                             QStringLiteral("C:\\Archivi\\gonne.mdb"))),
+              58);
+    EXPECT_EQ(RUNTIME_ERROR_OF(
+                  files::rename(QStringLiteral("C:\\Archivi\\manca"), QStringLiteral("C:\\Archivi\\x"))),
+              53);
+    EXPECT_EQ(RUNTIME_ERROR_OF(
+                  files::rename(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\note.txt"))),
+              74);
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"),
+                                             QStringLiteral("C:\\Manca\\note.txt"))),
+              76);
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi"),
+                                             QStringLiteral("C:\\Archivi\\Vecchi\\Dentro"))),
+              75);
     EXPECT_EQ(readHostFile(onC(QStringLiteral("Archivi/note.txt"))), QByteArray("note"));
 }
 
@@ -86,12 +98,20 @@ TEST_F(FilesTest, CopiesOverwritingButNotOntoReadOnlyFiles)
     EXPECT_EQ(readHostFile(onA(QStringLiteral("copia.mdb"))), QByteArray("gonne"));
 
     makeReadOnly(onA(QStringLiteral("copia.mdb")));
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\copia.mdb"))), 75);
+    EXPECT_EQ(RUNTIME_ERROR_OF(
+                  files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\copia.mdb"))),
+              75);
     EXPECT_EQ(readHostFile(onA(QStringLiteral("copia.mdb"))), QByteArray("gonne"));
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\manca"), QStringLiteral("A:\\x"))), 53);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\Manca\\x"))), 76);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("B:\\x"))), 71);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("C:\\ARCHIVI\\Note.txt"))), 75);
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\manca"), QStringLiteral("A:\\x"))),
+              53);
+    EXPECT_EQ(RUNTIME_ERROR_OF(
+                  files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\Manca\\x"))),
+              76);
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("B:\\x"))),
+              71);
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"),
+                                           QStringLiteral("C:\\ARCHIVI\\Note.txt"))),
+              75);
 }
 
 TEST_F(FilesTest, ReadsWritesAndAppendsWholeFiles)

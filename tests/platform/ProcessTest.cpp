@@ -23,7 +23,8 @@ protected:
         m_echo = QDir(root()).filePath(QStringLiteral("echo.txt"));
         qputenv("PLATFORM_TEST_ECHO", QFile::encodeName(m_echo));
         makeHostFolder(onC(QStringLiteral("Program Files/Eco Prova")));
-        ASSERT_TRUE(QFile::copy(helper(QStringLiteral("platform_test_echo")), onC(QStringLiteral("Program Files/Eco Prova/eco"))));
+        ASSERT_TRUE(QFile::copy(helper(QStringLiteral("platform_test_echo")),
+                                onC(QStringLiteral("Program Files/Eco Prova/eco"))));
     }
     void TearDown() override
     {
@@ -54,12 +55,12 @@ TEST_F(ProcessTest, StartsAProgramWithBlanksInItsPathGivingTheRestWhole)
 {
     qputenv("TRAMEX_WORKSTATION", "/another/workstation");
     enter(onC(QStringLiteral("Program Files")));
-    const std::int64_t pid =
-        process::start(QStringLiteral("C:\\PROGRAM FILES\\eco prova\\Eco.exe primo  secondo \"terzo quarto\" "));
+    const std::int64_t pid = process::start(
+        QStringLiteral("C:\\PROGRAM FILES\\eco prova\\Eco.exe primo  secondo \"terzo quarto\" "));
     ASSERT_GT(pid, 0);
     EXPECT_TRUE(process::waitFor(pid));
-    EXPECT_EQ(echoed(), (QStringList{QStringLiteral("1"), QStringLiteral("primo  secondo \"terzo quarto\" "), root(),
-                                     QDir::currentPath()}));
+    EXPECT_EQ(echoed(), (QStringList{QStringLiteral("1"), QStringLiteral("primo  secondo \"terzo quarto\" "),
+                                     root(), QDir::currentPath()}));
     qunsetenv("TRAMEX_WORKSTATION");
 }
 

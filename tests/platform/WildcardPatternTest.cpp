@@ -17,7 +17,6 @@ void PrintTo(const Case& value, std::ostream* out)
     *out << value.pattern << " / " << value.name;
 }
 
-
 class WildcardPatternTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(WildcardPatternTest, MatchesAsWindowsListingsDo)

@@ -33,7 +33,6 @@ void PrintTo(const Mapping& value, std::ostream* out)
     *out << value.host;
 }
 
-
 class ToHostTest : public WindowsPathTest, public ::testing::WithParamInterface<Mapping> {};
 
 TEST_P(ToHostTest, MapsByDriveMatchingExistingNamesIgnoringCase)
@@ -46,24 +45,24 @@ TEST_P(ToHostTest, MapsByDriveMatchingExistingNamesIgnoringCase)
 INSTANTIATE_TEST_SUITE_P(
     Paths, ToHostTest,
     ::testing::Values(Mapping{"C:\\TRAMEX\\schede\\camicie.mdb", "drive_c/Tramex/SCHEDE/Camicie.MDB"},
-                      Mapping{"c:/tramex/Schede/", "drive_c/Tramex/SCHEDE"},
-                      Mapping{"C:\\", "drive_c"},
+                      Mapping{"c:/tramex/Schede/", "drive_c/Tramex/SCHEDE"}, Mapping{"C:\\", "drive_c"},
                       Mapping{"C:\\tramex\\Nuova\\Cartella\\X.txt", "drive_c/Tramex/Nuova/Cartella/X.txt"},
-                      Mapping{"C:\\tramex\\.\\nuova\\..\\schede\\\\CAMICIE.mdb", "drive_c/Tramex/SCHEDE/Camicie.MDB"},
+                      Mapping{"C:\\tramex\\.\\nuova\\..\\schede\\\\CAMICIE.mdb",
+                              "drive_c/Tramex/SCHEDE/Camicie.MDB"},
                       Mapping{"C:\\..\\..\\tramex", "drive_c/Tramex"},
                       Mapping{"C:\\tramex\\schede\\camicie.mdb. ", "drive_c/Tramex/SCHEDE/Camicie.MDB"},
                       Mapping{"schede\\camicie.mdb", "drive_c/Tramex/SCHEDE/Camicie.MDB"},
-                      Mapping{"..\\bin\\dbrefit", "drive_c/bin/Dbrefit"},
-                      Mapping{"\\BIN", "drive_c/bin"},
-                      Mapping{"c:schede", "drive_c/Tramex/SCHEDE"},
-                      Mapping{"a:\\Nuovo", "drive_a/Nuovo"}),
+                      Mapping{"..\\bin\\dbrefit", "drive_c/bin/Dbrefit"}, Mapping{"\\BIN", "drive_c/bin"},
+                      Mapping{"c:schede", "drive_c/Tramex/SCHEDE"}, Mapping{"a:\\Nuovo", "drive_a/Nuovo"}),
     [](const ::testing::TestParamInfo<Mapping>& info) { return "path" + std::to_string(info.index); });
 
 TEST_F(WindowsPathTest, PrefersTheExactSpellingWhenNamesDifferOnlyInCase)
 {
     writeHostFile(onC(QStringLiteral("bin/FATTIX.EXE")));
-    EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\fattix.exe")), onC(QStringLiteral("bin/fattix.exe")));
-    EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\FATTIX.EXE")), onC(QStringLiteral("bin/FATTIX.EXE")));
+    EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\fattix.exe")),
+              onC(QStringLiteral("bin/fattix.exe")));
+    EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\FATTIX.EXE")),
+              onC(QStringLiteral("bin/FATTIX.EXE")));
 }
 
 TEST_F(WindowsPathTest, RefusesBadNamesUnmappedDrivesAndDrivesWithoutMedium)
@@ -109,9 +108,12 @@ TEST_F(WindowsPathTest, RoundTripsThroughTheHostRootDrive)
 
 TEST_F(WindowsPathTest, ResolvesProgramsWithOrWithoutTheirExe)
 {
-    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("C:\\BIN\\DBREFIT.EXE")), onC(QStringLiteral("bin/Dbrefit")));
-    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("c:\\bin\\Fattix")), onC(QStringLiteral("bin/fattix.exe")));
-    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("c:\\bin\\Fattix.EXE")), onC(QStringLiteral("bin/fattix.exe")));
+    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("C:\\BIN\\DBREFIT.EXE")),
+              onC(QStringLiteral("bin/Dbrefit")));
+    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("c:\\bin\\Fattix")),
+              onC(QStringLiteral("bin/fattix.exe")));
+    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("c:\\bin\\Fattix.EXE")),
+              onC(QStringLiteral("bin/fattix.exe")));
     EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("C:\\bin\\Missing.exe")), QString());
     EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("C:\\bin")), QString());
     EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("B:\\setup.exe")), QString());
@@ -191,7 +193,8 @@ TEST(WorkstationLayout, DefaultRootFollowsTheEnvironment)
     qputenv("XDG_DATA_HOME", "/srv/data");
     EXPECT_EQ(Workstation::defaultRoot(), QStringLiteral("/srv/data/tramex/workstation"));
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(Workstation::defaultRoot(), QDir::homePath() + QStringLiteral("/.local/share/tramex/workstation"));
+    EXPECT_EQ(Workstation::defaultRoot(),
+              QDir::homePath() + QStringLiteral("/.local/share/tramex/workstation"));
     if (previous.isNull())
         qunsetenv("TRAMEX_WORKSTATION");
     else
