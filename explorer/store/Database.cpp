@@ -1,10 +1,10 @@
 #include "explorer/store/Database.h"
 
-#include "explorer/store/CrossFileInsert.h"
 #include "explorer/store/DatabasePath.h"
 #include "explorer/store/DatabaseState.h"
 #include "explorer/store/EngineError.h"
 #include "explorer/store/FieldValue.h"
+#include "explorer/store/InsertSelect.h"
 #include "explorer/store/RecordsetState.h"
 #include "explorer/store/SqlDialect.h"
 #include "explorer/store/WorkspaceState.h"
@@ -85,16 +85,19 @@ void Database::Execute(const QString& statement)
     const TranslatedStatement translated = SqlDialect::translateStatement(statement);
     if (translated.kind == TranslatedStatement::Kind::Select)
         throw engineError::make(engineError::SelectNotExecutable);
+    database.recordsAffected = 0;
     if (translated.kind == TranslatedStatement::Kind::CrossFileInsert) {
-        database.recordsAffected = 0;
-        database.recordsAffected = CrossFileInsert::run(database.connection, database.lock, translated, statement);
+        database.recordsAffected = InsertSelect::intoOtherFile(database.connection, database.lock, translated, statement);
         return;
     }
     if (database.readOnly)
         throw engineError::make(engineError::ReadOnly);
+    if (translated.kind == TranslatedStatement::Kind::InsertSelect) {
+        database.recordsAffected = InsertSelect::intoSameFile(database.connection, translated, statement);
+        return;
+    }
     SqliteStatement action = database.connection.prepare(translated.sql, statement);
     action.bindTexts(translated.parameters);
-    database.recordsAffected = 0;
     while (action.step()) {
     }
     database.recordsAffected = database.connection.changes();
@@ -114,8 +117,9 @@ Recordset Database::OpenRecordset(const QString& source)
 
     std::optional<SqliteStatement> select;
     int firstColumn = 0;
-    if (!translated.rowidSql.isEmpty() && database.connection.prepares(translated.rowidSql)) {
-        select.emplace(database.connection.prepare(translated.rowidSql, source));
+    if (!translated.rowidSql.isEmpty())
+        select = database.connection.tryPrepare(translated.rowidSql, source);
+    if (select) {
         if (readsOnlyColumnsOf(select->handle(), translated.table)) {
             firstColumn = 1;
             recordset->table = QString::fromUtf8(sqlite3_column_table_name(select->handle(), 1));

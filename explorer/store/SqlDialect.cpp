@@ -342,8 +342,16 @@ TranslatedStatement translateDelete(QList<Token> tokens, const QString& statemen
 
 TranslatedStatement translateInsert(const QList<Token>& tokens, const QString& statement)
 {
-    const bool crossFile = tokens.size() > 5 && tokens.at(1).isWord("INTO") && isNameToken(tokens.at(2))
-                           && tokens.at(3).isWord("IN") && tokens.at(4).kind == Token::Kind::Text;
+    const bool intoTable = tokens.size() > 3 && tokens.at(1).isWord("INTO") && isNameToken(tokens.at(2));
+    if (intoTable && tokens.at(3).isWord("SELECT")) {
+        TranslatedStatement result = translateSelectTokens(tokens.mid(3), statement);
+        result.kind = TranslatedStatement::Kind::InsertSelect;
+        result.table = tokens.at(2).text;
+        result.rowidSql.clear();
+        return result;
+    }
+    const bool crossFile = intoTable && tokens.size() > 5 && tokens.at(3).isWord("IN")
+                           && tokens.at(4).kind == Token::Kind::Text;
     if (!crossFile) {
         Writer writer;
         for (const Token& token : tokens)

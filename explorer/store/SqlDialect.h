@@ -9,12 +9,12 @@ namespace store {
 // literal of the caller becomes a bound parameter; nothing the caller wrote is pasted into
 // another statement.
 struct TranslatedStatement {
-    enum class Kind { Select, Delete, Update, Insert, CrossFileInsert };
+    enum class Kind { Select, Delete, Update, Insert, InsertSelect, CrossFileInsert };
 
     Kind kind = Kind::Select;
-    QString sql;            // SQLite text with "?" parameters; for CrossFileInsert its SELECT
+    QString sql;            // SQLite text with "?" parameters; for the two kinds of INSERT ... SELECT the SELECT
     QStringList parameters; // values of the parameters, in order
-    QString table;          // Select reading one table: that table; CrossFileInsert: the target table
+    QString table;          // Select reading one table: that table; INSERT ... SELECT: the target table
     QString rowidSql;       // Select reading one table: the same select with the row id first
     QString targetFile;     // CrossFileInsert: the file after IN, as written
 };

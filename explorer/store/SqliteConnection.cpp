@@ -56,6 +56,15 @@ SqliteConnection SqliteConnection::open(const QString& hostPath, bool readOnly, 
     // SQLite takes an empty file for an empty database; the engine does not.
     if (QFileInfo(hostPath).size() == 0)
         throw engineError::unrecognizedFormat(displayPath);
+    // A write cut short leaves its journal behind, and only a writer can roll it back: a
+    // read-only open would fail on it, or read the half-written pages.
+    if (readOnly && QFileInfo::exists(hostPath + QStringLiteral("-journal"))) {
+        try {
+            openWithFlags(hostPath, SQLITE_OPEN_READWRITE, displayPath).prepareForUse(false);
+        } catch (const platform::RuntimeError&) {
+            // The read-only open below reports what is wrong.
+        }
+    }
     SqliteConnection connection =
         openWithFlags(hostPath, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, displayPath);
     connection.prepareForUse(readOnly);
@@ -134,13 +143,15 @@ SqliteStatement SqliteConnection::prepare(const QString& sql, const QString& cal
     return SqliteStatement(statement, *this, callerText);
 }
 
-bool SqliteConnection::prepares(const QString& sql) const
+std::optional<SqliteStatement> SqliteConnection::tryPrepare(const QString& sql, const QString& callerText) const
 {
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* statement = nullptr;
-    const int result = sqlite3_prepare_v2(m_database, utf8.constData(), int(utf8.size()), &statement, nullptr);
-    sqlite3_finalize(statement);
-    return result == SQLITE_OK;
+    if (sqlite3_prepare_v2(m_database, utf8.constData(), int(utf8.size()), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return std::nullopt;
+    }
+    return SqliteStatement(statement, *this, callerText);
 }
 
 int SqliteConnection::changes() const

@@ -4,6 +4,7 @@
 #include "platform/RuntimeError.h"
 
 #include <QString>
+#include <optional>
 
 struct sqlite3;
 
@@ -31,8 +32,8 @@ public:
     // Runs statements of the engine's own (transactions, pragmas).
     void execute(const QString& sql);
     SqliteStatement prepare(const QString& sql, const QString& callerText) const;
-    // Whether sql prepares at all, without raising.
-    bool prepares(const QString& sql) const;
+    // The statement, or nothing when sql does not prepare; raises nothing.
+    std::optional<SqliteStatement> tryPrepare(const QString& sql, const QString& callerText) const;
 
     int changes() const;
     qint64 lastInsertRowid() const;

@@ -120,6 +120,17 @@ TEST_F(DialectTest, StatementsItCannotRunGiveTheEngineErrors)
               3219);
 }
 
+TEST_F(DialectTest, InsertFromASelectMatchesColumnsByName)
+{
+    executePastTheEngine(m_archive, QStringLiteral("CREATE TABLE Copia (GammaTaglie TEXT(100), DescCapo TEXT(30), "
+                                                   "PCMTV TEXT(20), TagliaBase TEXT(3), DescVariante TEXT(30), "
+                                                   "DescCollezione TEXT(30), Nota TEXT(10))"));
+    EXPECT_EQ(run(QStringLiteral("INSERT INTO Copia SELECT * FROM Modelli WHERE PCMTV = 'A1'")), 1);
+    EXPECT_EQ(values(m_archive, QStringLiteral("SELECT DescCapo FROM Copia WHERE PCMTV = 'A1'")),
+              QStringList{QStringLiteral("Giacca A1")});
+    EXPECT_EQ(ENGINE_ERROR_OF(run(QStringLiteral("INSERT INTO Copia SELECT PCMTV, 1 AS Altro FROM Modelli"))), 3127);
+}
+
 class CrossFileInsertTest : public DialectTest {
 protected:
     QString copyStatement(const QString& table, const QString& target, const QString& key) const

@@ -168,6 +168,20 @@ TEST_F(RecordsetTest, ValuesAreCheckedAgainstTheirFields)
     EXPECT_EQ(stored(m_archive, QStringLiteral("SELECT RuotaX FROM SchedaModello")), QStringLiteral("NULL"));
 }
 
+TEST_F(RecordsetTest, ADuplicateInAUniqueIndexIsRefused)
+{
+    m_database.Close();
+    executePastTheEngine(m_archive, QStringLiteral("CREATE UNIQUE INDEX Chiave ON Modelli (PCMTV)"));
+    m_database = m_session.OpenDatabase(m_archive);
+    Recordset rows = open();
+    rows.AddNew();
+    rows.Fields(QStringLiteral("PCMTV")).SetValue(QStringLiteral("b"));
+    EXPECT_EQ(ENGINE_ERROR_OF(rows.Update()), 3022) << "keys compare ignoring case";
+    EXPECT_EQ(ENGINE_ERROR_OF(m_database.Execute(QStringLiteral("INSERT INTO Modelli (PCMTV) VALUES ('C')"))), 3022);
+    EXPECT_EQ(rows.RecordCount(), 3);
+    EXPECT_EQ(values(m_archive, QStringLiteral("SELECT count(*) FROM Modelli")), QStringList{QStringLiteral("3")});
+}
+
 TEST_F(RecordsetTest, AResultThatIsNoPlainTableIsReadOnlyWithTypesFromItsValues)
 {
     Recordset counted = open(QStringLiteral("SELECT count(*) AS Quanti, max(PCMTV) AS Ultimo FROM Modelli"));

@@ -147,3 +147,14 @@ QString StoreTest::integrityOf(const QString& archivePath)
 {
     return stored(archivePath, QStringLiteral("PRAGMA integrity_check")).remove(QStringLiteral("text:"));
 }
+
+void StoreTest::executePastTheEngine(const QString& archivePath, const QString& sql)
+{
+    sqlite3* database = nullptr;
+    sqlite3_open_v2(hostPath(archivePath).toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
+    char* message = nullptr;
+    const int result = sqlite3_exec(database, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    EXPECT_EQ(result, SQLITE_OK) << (message != nullptr ? message : "");
+    sqlite3_free(message);
+    sqlite3_close(database);
+}

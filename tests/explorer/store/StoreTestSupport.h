@@ -78,6 +78,8 @@ protected:
     // A value as SQLite stores it, read past the engine ("NULL", "integer:-1", "text:abc", ...).
     static QString stored(const QString& archivePath, const QString& select);
     static QString integrityOf(const QString& archivePath);
+    // Runs SQL past the engine, as another program would.
+    static void executePastTheEngine(const QString& archivePath, const QString& sql);
 
     static store::Workspace workspace() { return store::Engine::instance().CreateWorkspace(); }
     std::unique_ptr<LockHolder> holder(const QString& windowsPath, const QString& mode) const;

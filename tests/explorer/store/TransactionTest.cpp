@@ -1,6 +1,8 @@
 #include "StoreTestSupport.h"
 
+#include <QFile>
 #include <QThread>
+#include <sqlite3.h>
 
 using store::Database;
 using store::Recordset;
@@ -101,6 +103,32 @@ TEST_F(TransactionTest, AProcessKilledWhileWritingLeavesASoundFile)
     EXPECT_EQ((churned.Fields(0).Value().toLong() - 5) % 200, 0) << "no block is half written";
     session.Close();
     EXPECT_EQ(integrityOf(m_archive), QStringLiteral("ok"));
+}
+
+TEST_F(TransactionTest, AWriteCutShortIsUndoneBeforeAReadOnlyOpenReadsTheFile)
+{
+    addCard(m_archive, QStringLiteral("K1"), 2);
+    // A copy of the file and its journal taken in the middle of a large write is what a crash leaves.
+    const QString host = hostPath(m_archive);
+    const QString crashed = hostPath(folder) + QStringLiteral("/Crashed.mdb");
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(host.toUtf8().constData(), &writer), SQLITE_OK);
+    sqlite3_exec(writer, "PRAGMA cache_size=1; BEGIN; DELETE FROM SchedaModello;", nullptr, nullptr, nullptr);
+    for (int row = 0; row < 300; ++row)
+        sqlite3_exec(writer, "INSERT INTO Modelli (PCMTV, GammaTaglie) VALUES ('HALF', hex(randomblob(40)))", nullptr,
+                     nullptr, nullptr);
+    ASSERT_TRUE(QFile::exists(host + QStringLiteral("-journal")));
+    ASSERT_TRUE(QFile::copy(host, crashed));
+    ASSERT_TRUE(QFile::copy(host + QStringLiteral("-journal"), crashed + QStringLiteral("-journal")));
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+
+    EXPECT_EQ(values(folder + QStringLiteral("Crashed"), QStringLiteral("SELECT count(*) FROM Modelli")),
+              QStringList{QStringLiteral("1")});
+    EXPECT_EQ(values(folder + QStringLiteral("Crashed"), QStringLiteral("SELECT count(*) FROM SchedaModello")),
+              QStringList{QStringLiteral("2")});
+    EXPECT_EQ(integrityOf(folder + QStringLiteral("Crashed.mdb")), QStringLiteral("ok"));
+    EXPECT_FALSE(QFile::exists(crashed + QStringLiteral("-journal")));
 }
 
 } // namespace

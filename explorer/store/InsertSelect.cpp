@@ -1,4 +1,4 @@
-#include "explorer/store/CrossFileInsert.h"
+#include "explorer/store/InsertSelect.h"
 
 #include "explorer/store/DatabasePath.h"
 #include "explorer/store/EngineError.h"
@@ -13,14 +13,28 @@ namespace store {
 
 namespace {
 
-QStringList columnsOf(const SqliteConnection& connection, const QString& table, const QString& callerText)
+// The columns of table in target that take the columns of select, in the order of select.
+QStringList matchingColumns(const SqliteConnection& target, const QString& table, const SqliteStatement& select,
+                            const QString& callerText)
 {
-    SqliteStatement statement = connection.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"), callerText);
-    statement.bindText(1, table);
-    QStringList names;
-    while (statement.step())
-        names.append(statement.columnText(0));
-    return names;
+    SqliteStatement info = target.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"), callerText);
+    info.bindText(1, table);
+    QStringList targetColumns;
+    while (info.step())
+        targetColumns.append(info.columnText(0));
+    if (targetColumns.isEmpty())
+        throw engineError::tableNotFound(table);
+    QStringList matching;
+    for (int column = 0; column < select.columnCount(); ++column) {
+        const QString name = select.columnName(column);
+        const auto match = std::find_if(targetColumns.begin(), targetColumns.end(), [&name](const QString& candidate) {
+            return candidate.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (match == targetColumns.end())
+            throw engineError::unknownInsertField(name);
+        matching.append(SqlDialect::quoteIdentifier(*match));
+    }
+    return matching;
 }
 
 // Rolls the target's transaction back unless it was committed.
@@ -46,8 +60,23 @@ private:
 
 } // namespace
 
-int CrossFileInsert::run(const SqliteConnection& source, const FileLock& sourceLock,
-                         const TranslatedStatement& statement, const QString& callerText)
+int InsertSelect::intoSameFile(SqliteConnection& connection, const TranslatedStatement& statement,
+                               const QString& callerText)
+{
+    const QStringList columns =
+        matchingColumns(connection, statement.table, connection.prepare(statement.sql, callerText), callerText);
+    SqliteStatement insert = connection.prepare(QStringLiteral("INSERT INTO %1 (%2) ")
+                                                        .arg(SqlDialect::quoteIdentifier(statement.table),
+                                                             columns.join(QStringLiteral(", ")))
+                                                    + statement.sql,
+                                                callerText);
+    insert.bindTexts(statement.parameters);
+    insert.step();
+    return connection.changes();
+}
+
+int InsertSelect::intoOtherFile(const SqliteConnection& source, const FileLock& sourceLock,
+                                const TranslatedStatement& statement, const QString& callerText)
 {
     SqliteStatement select = source.prepare(statement.sql, callerText);
     select.bindTexts(statement.parameters);
@@ -59,21 +88,10 @@ int CrossFileInsert::run(const SqliteConnection& source, const FileLock& sourceL
         targetLock = FileLock::acquire(targetHost, FileLock::Mode::Shared, targetPath);
     SqliteConnection target = SqliteConnection::open(targetHost, false, targetPath);
 
-    const QStringList targetColumns = columnsOf(target, statement.table, callerText);
-    if (targetColumns.isEmpty())
-        throw engineError::tableNotFound(statement.table);
-    QStringList insertColumns;
+    const QStringList insertColumns = matchingColumns(target, statement.table, select, callerText);
     QStringList placeholders;
-    for (int column = 0; column < select.columnCount(); ++column) {
-        const QString name = select.columnName(column);
-        const auto match = std::find_if(targetColumns.begin(), targetColumns.end(), [&name](const QString& candidate) {
-            return candidate.compare(name, Qt::CaseInsensitive) == 0;
-        });
-        if (match == targetColumns.end())
-            throw engineError::unknownInsertField(name);
-        insertColumns.append(SqlDialect::quoteIdentifier(*match));
+    for (int column = 0; column < insertColumns.size(); ++column)
         placeholders.append(QStringLiteral("?"));
-    }
 
     TargetTransaction transaction(target);
     SqliteStatement insert = target.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
