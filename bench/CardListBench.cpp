@@ -1,0 +1,88 @@
+// Reading every card header of a large archive, as the card list is filled: the archive opened
+// exclusively, "Select * from Modelli;", MoveLast and MoveFirst for the count, then each row's
+// six fields as text. Baseline: the sqlite3 shell printing the same rows (to /dev/null),
+// process start included. Best of five runs each, taken in turns.
+#include "bench/BenchWorkstation.h"
+#include "bench/Figure.h"
+#include "bench/SqliteShell.h"
+#include "demo/SampleCardWriter.h"
+#include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/Engine.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr int cardCount = 50000;
+constexpr int runs = 5;
+
+const std::array<QString, 6> headerFields{QStringLiteral("PCMTV"),    QStringLiteral("DescCollezione"),
+                                          QStringLiteral("DescVariante"), QStringLiteral("DescCapo"),
+                                          QStringLiteral("TagliaBase"), QStringLiteral("GammaTaglie")};
+
+std::size_t readCardList(const QString& archive)
+{
+    store::Workspace workspace = store::Engine::instance().CreateWorkspace();
+    store::Database database = workspace.OpenDatabase(archive, true, false);
+    store::Recordset rows = database.OpenRecordset(QStringLiteral("Select * from Modelli;"));
+    std::vector<std::array<QString, 6>> list;
+    if (!rows.Eof()) {
+        rows.MoveLast();
+        list.reserve(std::size_t(rows.RecordCount()));
+        rows.MoveFirst();
+        for (; !rows.Eof(); rows.MoveNext()) {
+            std::array<QString, 6>& row = list.emplace_back();
+            for (std::size_t field = 0; field < headerFields.size(); ++field)
+                row[field] = rows.Fields(headerFields[field]).Value().toString();
+        }
+    }
+    rows.Close();
+    database.Close();
+    workspace.Close();
+    return list.size();
+}
+
+int run()
+{
+    bench::BenchWorkstation workstation;
+    const QString archive = bench::BenchWorkstation::archive(QStringLiteral("GRANDE"));
+    store::CardArchiveSchema::createEmpty(archive);
+    demo::SampleCardWriter(QStringLiteral("Archivio storico"), QStringLiteral("STO"), 1, {0, 0, 0, 0})
+        .write(archive, cardCount);
+    const QString host = bench::BenchWorkstation::hostPath(archive);
+
+    double engine = 1e300;
+    double shell = 1e300;
+    for (int round = 0; round < runs; ++round) {
+        engine = std::min(engine, bench::millisecondsOf([&] {
+                              if (readCardList(archive) != std::size_t(cardCount))
+                                  throw std::runtime_error("the card list missed rows");
+                          }));
+        shell = std::min(shell, bench::millisecondsOf([&] {
+                             bench::SqliteShell::run({QStringLiteral("-readonly"), host,
+                                                      QStringLiteral("SELECT * FROM Modelli;")});
+                         }));
+    }
+    const bench::Figure figure{QStringLiteral("card list of 50000 cards"), engine, shell, QStringLiteral("ms"), 1.5};
+    figure.print();
+    return figure.met() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    try {
+        return run();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_card_list: %s\n", error.what());
+        return 2;
+    }
+}

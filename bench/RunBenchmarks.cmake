@@ -1,0 +1,13 @@
+# Runs every benchmark program of PROGRAMS ("|" between them), all of them even when one fails.
+string(REPLACE "|" ";" programs "${PROGRAMS}")
+set(failed "")
+foreach(program IN LISTS programs)
+    execute_process(COMMAND ${program} RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        get_filename_component(name ${program} NAME)
+        list(APPEND failed ${name})
+    endif()
+endforeach()
+if(failed)
+    message(FATAL_ERROR "benchmarks that missed a target or failed: ${failed}")
+endif()
