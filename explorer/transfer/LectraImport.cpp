@@ -10,11 +10,9 @@
 #include "interaction/TrapAndAsk.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
-#include "platform/RuntimeError.h"
 #include "utilex/UtilexClass.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace transfer {
 
@@ -23,7 +21,6 @@ namespace {
 using automation::Variant;
 
 constexpr int fieldsPerLine = 14;
-constexpr int overflow = 6;
 
 // The text the runtime's Line Input reads: up to the first carriage return.
 QString firstLine(const QString& path)
@@ -35,14 +32,6 @@ QString firstLine(const QString& path)
 std::int16_t wholeNumber(const QString& text)
 {
     return Variant(text).toInteger();
-}
-
-std::int16_t sum(std::int16_t a, std::int16_t b)
-{
-    const int total = int(a) + int(b);
-    if (total < std::numeric_limits<std::int16_t>::min() || total > std::numeric_limits<std::int16_t>::max())
-        throw platform::RuntimeError(overflow);
-    return std::int16_t(total);
 }
 
 } // namespace
@@ -110,7 +99,7 @@ void ImportaModelloLectra(utilex::_UtilexClass& utility, const QString& path, co
             !set("Descrizione", [&] { return Variant(cut("Descrizione", field(first, 10))); }) ||
             !procedure.step([&] { a = wholeNumber(cut("Digit", field(first, 3))); }) ||
             !procedure.step([&] { b = wholeNumber(cut("RuotaX", field(first, 4))); }) ||
-            !set("Digit", [&] { return Variant(QString::number(sum(a, b))); }) ||
+            !set("Digit", [&] { return Variant(QString::number(int(a) + int(b))); }) ||
             !set("RuotaX", [&] { return Variant::fromInteger(b); }) ||
             !set("NumeroPezzo", [&] { return Variant(cut("NumeroPezzo", field(first, 2))); }) ||
             !set("Osservazioni", [&] { return Variant(cut("Osservazioni", field(first, 7))); }) ||

@@ -98,7 +98,7 @@ TEST_F(CardCsvExportTest, RetryRunsTheFailingStatementAgainAndTheWholeCardIsWrit
 {
     addSampleCard();
     m_world.prompter.expectMessage(TextMatcher::contains(QStringLiteral("Durante ModMain_ExportData")), Answer::Retry);
-    m_world.beforeNextMessage([] { TransferWorkstation::makeFolder(QStringLiteral("C:\\Export")); });
+    m_world.beforeNextPrompt([] { TransferWorkstation::makeFolder(QStringLiteral("C:\\Export")); });
     transfer::ExportData(QStringLiteral("C:\\Export\\"), QStringLiteral("PROVA"), QStringLiteral("K1"));
     EXPECT_EQ(TransferWorkstation::readFile(QStringLiteral("C:\\Export\\K1.csv")), sampleCardFile);
 }

@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CardCsvImportTest, RetryReadsTheFileAgainOnceTheArchiveIsThere)
 {
     m_world.prompter.expectMessage(TextMatcher::contains(QStringLiteral("Durante ModMain_ImportData")), Answer::Retry);
-    m_world.beforeNextMessage([] { TransferWorkstation::createArchive(QStringLiteral("NUOVO")); });
+    m_world.beforeNextPrompt([] { TransferWorkstation::createArchive(QStringLiteral("NUOVO")); });
     import("Tramex Scheda\r\n\"PROVA\"\r\n\"K1\",\"\",\"\",\"\",\"42\",\"40\"\r\n\"Scheda Modello\",0\r\n"
            "\"Scheda Piazzato\",1\r\n" +
                markerRow(),

@@ -4,6 +4,13 @@
 #include "tests/explorer/transfer/TransferWorkstation.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A test in a fresh TransferWorkstation, the archive PROVA open in the explorer.
 class TransferTest : public ::testing::Test {

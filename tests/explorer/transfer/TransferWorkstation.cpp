@@ -39,11 +39,22 @@ void require(bool condition, const char* what)
 
 } // namespace
 
-interaction::Answer HookedPrompter::message(const interaction::MessageBox& box)
+void HookedPrompter::runAction()
 {
     if (m_action)
         std::exchange(m_action, {})();
+}
+
+interaction::Answer HookedPrompter::message(const interaction::MessageBox& box)
+{
+    runAction();
     return m_inner.message(box);
+}
+
+QString HookedPrompter::input(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    runAction();
+    return m_inner.input(prompt, title, defaultText);
 }
 
 TransferWorkstation::TransferWorkstation(interaction::ScriptedPrompter::FailureHandler onFailure)

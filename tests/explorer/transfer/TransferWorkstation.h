@@ -18,18 +18,15 @@
 #include <memory>
 
 // Hands every prompt to the scripted prompter, first running the action a test set for the next
-// message box, as if the user did something while the box was open.
+// message or input box, as if the user did something while the box was open.
 class HookedPrompter : public interaction::Prompter {
 public:
     explicit HookedPrompter(interaction::Prompter& inner) : m_inner(inner) {}
 
-    void beforeNextMessage(std::function<void()> action) { m_action = std::move(action); }
+    void beforeNextPrompt(std::function<void()> action) { m_action = std::move(action); }
 
     interaction::Answer message(const interaction::MessageBox& box) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override
-    {
-        return m_inner.input(prompt, title, defaultText);
-    }
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFile(const interaction::FileDialog& dialog) override { return m_inner.openFile(dialog); }
     QString saveFile(const interaction::FileDialog& dialog) override { return m_inner.saveFile(dialog); }
     QString browseForFolder(void* owner, const QString& instruction) override
@@ -40,6 +37,8 @@ public:
     using interaction::Prompter::message;
 
 private:
+    void runAction();
+
     interaction::Prompter& m_inner;
     std::function<void()> m_action;
 };
@@ -74,7 +73,7 @@ public:
     static QStringList rows(const QString& archive, const QString& select, const QStringList& columns);
 
     utilex::_UtilexClass& utility() { return *m_utility; }
-    void beforeNextMessage(std::function<void()> action) { m_hook.beforeNextMessage(std::move(action)); }
+    void beforeNextPrompt(std::function<void()> action) { m_hook.beforeNextPrompt(std::move(action)); }
 
     interaction::ScriptedPrompter prompter;
     interaction::ScriptedKeyState keys;
