@@ -34,7 +34,6 @@ public:
     FileLock& operator=(const FileLock&) = delete;
     ~FileLock();
 
-    bool isHeld() const { return m_descriptor >= 0; }
     FileIdentity identity() const { return m_identity; }
     void release();
 

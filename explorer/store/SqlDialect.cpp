@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <initializer_list>
 
 namespace store {
 

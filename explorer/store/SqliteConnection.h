@@ -38,7 +38,6 @@ public:
     int changes() const;
     qint64 lastInsertRowid() const;
     bool inTransaction() const;
-    QString displayPath() const { return m_displayPath; }
 
     platform::RuntimeError error(int resultCode, const QString& callerText) const;
 

@@ -98,11 +98,6 @@ QString SqliteStatement::columnName(int column) const
     return QString::fromUtf8(sqlite3_column_name(m_statement, column));
 }
 
-qint64 SqliteStatement::columnInteger(int column) const
-{
-    return sqlite3_column_int64(m_statement, column);
-}
-
 QString SqliteStatement::columnText(int column) const
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));

@@ -34,7 +34,6 @@ public:
     void reset();
     int columnCount() const;
     QString columnName(int column) const;
-    qint64 columnInteger(int column) const;
     QString columnText(int column) const;
     sqlite3_stmt* handle() const { return m_statement; }
 
