@@ -118,7 +118,8 @@ void StoreTest::execute(const QString& archivePath, const QString& statement)
 QString StoreTest::stored(const QString& archivePath, const QString& select)
 {
     sqlite3* database = nullptr;
-    sqlite3_open_v2(hostPath(archivePath).toUtf8().constData(), &database, SQLITE_OPEN_READONLY, nullptr);
+    // Read-write, as the sqlite3 shell opens a file: a journal a killed writer left is rolled back.
+    sqlite3_open_v2(hostPath(archivePath).toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
     sqlite3_stmt* statement = nullptr;
     sqlite3_prepare_v2(database, select.toUtf8().constData(), -1, &statement, nullptr);
     QString result = QStringLiteral("no row");
