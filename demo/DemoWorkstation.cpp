@@ -1,6 +1,7 @@
 #include "demo/DemoWorkstation.h"
 
 #include "automation/Components.h"
+#include "demo/SampleAccumarkAreas.h"
 #include "demo/SampleArchives.h"
 #include "platform/Profile.h"
 #include "platform/WindowsPath.h"
@@ -26,8 +27,9 @@ void writeMissing(const QString& file, const QString& section, const QString& ke
 
 bool isSuiteFile(const QString& name)
 {
-    static const QStringList programs = {QStringLiteral("Schedex"), QStringLiteral("Salvix"), QStringLiteral("Permix"),
-                                         QStringLiteral("Dbrefit"), QStringLiteral("Fattix")};
+    static const QStringList programs = {QStringLiteral("Schedex"), QStringLiteral("Salvix"),
+                                         QStringLiteral("Permix"),  QStringLiteral("Dbrefit"),
+                                         QStringLiteral("Fattix"),  QStringLiteral("DMPMODEL")};
     return programs.contains(name) || name.endsWith(QLatin1String(".dll")) ||
            (name.startsWith(QLatin1String("libtramex_")) && name.endsWith(QLatin1String(".so")));
 }
@@ -46,6 +48,8 @@ void DemoWorkstation::layOut()
     writeSettings();
     SampleArchives::layOut(archiveFolder);
     installPrograms();
+    installDumpUtility();
+    SampleAccumarkAreas::layOut();
     registerComponents();
 }
 
@@ -100,6 +104,18 @@ void DemoWorkstation::installPrograms()
         if (!QFile::copy(entry.absoluteFilePath(), destination))
             throw std::runtime_error("cannot install " + destination.toStdString());
     }
+}
+
+// Accumark's dump utility lives in its own folder; the stand-in installed with the programs is
+// linked there, so that it still finds the libraries beside it.
+void DemoWorkstation::installDumpUtility()
+{
+    const QString folder = platform::windowsPath::toHost(QStringLiteral("C:\\userroot\\prog\\util\\"));
+    QDir().mkpath(folder);
+    const QString link = QDir(folder).filePath(QStringLiteral("DMPMODEL.exe"));
+    QFile::remove(link);
+    if (!QFile::link(QStringLiteral("../../../Tramex/DMPMODEL"), link))
+        throw std::runtime_error("cannot install " + link.toStdString());
 }
 
 void DemoWorkstation::registerComponents()
