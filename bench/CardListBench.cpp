@@ -1,7 +1,7 @@
 // Reading every card header of a large archive, as the card list is filled: the archive opened
 // exclusively, "Select * from Modelli;", MoveLast and MoveFirst for the count, then each row's
 // six fields as text. Baseline: the sqlite3 shell printing the same rows (to /dev/null),
-// process start included. Best of five runs each, taken in turns.
+// process start included. Best of five runs each, taken in turns, in processor time.
 #include "bench/BenchWorkstation.h"
 #include "bench/Figure.h"
 #include "bench/SqliteShell.h"

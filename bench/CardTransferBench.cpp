@@ -8,7 +8,8 @@
 // runs on, the copies ATTACH the target, then the statement. One process for all of them, so
 // the baseline pays no process start per statement and measures only what the engine also does
 // (open the files, read their schemas, run, commit, close). Both sides start from the same
-// archives and are checked to have done the work. Best of three rounds each, taken in turns.
+// archives and are checked to have done the work. Best of three rounds each, taken in turns, in
+// processor time.
 #include "bench/BenchWorkstation.h"
 #include "bench/Figure.h"
 #include "bench/SqliteShell.h"

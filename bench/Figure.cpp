@@ -1,7 +1,7 @@
 #include "bench/Figure.h"
 
-#include <chrono>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace bench {
 
@@ -12,11 +12,27 @@ void Figure::print() const
     std::fflush(stdout);
 }
 
+namespace {
+
+double processorMilliseconds()
+{
+    double total = 0;
+    for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        for (const timeval& time : {usage.ru_utime, usage.ru_stime})
+            total += double(time.tv_sec) * 1000.0 + double(time.tv_usec) / 1000.0;
+    }
+    return total;
+}
+
+} // namespace
+
 double millisecondsOf(const std::function<void()>& work)
 {
-    const auto start = std::chrono::steady_clock::now();
+    const double start = processorMilliseconds();
     work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return processorMilliseconds() - start;
 }
 
 } // namespace bench

@@ -19,7 +19,9 @@ struct Figure {
     void print() const;
 };
 
-// Wall-clock milliseconds that `work` takes.
+// Processor milliseconds (user and system) that `work` takes, in this process and in the child
+// processes it waits for. Processor time rather than wall-clock time, so that other programs
+// busy on the machine do not skew a ratio.
 double millisecondsOf(const std::function<void()>& work);
 
 } // namespace bench
