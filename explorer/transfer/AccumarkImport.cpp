@@ -1,9 +1,11 @@
 #include "explorer/transfer/AccumarkImport.h"
 
+#include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
 #include "explorer/store/Engine.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/store/SqlText.h"
+#include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/InputFieldReader.h"
 #include "explorer/transfer/TextRules.h"
 #include "explorer/transfer/TransferWindow.h"
@@ -128,10 +130,8 @@ void ImportaModello(const QString& dumpPath)
         if (!procedure.step([&] { workspace = store::Engine::instance().CreateWorkspace(); }) || !procedure.step([&] {
                 database = workspace.OpenDatabase(store::explorerState().currentArchivePath(false));
             }) ||
-            !procedure.step([&] {
-                rows = database.OpenRecordset(QStringLiteral("Select * from SchedaModello WHERE PCMTV = ") +
-                                              store::sqlText(name));
-            }) ||
+            !procedure.step(
+                [&] { rows = database.OpenRecordset(selectCardRows(store::cardSchema::SchedaModello, name)); }) ||
             !procedure.step([&] { workspace.BeginTrans(); }))
             return;
         for (int k = 1;; ++k) {

@@ -1,9 +1,10 @@
 #include "explorer/transfer/CardCsvExport.h"
 
+#include "explorer/store/CardSchema.h"
 #include "explorer/store/Engine.h"
 #include "explorer/store/ExplorerState.h"
-#include "explorer/store/SqlText.h"
 #include "explorer/transfer/CardCsvLayout.h"
+#include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/OutputFile.h"
 #include "explorer/transfer/TransferWindow.h"
 #include "explorer/transfer/WriteListLine.h"
@@ -16,11 +17,6 @@
 namespace transfer {
 
 namespace {
-
-QString selectCardRows(QLatin1String table, const QString& key)
-{
-    return QStringLiteral("Select * from ") + table + QStringLiteral(" WHERE PCMTV = ") + store::sqlText(key);
-}
 
 template <std::size_t Count>
 QByteArray rowLine(const store::Recordset& rows, const std::array<cardCsv::Column, Count>& columns)
@@ -97,16 +93,16 @@ void ExportData(const QString& folder, const QString& archiveName, const QString
         }))
         return;
 
-    if (!procedure.step([&] { rows = database.OpenRecordset(selectCardRows(QLatin1String("Modelli"), key)); }))
+    if (!procedure.step([&] { rows = database.OpenRecordset(selectCardRows(store::cardSchema::Modelli, key)); }))
         return;
     if (!procedure.step([&] { file.writeLine(rowLine(rows, cardCsv::ModelColumns)); }))
         return;
     if (!procedure.step([&] { rows.Close(); }))
         return;
 
-    writeSection(procedure, database, rows, file, QLatin1String("SchedaModello"), cardCsv::PieceSection, key,
+    writeSection(procedure, database, rows, file, store::cardSchema::SchedaModello, cardCsv::PieceSection, key,
                  cardCsv::PieceColumns);
-    writeSection(procedure, database, rows, file, QLatin1String("SchedaPiazzato"), cardCsv::MarkerSection, key,
+    writeSection(procedure, database, rows, file, store::cardSchema::SchedaPiazzato, cardCsv::MarkerSection, key,
                  cardCsv::MarkerColumns);
 
     if (!procedure.step([&] { file.Close(); }))

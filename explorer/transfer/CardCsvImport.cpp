@@ -1,9 +1,10 @@
 #include "explorer/transfer/CardCsvImport.h"
 
+#include "explorer/store/CardSchema.h"
 #include "explorer/store/Engine.h"
 #include "explorer/store/ExplorerState.h"
-#include "explorer/store/SqlText.h"
 #include "explorer/transfer/CardCsvLayout.h"
+#include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/InputFieldReader.h"
 #include "explorer/transfer/TextRules.h"
 #include "explorer/transfer/TransferWindow.h"
@@ -17,11 +18,6 @@ namespace {
 using automation::Variant;
 
 const QChar CR(u'\r');
-
-QString selectCardRows(QLatin1String table, const QString& key)
-{
-    return QStringLiteral("Select * from ") + table + QStringLiteral(" WHERE PCMTV = ") + store::sqlText(key);
-}
 
 QString kept(const QString& value, const cardCsv::Column& column)
 {
@@ -53,7 +49,7 @@ int sectionCount(InputFieldReader& file)
 
 void addPieces(InputFieldReader& file, store::Database& database, const QString& key)
 {
-    store::Recordset pieces = database.OpenRecordset(selectCardRows(QLatin1String("SchedaModello"), key));
+    store::Recordset pieces = database.OpenRecordset(selectCardRows(store::cardSchema::SchedaModello, key));
     const int count = sectionCount(file);
     for (int row = 1; row <= count; ++row) {
         pieces.AddNew();
@@ -72,7 +68,7 @@ void addPieces(InputFieldReader& file, store::Database& database, const QString&
 
 void addMarkers(InputFieldReader& file, store::Database& database, const QString& key)
 {
-    store::Recordset markers = database.OpenRecordset(selectCardRows(QLatin1String("SchedaPiazzato"), key));
+    store::Recordset markers = database.OpenRecordset(selectCardRows(store::cardSchema::SchedaPiazzato, key));
     const int count = sectionCount(file);
     for (int row = 1; row <= count; ++row) {
         markers.AddNew();
@@ -102,7 +98,7 @@ void importCard(const QString& path, const QString& archiveName)
 
     store::Workspace workspace = store::Engine::instance().CreateWorkspace();
     store::Database database = workspace.OpenDatabase(store::explorerState().DatabaseFolder + archiveName);
-    store::Recordset model = database.OpenRecordset(selectCardRows(QLatin1String("Modelli"), key));
+    store::Recordset model = database.OpenRecordset(selectCardRows(store::cardSchema::Modelli, key));
     if (!model.Eof()) {
         refuseExistingCard(path, archiveName);
         return;

@@ -2,10 +2,11 @@
 
 #include "automation/Boolean.h"
 #include "automation/Variant.h"
+#include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
 #include "explorer/store/Engine.h"
 #include "explorer/store/ExplorerState.h"
-#include "explorer/store/SqlText.h"
+#include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/TransferWindow.h"
 #include "interaction/TrapAndAsk.h"
 #include "platform/Codepage.h"
@@ -63,10 +64,7 @@ void ImportaModelloLectra(utilex::_UtilexClass& utility, const QString& path, co
     if (!procedure.step([&] { text = firstLine(path); }) ||
         !procedure.step([&] { workspace = store::Engine::instance().CreateWorkspace(); }) ||
         !procedure.step([&] { database = workspace.OpenDatabase(store::explorerState().currentArchivePath(false)); }) ||
-        !procedure.step([&] {
-            rows = database.OpenRecordset(QStringLiteral("Select * from SchedaModello WHERE PCMTV = ") +
-                                          store::sqlText(key));
-        }))
+        !procedure.step([&] { rows = database.OpenRecordset(selectCardRows(store::cardSchema::SchedaModello, key)); }))
         return;
     bool overwrite = false;
     if (!procedure.step([&] { overwrite = !rows.Eof(); }) || !procedure.step([&] { workspace.BeginTrans(); }))

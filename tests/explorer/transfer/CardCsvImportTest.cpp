@@ -1,5 +1,7 @@
 #include "tests/explorer/transfer/TransferTest.h"
 
+#include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/DatabaseFile.h"
 #include "explorer/store/Engine.h"
 #include "explorer/transfer/CardCsvExport.h"
 #include "explorer/transfer/CardCsvImport.h"
@@ -76,6 +78,23 @@ TEST_F(CardCsvImportTest, AnExportedCardComesBackIntoAnotherArchiveWithNullsAsEm
     EXPECT_EQ(piecesOf(altro, QStringLiteral("K1")), QStringList({"1|001||0|0||||", "2|002||12|-3||||"}));
     EXPECT_EQ(markers(altro), QStringList{QStringLiteral("1|P1||||||||||||||40,42|||||")});
     EXPECT_TRUE(archiveIsFree(altro));
+}
+
+TEST_F(CardCsvImportTest, AValueLongerThanItsWidthLeavesWholeAndComesBackCut)
+{
+    // An archive made elsewhere, whose collection column is wider than the card file keeps.
+    QList<store::TableDefinition> tables = store::CardArchiveSchema::tables();
+    tables[0].columns[1].size = 60;
+    const QString wide = TransferWorkstation::archivePath(QStringLiteral("LARGO"));
+    store::DatabaseFile::create(wide, tables);
+    const QString collection = QStringLiteral("Collezione Primavera Estate 2026 linea donna");
+    addModel(wide, QStringLiteral("K1"), collection);
+    transfer::ExportData(QStringLiteral("C:\\"), QStringLiteral("LARGO"), QStringLiteral("K1"));
+    EXPECT_TRUE(TransferWorkstation::readFile(QStringLiteral("C:\\K1.csv"))
+                    .contains("\"K1\",\"" + collection.toLatin1() + "\","));
+
+    transfer::ImportData(QStringLiteral("C:\\K1.csv"), QStringLiteral("PROVA"));
+    EXPECT_EQ(models(prova()), QStringList{QStringLiteral("K1|Collezione Primavera Estate 20|||42|40,42,44")});
 }
 
 TEST_F(CardCsvImportTest, ValuesAreCutToTheirWidthsTrimmedAndCountsReadAsNumbers)
