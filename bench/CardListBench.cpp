@@ -22,9 +22,9 @@ namespace {
 constexpr int cardCount = 50000;
 constexpr int runs = 5;
 
-const std::array<QString, 6> headerFields{QStringLiteral("PCMTV"),    QStringLiteral("DescCollezione"),
+const std::array<QString, 6> headerFields{QStringLiteral("PCMTV"),        QStringLiteral("DescCollezione"),
                                           QStringLiteral("DescVariante"), QStringLiteral("DescCapo"),
-                                          QStringLiteral("TagliaBase"), QStringLiteral("GammaTaglie")};
+                                          QStringLiteral("TagliaBase"),   QStringLiteral("GammaTaglie")};
 
 std::size_t readCardList(const QString& archive)
 {
@@ -64,10 +64,10 @@ int run()
                               if (readCardList(archive) != std::size_t(cardCount))
                                   throw std::runtime_error("the card list missed rows");
                           }));
-        shell = std::min(shell, bench::millisecondsOf([&] {
-                             bench::SqliteShell::run({QStringLiteral("-readonly"), host,
-                                                      QStringLiteral("SELECT * FROM Modelli;")});
-                         }));
+        shell = std::min(
+            shell, bench::millisecondsOf([&] {
+                bench::SqliteShell::run({QStringLiteral("-readonly"), host, QStringLiteral("SELECT * FROM Modelli;")});
+            }));
     }
     const bench::Figure figure{QStringLiteral("card list of 50000 cards"), engine, shell, QStringLiteral("ms"), 1.5};
     figure.print();

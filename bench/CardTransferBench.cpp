@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -72,7 +73,8 @@ void deleteWithEngine(const Archives& archives, const QStringList& keys)
 }
 
 // A shell script of one connection per statement; keys are the writer's, free of apostrophes.
-QString writeScript(const QString& name, const QStringList& keys, const std::function<QString(QLatin1String, const QString&)>& statement)
+QString writeScript(const QString& name, const QStringList& keys,
+                    const std::function<QString(QLatin1String, const QString&)>& statement)
 {
     const QString path = bench::BenchWorkstation::hostPath(bench::BenchWorkstation::archiveFolder) + name;
     QFile script(path);
@@ -91,20 +93,22 @@ int run()
     const Archives archives;
     store::CardArchiveSchema::createEmpty(archives.source);
     store::CardArchiveSchema::createEmpty(archives.target);
-    const QStringList keys =
-        demo::SampleCardWriter(QStringLiteral("Primavera-Estate 2026"), QStringLiteral("PE26"), 3,
-                               {piecesPerCard, piecesPerCard, markersPerCard, markersPerCard})
-            .write(archives.source, cardCount);
+    const QStringList keys = demo::SampleCardWriter(QStringLiteral("Primavera-Estate 2026"), QStringLiteral("PE26"), 3,
+                                                    {piecesPerCard, piecesPerCard, markersPerCard, markersPerCard})
+                                 .write(archives.source, cardCount);
 
     const QString sourceHost = bench::BenchWorkstation::hostPath(archives.source);
     const QString targetHost = bench::BenchWorkstation::hostPath(archives.target);
-    const QString copyScript = writeScript(QStringLiteral("copy.sql"), keys, [&](QLatin1String table, const QString& key) {
-        return QStringLiteral(".open \"%1\"\nATTACH '%2' AS target;\nINSERT INTO target.%3 SELECT * FROM %3 WHERE PCMTV = '%4';\n")
-            .arg(sourceHost, targetHost, table, key);
-    });
-    const QString deleteScript = writeScript(QStringLiteral("delete.sql"), keys, [&](QLatin1String table, const QString& key) {
-        return QStringLiteral(".open \"%1\"\nDELETE FROM %2 WHERE PCMTV = '%3';\n").arg(targetHost, table, key);
-    });
+    const QString copyScript =
+        writeScript(QStringLiteral("copy.sql"), keys, [&](QLatin1String table, const QString& key) {
+            return QStringLiteral(".open \"%1\"\nATTACH '%2' AS target;\nINSERT INTO target.%3 SELECT * FROM %3 WHERE "
+                                  "PCMTV = '%4';\n")
+                .arg(sourceHost, targetHost, table, key);
+        });
+    const QString deleteScript =
+        writeScript(QStringLiteral("delete.sql"), keys, [&](QLatin1String table, const QString& key) {
+            return QStringLiteral(".open \"%1\"\nDELETE FROM %2 WHERE PCMTV = '%3';\n").arg(targetHost, table, key);
+        });
 
     double engineCopy = 1e300, engineDelete = 1e300, shellCopy = 1e300, shellDelete = 1e300;
     for (int round = 0; round < rounds; ++round) {
@@ -115,12 +119,15 @@ int run()
 
         shellCopy = std::min(shellCopy, bench::millisecondsOf([&] { bench::SqliteShell::runScript(copyScript); }));
         expectCards(archives.target, cardCount);
-        shellDelete = std::min(shellDelete, bench::millisecondsOf([&] { bench::SqliteShell::runScript(deleteScript); }));
+        shellDelete =
+            std::min(shellDelete, bench::millisecondsOf([&] { bench::SqliteShell::runScript(deleteScript); }));
         expectCards(archives.target, 0);
     }
 
-    const bench::Figure copy{QStringLiteral("copy 1000 cards with CopyTable"), engineCopy, shellCopy, QStringLiteral("ms"), 1.3};
-    const bench::Figure deletion{QStringLiteral("delete 1000 cards with EseguiSql"), engineDelete, shellDelete, QStringLiteral("ms"), 1.3};
+    const bench::Figure copy{QStringLiteral("copy 1000 cards with CopyTable"), engineCopy, shellCopy,
+                             QStringLiteral("ms"), 1.3};
+    const bench::Figure deletion{QStringLiteral("delete 1000 cards with EseguiSql"), engineDelete, shellDelete,
+                                 QStringLiteral("ms"), 1.3};
     copy.print();
     deletion.print();
     return copy.met() && deletion.met() ? 0 : 1;

@@ -37,11 +37,11 @@ constexpr std::array<Garment, 16> garments{{
     {"JNS", "Jeans cinque tasche", true},
 }};
 
-constexpr std::array<const char*, 12> colours{"Blu notte", "Nero",  "Grigio melange", "Beige",
-                                              "Panna",     "Rosso", "Verde salvia",   "Cammello",
+constexpr std::array<const char*, 12> colours{"Blu notte", "Nero",  "Grigio melange",  "Beige",
+                                              "Panna",     "Rosso", "Verde salvia",    "Cammello",
                                               "Bordeaux",  "Ecru",  "Azzurro polvere", "Tabacco"};
 
-constexpr std::array<const char*, 8> patterns{"tinta unita", "gessato",  "galles",  "rigato",
+constexpr std::array<const char*, 8> patterns{"tinta unita", "gessato",       "galles",   "rigato",
                                               "quadri",      "pied de poule", "fantasia", "spigato"};
 
 struct Piece {
@@ -50,21 +50,29 @@ struct Piece {
 };
 
 constexpr std::array<Piece, 20> upperPieces{{
-    {"DAV", "Davanti"},          {"DIE", "Dietro"},         {"MAN", "Manica"},
-    {"COL", "Collo"},            {"POL", "Polsino"},        {"TAS", "Tasca"},
-    {"FIA", "Fianchetto"},       {"PAR", "Paramontura"},    {"SCO", "Sottocollo"},
-    {"CAR", "Carre'"},           {"SMA", "Sottomanica"},    {"PAT", "Pattina"},
-    {"TSC", "Taschino"},         {"CIN", "Cintura"},        {"FDA", "Fodera davanti"},
-    {"FDI", "Fodera dietro"},    {"FMA", "Fodera manica"},  {"CTA", "Controtasca"},
-    {"BOT", "Bottoniera"},       {"SPA", "Spacco"},
+    {"DAV", "Davanti"},       {"DIE", "Dietro"},      {"MAN", "Manica"},         {"COL", "Collo"},
+    {"POL", "Polsino"},       {"TAS", "Tasca"},       {"FIA", "Fianchetto"},     {"PAR", "Paramontura"},
+    {"SCO", "Sottocollo"},    {"CAR", "Carre'"},      {"SMA", "Sottomanica"},    {"PAT", "Pattina"},
+    {"TSC", "Taschino"},      {"CIN", "Cintura"},     {"FDA", "Fodera davanti"}, {"FDI", "Fodera dietro"},
+    {"FMA", "Fodera manica"}, {"CTA", "Controtasca"}, {"BOT", "Bottoniera"},     {"SPA", "Spacco"},
 }};
 
 constexpr std::array<Piece, 16> lowerPieces{{
-    {"DAV", "Davanti"},          {"DIE", "Dietro"},         {"CIN", "Cinturino"},
-    {"TAS", "Tasca"},            {"CTA", "Controtasca"},    {"FIA", "Fianchetto"},
-    {"PAS", "Passante"},         {"PAT", "Patta"},          {"SPT", "Sottopatta"},
-    {"CAR", "Carre'"},           {"TSC", "Taschino"},       {"PAR", "Paramontura"},
-    {"FDA", "Fodera davanti"},   {"FDI", "Fodera dietro"},  {"SPA", "Spacco"},
+    {"DAV", "Davanti"},
+    {"DIE", "Dietro"},
+    {"CIN", "Cinturino"},
+    {"TAS", "Tasca"},
+    {"CTA", "Controtasca"},
+    {"FIA", "Fianchetto"},
+    {"PAS", "Passante"},
+    {"PAT", "Patta"},
+    {"SPT", "Sottopatta"},
+    {"CAR", "Carre'"},
+    {"TSC", "Taschino"},
+    {"PAR", "Paramontura"},
+    {"FDA", "Fodera davanti"},
+    {"FDI", "Fodera dietro"},
+    {"SPA", "Spacco"},
     {"ORL", "Balza"},
 }};
 
@@ -90,8 +98,8 @@ PieceRow pieceOf(const Garment& garment, int row)
 }
 
 constexpr std::array<const char*, 4> materials{"Tessuto", "Fodera", "Adesivo", "Tela"};
-constexpr std::array<const char*, 6> remarks{"", "Tagliare in sbieco", "Coppia specchiata", "Adesivare",
-                                             "Rispettare il verso", "Sfilare i bordi"};
+constexpr std::array<const char*, 6> remarks{"",          "Tagliare in sbieco",  "Coppia specchiata",
+                                             "Adesivare", "Rispettare il verso", "Sfilare i bordi"};
 
 struct Fabric {
     const char* code;
@@ -125,8 +133,7 @@ public:
         return first + int(m_state % std::uint32_t(last - first + 1));
     }
 
-    template <typename T, std::size_t N>
-    const T& pick(const std::array<T, N>& choices)
+    template <typename T, std::size_t N> const T& pick(const std::array<T, N>& choices)
     {
         return choices[std::size_t(between(0, int(N) - 1))];
     }
@@ -152,7 +159,8 @@ void setNumber(store::Recordset& rows, const char* field, int value)
 
 QString decimal(int hundredths)
 {
-    return QString::number(hundredths / 100) + QLatin1Char('.') + QStringLiteral("%1").arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+    return QString::number(hundredths / 100) + QLatin1Char('.') +
+           QStringLiteral("%1").arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace

@@ -92,8 +92,9 @@ TEST_F(SampleArchivesTest, TheSameSeedWritesTheSameCards)
         demo::SampleCardWriter(QStringLiteral("Uomo"), QStringLiteral("U"), 11, shape).write(archive, 30);
     }
 
-    const std::map<QString, int> rowsWritten{
-        {QStringLiteral("Modelli"), 30}, {QStringLiteral("SchedaModello"), 600}, {QStringLiteral("SchedaPiazzato"), 240}};
+    const std::map<QString, int> rowsWritten{{QStringLiteral("Modelli"), 30},
+                                             {QStringLiteral("SchedaModello"), 600},
+                                             {QStringLiteral("SchedaPiazzato"), 240}};
     for (const auto& [table, count] : rowsWritten) {
         const QStringList rows = rowsOf(folder + QStringLiteral("ONE"), table);
         EXPECT_EQ(rows.size(), count) << table.toStdString();

@@ -1,6 +1,6 @@
+#include "explorer/store/CardStore.h"
 #include "automation/Screen.h"
 #include "explorer/store/CardSchema.h"
-#include "explorer/store/CardStore.h"
 #include "interaction/BusyPointer.h"
 #include "platform/RuntimeError.h"
 #include "tests/explorer/store/CardArchiveFixture.h"
@@ -58,7 +58,10 @@ protected:
     }
 
     // The source is closed again when another process can hold it exclusively.
-    bool sourceClosed() const { return holder(path(QStringLiteral("A")), QStringLiteral("exclusive"))->status() == "open"; }
+    bool sourceClosed() const
+    {
+        return holder(path(QStringLiteral("A")), QStringLiteral("exclusive"))->status() == "open";
+    }
 
     const QString m_source = path(QStringLiteral("A"));
     const QString m_target = path(QStringLiteral("B"));
@@ -271,10 +274,9 @@ TEST_P(CardHeaderErrorTest, ErrorsReachTheCallerWithoutADialog)
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, CardHeaderErrorTest,
-    ::testing::Values(ReachesCaller{"CardExistsLocked", [] { store::CardExists(QStringLiteral("K1")); }, true, 3045},
-                      ReachesCaller{"CreateCardHeaderLocked", [] { store::CreateCardHeader(QStringLiteral("K2")); },
-                                    true, 3045},
-                      ReachesCaller{"CardExistsMissing", [] { store::CardExists(QStringLiteral("K1")); }, false, 3024},
-                      ReachesCaller{"CreateCardHeaderMissing", [] { store::CreateCardHeader(QStringLiteral("K2")); },
-                                    false, 3024}),
+    ::testing::Values(
+        ReachesCaller{"CardExistsLocked", [] { store::CardExists(QStringLiteral("K1")); }, true, 3045},
+        ReachesCaller{"CreateCardHeaderLocked", [] { store::CreateCardHeader(QStringLiteral("K2")); }, true, 3045},
+        ReachesCaller{"CardExistsMissing", [] { store::CardExists(QStringLiteral("K1")); }, false, 3024},
+        ReachesCaller{"CreateCardHeaderMissing", [] { store::CreateCardHeader(QStringLiteral("K2")); }, false, 3024}),
     [](const ::testing::TestParamInfo<ReachesCaller>& info) { return std::string(info.param.name); });

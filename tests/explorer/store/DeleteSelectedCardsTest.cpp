@@ -81,7 +81,8 @@ TEST_F(DeleteSelectedCardsTest, NothingSelectedShowsAndHidesTheProgressBarAndCha
 
     store::DeleteSelectedCards(list);
 
-    EXPECT_EQ(list.log(), QStringList({"place", "show", "value 0", "maximum 5", "refused maximum 0", "status ", "hide"}));
+    EXPECT_EQ(list.log(),
+              QStringList({"place", "show", "value 0", "maximum 5", "refused maximum 0", "status ", "hide"}));
     for (const QString& table : cardTables)
         EXPECT_EQ(cardsLeft(table), m_keys) << table.toStdString();
     EXPECT_EQ(m_seams.keys.queries(Key::Escape), 0);
@@ -92,10 +93,10 @@ TEST_F(DeleteSelectedCardsTest, AFailingStatementShowsEseguiSqlsDialogAndTheDele
     const auto lock = holder(m_archive, QStringLiteral("exclusive"));
     ASSERT_EQ(lock->status(), "open");
     for (int statement = 0; statement < 3; ++statement)
-        m_seams.prompter.expectMessage(
-            interaction::TextMatcher::matches(QRegularExpression(QStringLiteral("^Errore numero : 3045\r.*Durante EseguiSql\r\r$"),
-                                                                 QRegularExpression::DotMatchesEverythingOption)),
-            Answer::Abort);
+        m_seams.prompter.expectMessage(interaction::TextMatcher::matches(QRegularExpression(
+                                           QStringLiteral("^Errore numero : 3045\r.*Durante EseguiSql\r\r$"),
+                                           QRegularExpression::DotMatchesEverythingOption)),
+                                       Answer::Abort);
     FakeCardListWindow list = window({0});
 
     store::DeleteSelectedCards(list);
