@@ -1,0 +1,96 @@
+#include "tools/Fattix/InvoiceJournal.h"
+
+#include "explorer/store/CardSchema.h"
+#include "explorer/store/Engine.h"
+#include "platform/Codepage.h"
+#include "platform/Profile.h"
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+
+namespace fattix {
+
+namespace {
+
+const QString folderSection = QStringLiteral("Generale");
+const QString folderKey = QStringLiteral("TxtPathDatabase");
+
+QString textOf(const store::Recordset& header, const QString& field)
+{
+    const automation::Variant value = header.Fields(field).Value();
+    return value.isNull() ? QString() : value.toString();
+}
+
+// A tab or a line end inside a value would split the journal's columns or lines.
+QString column(const QString& value)
+{
+    QString text = value;
+    for (QChar& character : text) {
+        if (character == u'\t' || character == u'\r' || character == u'\n')
+            character = u' ';
+    }
+    return text;
+}
+
+} // namespace
+
+QString cardArchiveFolder()
+{
+    const QString installation =
+        platform::profile::readString(folderSection, folderKey, QString(), QStringLiteral("TramexHardConfig.ini"));
+    return platform::profile::readString(folderSection, folderKey, installation, QStringLiteral("Schedex.ini"));
+}
+
+QString currentArchive()
+{
+    return platform::profile::readString(QStringLiteral("Impostazioni"), QStringLiteral("Database corrente"),
+                                         QString(), QStringLiteral("Tramex.ini"));
+}
+
+JournalEntry lookUpCard(const QString& archive, const QString& key)
+{
+    JournalEntry entry;
+    entry.archive = archive;
+    entry.key = key;
+    if (archive.isEmpty()) {
+        entry.collection = QStringLiteral("nessun archivio corrente");
+        return entry;
+    }
+    try {
+        store::Workspace workspace = store::Engine::instance().CreateWorkspace();
+        store::Database database =
+            workspace.OpenDatabase(cardArchiveFolder() + archive + QStringLiteral(".mdb"), false, true);
+        store::Recordset header = database.OpenRecordset(store::cardSchema::selectCardHeader(key));
+        entry.found = !header.Eof();
+        if (entry.found) {
+            entry.collection = textOf(header, QStringLiteral("DescCollezione"));
+            entry.garment = textOf(header, QStringLiteral("DescCapo"));
+        } else {
+            entry.collection = QStringLiteral("scheda non trovata");
+        }
+        header.Close();
+        database.Close();
+        workspace.Close();
+    } catch (const platform::RuntimeError& error) {
+        entry.found = false;
+        entry.collection = QStringLiteral("archivio non leggibile: ") + error.description();
+        entry.garment.clear();
+    }
+    return entry;
+}
+
+QByteArray journalLine(const QDateTime& when, const JournalEntry& entry)
+{
+    const QStringList columns = {when.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")), column(entry.archive),
+                                 column(entry.key), column(entry.collection), column(entry.garment)};
+    return platform::codepage::fromUnicode(columns.join(u'\t')) + "\r\n";
+}
+
+void appendToJournal(const QString& hostPath, const QByteArray& line)
+{
+    QFile journal(hostPath);
+    if (!journal.open(QIODevice::WriteOnly | QIODevice::Append) || journal.write(line) != line.size())
+        throw platform::RuntimeError(75, QStringLiteral("Path/File access error: ") + hostPath);
+}
+
+} // namespace fattix
