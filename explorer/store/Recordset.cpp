@@ -108,11 +108,9 @@ private:
         case RowCache::Storage::Real:
             m_statement.bindDouble(index, m_rows.real(row, column));
             break;
-        case RowCache::Storage::Text: {
-            const QByteArrayView text = m_rows.utf8(row, column);
-            m_statement.bindUtf8(index, text.isEmpty() ? "" : text.data(), int(text.size()));
+        case RowCache::Storage::Text:
+            m_statement.bindUtf16(index, m_rows.textView(row, column));
             break;
-        }
         }
     }
 
@@ -407,7 +405,8 @@ Field Recordset::Fields(const QString& name) const
     const RecordsetState& recordset = state();
     // Callers mostly spell names as the table does: an exact match is the cheap first try.
     for (int column = 0; column < int(recordset.columns.size()); ++column) {
-        if (recordset.columns[std::size_t(column)].name == name)
+        const QString& candidate = recordset.columns[std::size_t(column)].name;
+        if (candidate.size() == name.size() && QStringView(candidate) == QStringView(name))
             return Field(m_state, column);
     }
     for (int column = 0; column < int(recordset.columns.size()); ++column) {

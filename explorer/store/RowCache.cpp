@@ -1,28 +1,58 @@
 #include "explorer/store/RowCache.h"
 
+#include <QStringDecoder>
 #include <algorithm>
-#include <cstring>
 #include <sqlite3.h>
 
 namespace store {
 
 namespace {
 
-const std::size_t textBlockSize = 256 * 1024;
+const std::size_t firstTextBlock = 1024;
+const std::size_t largestTextBlock = 32 * 1024; // 64 KB: below the size malloc maps on its own
+
+// Copies the leading ASCII of utf8 into out; returns how many bytes that was. Most texts of the
+// archives are ASCII, and widening it is far cheaper than decoding UTF-8.
+std::size_t widenAscii(const char* utf8, std::size_t length, char16_t* out)
+{
+    std::size_t done = 0;
+    while (done < length && static_cast<unsigned char>(utf8[done]) < 0x80) {
+        out[done] = char16_t(static_cast<unsigned char>(utf8[done]));
+        ++done;
+    }
+    return done;
+}
 
 } // namespace
 
-const char* RowCache::keep(const char* bytes, std::size_t length)
+void RowCache::startTextBlock(std::size_t needed)
 {
-    if (m_blocks.empty() || m_blockUsed + length > m_blockSize) {
-        m_blockSize = std::max(textBlockSize, length);
-        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_blockSize));
-        m_blockUsed = 0;
+    const std::size_t grown = m_textBlocks.empty() ? firstTextBlock : std::min(m_textCapacity * 2, largestTextBlock);
+    m_textCapacity = std::max(grown, needed);
+    m_textBlocks.emplace_back(QTypedArrayData<char16_t>::allocate(qsizetype(m_textCapacity)));
+    m_textUsed = 0;
+}
+
+void RowCache::keep(Cell& target, const char* utf8, std::size_t length)
+{
+    // UTF-16 never needs more code units than UTF-8 has bytes; one more ends the text with a
+    // NUL, as QString::utf16() promises.
+    if (m_textBlocks.empty() || m_textUsed + length + 1 > m_textCapacity)
+        startTextBlock(length + 1);
+    char16_t* const out = m_textBlocks.back().data() + m_textUsed;
+    const std::size_t ascii = widenAscii(utf8, length, out);
+    std::size_t written = ascii;
+    if (ascii < length) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QChar* end = decoder.appendToBuffer(reinterpret_cast<QChar*>(out + ascii),
+                                                  QByteArrayView(utf8 + ascii, qsizetype(length - ascii)));
+        written = std::size_t(end - reinterpret_cast<const QChar*>(out));
     }
-    char* target = m_blocks.back().get() + m_blockUsed;
-    std::memcpy(target, bytes, length);
-    m_blockUsed += length;
-    return target;
+    out[written] = u'\0';
+    target.length = std::uint32_t(written);
+    target.text.block = std::uint32_t(m_textBlocks.size() - 1);
+    target.text.offset = std::uint32_t(m_textUsed);
+    m_textUsed += written + 1;
 }
 
 void RowCache::read(Cell& target, sqlite3_stmt* statement, int column)
@@ -44,8 +74,7 @@ void RowCache::read(Cell& target, sqlite3_stmt* statement, int column)
         const auto* bytes = static_cast<const char*>(sqlite3_value_blob(value));
         const int length = sqlite3_value_bytes(value);
         target.storage = Storage::Text;
-        target.length = std::uint32_t(length);
-        target.text = length > 0 ? keep(bytes, std::size_t(length)) : nullptr;
+        keep(target, bytes, std::size_t(length));
         break;
     }
     }
@@ -55,7 +84,7 @@ void RowCache::append(sqlite3_stmt* statement, int firstColumn, int rowidColumn)
 {
     const int row = rowCount();
     if (row % rowsPerBlock == 0)
-        m_cellBlocks.push_back(std::make_unique<Cell[]>(std::size_t(rowsPerBlock) * std::size_t(m_columnCount)));
+        m_cellBlocks.push_back(std::make_unique_for_overwrite<Cell[]>(std::size_t(rowsPerBlock) * std::size_t(m_columnCount)));
     Cell* cells = rowCells(row);
     for (int column = 0; column < m_columnCount; ++column)
         read(cells[column], statement, firstColumn + column);
@@ -70,12 +99,25 @@ void RowCache::replace(int row, sqlite3_stmt* statement, int firstColumn)
         read(cells[column], statement, firstColumn + column);
 }
 
-QByteArrayView RowCache::utf8(int row, int column) const
+QStringView RowCache::textView(int row, int column) const
+{
+    const Cell& value = cell(row, column);
+    if (value.storage != Storage::Text)
+        return {};
+    const QString::DataPointer& block = m_textBlocks[value.text.block];
+    return QStringView(block.data() + value.text.offset, qsizetype(value.length));
+}
+
+QString RowCache::text(int row, int column) const
 {
     const Cell& value = cell(row, column);
     if (value.storage != Storage::Text || value.length == 0)
-        return {};
-    return QByteArrayView(value.text, qsizetype(value.length));
+        return QStringLiteral("");
+    // A string sharing the block: it holds a reference of its own, so it outlives the cache.
+    QString::DataPointer& block = const_cast<QString::DataPointer&>(m_textBlocks[value.text.block]);
+    QString::DataPointer slice(block.d_ptr(), block.data() + value.text.offset, qsizetype(value.length));
+    slice.ref();
+    return QString(std::move(slice));
 }
 
 } // namespace store

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -10,8 +10,10 @@ struct sqlite3_stmt;
 
 namespace store {
 
-// The rows of a recordset as SQLite returned them, kept compact: one cell per value and the
-// texts in large blocks that never move, turned into strings only when a field is read.
+// The rows of a recordset as SQLite returned them, kept compact: one cell per value, and the
+// texts, already in UTF-16, side by side in shared string blocks. A field's text is handed out
+// as a QString sharing its block (no copy and no allocation per value); the block lives on as
+// long as any such string does.
 class RowCache {
 public:
     enum class Storage : std::uint8_t { Null, Integer, Real, Text };
@@ -33,22 +35,25 @@ public:
     Storage storage(int row, int column) const { return cell(row, column).storage; }
     qint64 integer(int row, int column) const { return cell(row, column).integer; }
     double real(int row, int column) const { return cell(row, column).real; }
-    QByteArrayView utf8(int row, int column) const;
-    QString text(int row, int column) const { return QString::fromUtf8(utf8(row, column)); }
+    QString text(int row, int column) const;
+    QStringView textView(int row, int column) const;
 
 private:
+    // Left uninitialised when a block is made: read() writes every cell of a row it appends.
     struct Cell {
-        Storage storage = Storage::Null;
-        std::uint32_t length = 0;
+        Storage storage;
+        std::uint32_t length; // of a text, in UTF-16 code units
         union {
             qint64 integer;
             double real;
-            const char* text;
+            struct {
+                std::uint32_t block;
+                std::uint32_t offset;
+            } text;
         };
-        Cell() : integer(0) {}
     };
 
-    static const int rowsPerBlock = 1024;
+    static const int rowsPerBlock = 256;
 
     const Cell& cell(int row, int column) const { return rowCells(row)[column]; }
     Cell* rowCells(int row) const
@@ -57,16 +62,17 @@ private:
                + std::size_t(row % rowsPerBlock) * std::size_t(m_columnCount);
     }
     void read(Cell& target, sqlite3_stmt* statement, int column);
-    const char* keep(const char* bytes, std::size_t length);
+    void keep(Cell& target, const char* utf8, std::size_t length);
+    void startTextBlock(std::size_t needed);
 
     int m_columnCount;
     // Blocks of rows, so that growing never moves the rows read so far.
     std::vector<std::unique_ptr<Cell[]>> m_cellBlocks;
     std::vector<qint64> m_rowids;
     std::vector<char> m_deleted;
-    std::vector<std::unique_ptr<char[]>> m_blocks;
-    std::size_t m_blockUsed = 0;
-    std::size_t m_blockSize = 0;
+    std::vector<QString::DataPointer> m_textBlocks; // each holds one reference to its block
+    std::size_t m_textUsed = 0;
+    std::size_t m_textCapacity = 0;
 };
 
 } // namespace store

@@ -55,9 +55,10 @@ void SqliteStatement::bindText(int index, const QString& value)
     sqlite3_bind_text(m_statement, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
-void SqliteStatement::bindUtf8(int index, const char* text, int length)
+void SqliteStatement::bindUtf16(int index, QStringView text)
 {
-    sqlite3_bind_text(m_statement, index, text, length, SQLITE_STATIC);
+    static const char16_t empty = u'\0';
+    sqlite3_bind_text16(m_statement, index, text.isEmpty() ? &empty : text.utf16(), int(text.size() * 2), SQLITE_STATIC);
 }
 
 void SqliteStatement::bindValue(int index, const sqlite3_value* value)

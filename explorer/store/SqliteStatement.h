@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 struct sqlite3_stmt;
 struct sqlite3_value;
@@ -25,7 +26,7 @@ public:
     void bindInteger(int index, qint64 value);
     void bindDouble(int index, double value);
     void bindText(int index, const QString& value);
-    void bindUtf8(int index, const char* text, int length); // the text must outlive the step
+    void bindUtf16(int index, QStringView text); // the text must outlive the step
     void bindValue(int index, const sqlite3_value* value);
     // Binds texts to the parameters firstIndex, firstIndex + 1, ...
     void bindTexts(const QStringList& values, int firstIndex = 1);

@@ -117,6 +117,7 @@ TEST_F(RecordsetTest, EditChangesTheCurrentRowAndMovingAwayDiscardsAnEdit)
     Recordset rows = open();
     rows.Edit();
     rows.Fields(QStringLiteral("DescCapo")).SetValue(QStringLiteral("Cappotto"));
+    rows.Fields(QStringLiteral("DescCollezione")).SetValue(QStringLiteral("Lana più leggera, è così"));
     rows.Fields(QStringLiteral("TagliaBase")).SetValue(Variant::null());
     rows.Update();
     EXPECT_EQ(rows.Fields(QStringLiteral("DescCapo")).Value().toString(), QStringLiteral("Cappotto"));
@@ -127,6 +128,8 @@ TEST_F(RecordsetTest, EditChangesTheCurrentRowAndMovingAwayDiscardsAnEdit)
     EXPECT_EQ(ENGINE_ERROR_OF(rows.Fields(QStringLiteral("DescCapo")).SetValue(QStringLiteral("x"))), 3020);
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT DescCapo FROM Modelli ORDER BY PCMTV")),
               (QStringList{QStringLiteral("Cappotto"), QStringLiteral("Giacca B"), QStringLiteral("Giacca C")}));
+    EXPECT_EQ(values(m_archive, QStringLiteral("SELECT DescCollezione FROM Modelli WHERE PCMTV = 'A'")),
+              QStringList{QStringLiteral("Lana più leggera, è così")});
 }
 
 TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowAndTheRecordsetMovesOnPastIt)
@@ -147,6 +150,28 @@ TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowAndTheRecordsetMovesOnPastIt)
     }
     EXPECT_EQ(rows.RecordCount(), 0);
     EXPECT_TRUE(values(m_archive, QStringLiteral("Modelli")).isEmpty());
+}
+
+TEST_F(RecordsetTest, TextsReadOutliveTheRecordsetAndChangeAlone)
+{
+    QString first;
+    QString second;
+    {
+        Recordset rows = open();
+        first = rows.Fields(QStringLiteral("DescCapo")).Value().toString();
+        rows.MoveNext();
+        second = rows.Fields(QStringLiteral("DescCapo")).Value().toString();
+        rows.Close();
+        m_session.Close();
+    }
+    first.append(QStringLiteral(" blu"));
+    first[0] = QLatin1Char('g');
+    EXPECT_EQ(first, QStringLiteral("giacca A blu"));
+    EXPECT_EQ(second, QStringLiteral("Giacca B"));
+    EXPECT_EQ(second.utf16()[second.size()], u'\0');
+    second.append(QStringLiteral("ianco"));
+    EXPECT_EQ(second, QStringLiteral("Giacca Bianco"));
+    EXPECT_EQ(first, QStringLiteral("giacca A blu"));
 }
 
 TEST_F(RecordsetTest, ValuesAreCheckedAgainstTheirFields)
