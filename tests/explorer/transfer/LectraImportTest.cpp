@@ -66,6 +66,11 @@ struct OldAndNew {
     int newPieces;
 };
 
+void PrintTo(const OldAndNew& counts, std::ostream* out)
+{
+    *out << counts.oldPieces << " old, " << counts.newPieces << " new";
+}
+
 class LectraPieceCount : public LectraImportTest, public ::testing::WithParamInterface<OldAndNew> {};
 
 TEST_P(LectraPieceCount, TheCardEndsWithExactlyTheFilesPiecesNumberedFromOne)
