@@ -1,0 +1,222 @@
+#include "ui/QtPrompter.h"
+
+#include "UiWorkstation.h"
+#include "WhenShown.h"
+#include "interaction/Seams.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+using interaction::Answer;
+using interaction::Buttons;
+using interaction::DefaultButton;
+using interaction::Icon;
+
+namespace {
+
+// As the dialog's own button does (QFileDialog hides accept()).
+void accept(QDialog& dialog)
+{
+    dialog.accept();
+}
+
+void typeFileName(QFileDialog& dialog, const QString& name)
+{
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(name);
+}
+
+} // namespace
+
+class QtPrompterTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_workstation = std::make_unique<UiWorkstation>();
+        m_installation = std::make_unique<interaction::Seams::Installation>();
+        m_installation->setProgramTitle(QStringLiteral("Schedex"));
+    }
+    void cleanup()
+    {
+        m_installation.reset();
+        m_workstation.reset();
+    }
+
+    void messageAnswers_data()
+    {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<DefaultButton>("defaultButton");
+        QTest::addColumn<int>("pressed"); // a standard button, or 0 for Enter
+        QTest::addColumn<Answer>("expected");
+        QTest::newRow("OK by Enter") << Buttons::Ok << DefaultButton::First << 0 << Answer::Ok;
+        QTest::newRow("Cancel clicked") << Buttons::OkCancel << DefaultButton::First << int(QMessageBox::Cancel)
+                                        << Answer::Cancel;
+        QTest::newRow("Retry is the error dialog's Enter")
+            << Buttons::AbortRetryIgnore << DefaultButton::Second << 0 << Answer::Retry;
+        QTest::newRow("Abort clicked") << Buttons::AbortRetryIgnore << DefaultButton::Second << int(QMessageBox::Abort)
+                                       << Answer::Abort;
+        QTest::newRow("Ignore clicked") << Buttons::AbortRetryIgnore << DefaultButton::Second
+                                        << int(QMessageBox::Ignore) << Answer::Ignore;
+        QTest::newRow("third default is Cancel") << Buttons::YesNoCancel << DefaultButton::Third << 0 << Answer::Cancel;
+        QTest::newRow("No is the destructive question's Enter")
+            << Buttons::YesNo << DefaultButton::Second << 0 << Answer::No;
+        QTest::newRow("Yes clicked") << Buttons::YesNo << DefaultButton::Second << int(QMessageBox::Yes) << Answer::Yes;
+        QTest::newRow("default beyond the buttons is the first")
+            << Buttons::RetryCancel << DefaultButton::Third << 0 << Answer::Retry;
+    }
+    void messageAnswers()
+    {
+        QFETCH(Buttons, buttons);
+        QFETCH(DefaultButton, defaultButton);
+        QFETCH(int, pressed);
+        QFETCH(Answer, expected);
+        whenShown<QMessageBox>([pressed](QMessageBox& box) {
+            if (pressed == 0)
+                QTest::keyClick(&box, Qt::Key_Return);
+            else
+                box.button(QMessageBox::StandardButton(pressed))->click();
+        });
+        QCOMPARE(int(m_prompter.message(QStringLiteral("Sicuro?"), buttons, Icon::Question, defaultButton, QString())),
+                 int(expected));
+    }
+
+    void messageShowsTextTitleAndIcon()
+    {
+        QString text;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            text = box.text();
+            title = box.windowTitle();
+            icon = box.icon();
+            box.button(QMessageBox::Ok)->click();
+        });
+        m_prompter.message(QStringLiteral("Errore numero : 53\rFile not found\r\r"), Buttons::Ok, Icon::Critical,
+                           DefaultButton::First, QString());
+        QCOMPARE(text, QStringLiteral("Errore numero : 53\nFile not found\n\n"));
+        QCOMPARE(title, QStringLiteral("Schedex"));
+        QCOMPARE(icon, QMessageBox::Critical);
+    }
+
+    void inputBox()
+    {
+        QString shownDefault;
+        whenShown<QInputDialog>([&](QInputDialog& dialog) {
+            shownDefault = dialog.textValue();
+            dialog.setTextValue(QStringLiteral("NUOVO"));
+            dialog.accept();
+        });
+        QCOMPARE(m_prompter.input(QStringLiteral("Nome"), QStringLiteral("Rinomina"), QStringLiteral("VECCHIO")),
+                 QStringLiteral("NUOVO"));
+        QCOMPARE(shownDefault, QStringLiteral("VECCHIO"));
+
+        whenShown<QInputDialog>([](QInputDialog& dialog) { dialog.reject(); });
+        QCOMPARE(m_prompter.input(QStringLiteral("Nome"), QString(), QStringLiteral("VECCHIO")), QString());
+    }
+
+    void saveDialogWorksInWindowsPaths()
+    {
+        m_workstation->writeFile(QStringLiteral("C:\\Tramex\\Schede\\A.mdb"));
+        QString shownFolder;
+        QStringList shownFilters;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            shownFolder = dialog.directory().absolutePath();
+            shownFilters = dialog.nameFilters();
+            typeFileName(dialog, QStringLiteral("NUOVO.mdb"));
+            accept(dialog);
+        });
+        const interaction::FileDialog request{nullptr,
+                                              {{QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("*.Mdb")},
+                                               {QStringLiteral("Testi"), QStringLiteral("*.txt;*.csv")}},
+                                              QStringLiteral("c:\\tramex\\schede\\"),
+                                              QStringLiteral("Inserisci il nome del nuovo archivio schede")};
+        QCOMPARE(m_prompter.saveFile(request), QStringLiteral("C:\\Tramex\\Schede\\NUOVO.mdb"));
+        QCOMPARE(QFileInfo(shownFolder).canonicalFilePath(),
+                 QFileInfo(m_workstation->host(QStringLiteral("C:\\Tramex\\Schede"))).canonicalFilePath());
+        QCOMPARE(shownFilters,
+                 QStringList({QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("Testi (*.txt *.csv)")}));
+
+        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        QCOMPARE(m_prompter.saveFile(request), QString());
+    }
+
+    void openDialogTakesANameThatDoesNotExist()
+    {
+        m_workstation->writeFile(QStringLiteral("C:\\Dati\\scheda.csv"));
+        whenShown<QFileDialog>([](QFileDialog& dialog) {
+            typeFileName(dialog, QStringLiteral("manca.csv"));
+            accept(dialog);
+        });
+        const interaction::FileDialog request{nullptr, {}, QStringLiteral("C:\\Dati"), QStringLiteral("Apri")};
+        QCOMPARE(m_prompter.openFile(request), QStringLiteral("C:\\Dati\\manca.csv"));
+    }
+
+    void folderPicker_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("folder") << QStringLiteral("C:\\Dati\\Export") << QStringLiteral("C:\\Dati\\Export");
+        QTest::newRow("drive root keeps its backslash") << QStringLiteral("C:\\") << QStringLiteral("C:\\");
+    }
+    void folderPicker()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, expected);
+        QDir().mkpath(m_workstation->host(folder));
+        QString instruction;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            instruction = dialog.windowTitle();
+            dialog.setDirectory(m_workstation->host(folder));
+            accept(dialog);
+        });
+        QCOMPARE(m_prompter.browseForFolder(nullptr, QStringLiteral("Seleziona la cartella")), expected);
+        QCOMPARE(instruction, QStringLiteral("Seleziona la cartella"));
+
+        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        QCOMPARE(m_prompter.browseForFolder(nullptr, QStringLiteral("Seleziona la cartella")), QString());
+    }
+
+    void formatEmptiesARemovableDisk()
+    {
+        m_workstation->insertDisk(QLatin1Char('A'));
+        m_workstation->writeFile(QStringLiteral("A:\\vecchio\\dati.zip"), "x");
+        m_workstation->writeFile(QStringLiteral("A:\\leggimi.txt"), "x");
+        whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); });
+        QCOMPARE(m_prompter.formatDrive(nullptr, 0), -2);
+        QVERIFY(QFileInfo::exists(m_workstation->host(QStringLiteral("A:\\leggimi.txt"))));
+
+        whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
+        QCOMPARE(m_prompter.formatDrive(nullptr, 0), 0);
+        QVERIFY(QDir(m_workstation->host(QStringLiteral("A:\\")))
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    void formatRefusesOtherDrives()
+    {
+        QCOMPARE(m_prompter.formatDrive(nullptr, 2), -3); // C: is fixed
+        QCOMPARE(m_prompter.formatDrive(nullptr, 30), -1);
+        QCOMPARE(m_prompter.formatDrive(nullptr, 0), -1); // A: has no disk
+    }
+
+private:
+    ui::QtPrompter m_prompter;
+    std::unique_ptr<UiWorkstation> m_workstation;
+    std::unique_ptr<interaction::Seams::Installation> m_installation;
+};
+
+int runQtPrompterTest(int argc, char** argv)
+{
+    QtPrompterTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "QtPrompterTest.moc"

@@ -1,0 +1,87 @@
+#include "ui/QtScreenBackend.h"
+
+#include "automation/Screen.h"
+#include "interaction/BusyPointer.h"
+#include "interaction/Seams.h"
+#include "platform/RuntimeError.h"
+#include "ui/QtPrompter.h"
+#include "ui/QtSeams.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+class QtScreenBackendTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ui::QtScreenBackend::install(); }
+    void cleanup() { ui::QtScreenBackend::uninstall(); }
+
+    void busyPointerShowsTheHourglassOverTheApplication()
+    {
+        QVERIFY(!QApplication::overrideCursor());
+        {
+            interaction::BusyPointer busy;
+            QVERIFY(QApplication::overrideCursor());
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void nestedProceduresKeepTheHourglassUntilTheOuterEnds()
+    {
+        {
+            interaction::BusyPointer outer;
+            {
+                interaction::BusyPointer inner;
+            }
+            QVERIFY(QApplication::overrideCursor());
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void pointerComesBackWhenAProcedureFails()
+    {
+        try {
+            interaction::BusyPointer busy;
+            throw platform::RuntimeError(53);
+        } catch (const platform::RuntimeError&) {
+        }
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void screenSizeIsTheScreensInTwips()
+    {
+        const QSize pixels = QGuiApplication::primaryScreen()->size();
+        QCOMPARE(automation::Screen::width(), pixels.width() * 15);
+        QCOMPARE(automation::Screen::height(), pixels.height() * 15);
+    }
+
+    void qtSeamsAreInstalledForTheirLifetime()
+    {
+        ui::QtScreenBackend::uninstall();
+        {
+            const auto seams = ui::installQtSeams(QStringLiteral("Schedex"));
+            QVERIFY(dynamic_cast<ui::QtPrompter*>(&interaction::Seams::prompter()));
+            QCOMPARE(interaction::Seams::programTitle(), QStringLiteral("Schedex"));
+            interaction::BusyPointer busy;
+            QVERIFY(QApplication::overrideCursor());
+        }
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!dynamic_cast<ui::QtPrompter*>(&interaction::Seams::prompter()));
+        {
+            interaction::BusyPointer busy;
+            QVERIFY(!QApplication::overrideCursor());
+        }
+    }
+};
+
+int runQtScreenBackendTest(int argc, char** argv)
+{
+    QtScreenBackendTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "QtScreenBackendTest.moc"

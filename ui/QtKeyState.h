@@ -1,0 +1,29 @@
+#pragma once
+
+#include "interaction/KeyState.h"
+
+#include <QObject>
+
+namespace ui {
+
+// The asynchronous key state on Qt. Shift comes from the keyboard's modifier state. Esc is
+// tracked by an application-wide event filter; like the platform's query, a press that came and
+// went since the last query still reads as down once, so a quick tap during a long loop counts.
+class QtKeyState : public QObject, public interaction::KeyState {
+    Q_OBJECT
+
+public:
+    QtKeyState();
+    ~QtKeyState() override;
+
+    bool isDown(interaction::Key key) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_escapeDown = false;
+    bool m_escapePressedSinceQuery = false;
+};
+
+} // namespace ui

@@ -1,0 +1,227 @@
+#include "ui/QtPrompter.h"
+
+#include "interaction/Seams.h"
+#include "platform/RuntimeError.h"
+#include "platform/WindowsPath.h"
+#include "platform/Workstation.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QList>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+using interaction::Answer;
+using interaction::Buttons;
+using interaction::DefaultButton;
+using interaction::Icon;
+
+struct ButtonAnswer {
+    QMessageBox::StandardButton button;
+    Answer answer;
+};
+
+QList<ButtonAnswer> buttonsOf(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok:
+        return {{QMessageBox::Ok, Answer::Ok}};
+    case Buttons::OkCancel:
+        return {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}};
+    case Buttons::AbortRetryIgnore:
+        return {{QMessageBox::Abort, Answer::Abort},
+                {QMessageBox::Retry, Answer::Retry},
+                {QMessageBox::Ignore, Answer::Ignore}};
+    case Buttons::YesNoCancel:
+        return {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}, {QMessageBox::Cancel, Answer::Cancel}};
+    case Buttons::YesNo:
+        return {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}};
+    case Buttons::RetryCancel:
+        return {{QMessageBox::Retry, Answer::Retry}, {QMessageBox::Cancel, Answer::Cancel}};
+    }
+    return {{QMessageBox::Ok, Answer::Ok}};
+}
+
+QMessageBox::Icon iconOf(Icon icon)
+{
+    switch (icon) {
+    case Icon::None:
+        return QMessageBox::NoIcon;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int defaultIndexOf(DefaultButton defaultButton)
+{
+    return int(defaultButton) / 256;
+}
+
+QWidget* ownerWidget(void* owner)
+{
+    return owner ? static_cast<QWidget*>(owner) : QApplication::activeWindow();
+}
+
+QString titleOr(const QString& title)
+{
+    return title.isEmpty() ? interaction::Seams::programTitle() : title;
+}
+
+// The programs break lines with a lone carriage return, as the platform's boxes accept.
+QString withLineFeeds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QString hostFolderOf(const QString& windowsFolder)
+{
+    try {
+        return platform::windowsPath::toHost(windowsFolder.isEmpty() ? platform::windowsPath::currentFolder()
+                                                                     : windowsFolder);
+    } catch (const platform::RuntimeError&) {
+        return QDir::currentPath();
+    }
+}
+
+QString nameFilterOf(const interaction::FileFilter& filter)
+{
+    QString patterns = filter.pattern;
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
+    return filter.description.contains(shown) ? filter.description : filter.description + QLatin1Char(' ') + shown;
+}
+
+QString chosenPath(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return platform::windowsPath::fromHost(QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath());
+}
+
+QString fileDialog(const interaction::FileDialog& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(ownerWidget(request.owner), request.title, hostFolderOf(request.initialFolder));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(mode);
+    // The platform's dialogs run without flags: a name typed in the open dialog need not exist.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const interaction::FileFilter& filter : request.filters)
+        filters.append(nameFilterOf(filter));
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    return chosenPath(dialog);
+}
+
+bool emptyFolder(const QString& hostFolder)
+{
+    QDir folder(hostFolder);
+    bool emptied = true;
+    const auto entries = folder.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isDir() && !entry.isSymLink())
+            emptied = QDir(entry.absoluteFilePath()).removeRecursively() && emptied;
+        else
+            emptied = QFile::remove(entry.absoluteFilePath()) && emptied;
+    }
+    return emptied;
+}
+
+} // namespace
+
+Answer QtPrompter::message(const interaction::MessageBox& box)
+{
+    QMessageBox dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(titleOr(box.title));
+    dialog.setTextFormat(Qt::PlainText);
+    dialog.setText(withLineFeeds(box.text));
+    dialog.setIcon(iconOf(box.icon));
+    const QList<ButtonAnswer> buttons = buttonsOf(box.buttons);
+    QList<QAbstractButton*> added;
+    for (const ButtonAnswer& button : buttons)
+        added.append(dialog.addButton(button.button));
+    const int defaultIndex = defaultIndexOf(box.defaultButton);
+    dialog.setDefaultButton(qobject_cast<QPushButton*>(added.value(defaultIndex < added.size() ? defaultIndex : 0)));
+    dialog.exec();
+    const QMessageBox::StandardButton clicked = dialog.standardButton(dialog.clickedButton());
+    for (const ButtonAnswer& button : buttons) {
+        if (button.button == clicked)
+            return button.answer;
+    }
+    return Answer::None;
+}
+
+QString QtPrompter::input(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(titleOr(title));
+    dialog.setLabelText(withLineFeeds(prompt));
+    dialog.setTextValue(defaultText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtPrompter::openFile(const interaction::FileDialog& dialog)
+{
+    return fileDialog(dialog, QFileDialog::AcceptOpen);
+}
+
+QString QtPrompter::saveFile(const interaction::FileDialog& dialog)
+{
+    return fileDialog(dialog, QFileDialog::AcceptSave);
+}
+
+QString QtPrompter::browseForFolder(void* owner, const QString& instruction)
+{
+    QFileDialog dialog(ownerWidget(owner), instruction, hostFolderOf({}));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    QString folder = chosenPath(dialog);
+    if (folder.size() > 3 && folder.endsWith(QLatin1Char('\\')))
+        folder.chop(1);
+    return folder;
+}
+
+int QtPrompter::formatDrive(void* owner, int drive)
+{
+    constexpr int failed = -1;
+    constexpr int cancelled = -2;
+    constexpr int cannotFormat = -3;
+    if (drive < 0 || drive > 25)
+        return failed;
+    const QChar letter(u'A' + drive);
+    const platform::Workstation& workstation = platform::Workstation::current();
+    const std::optional<platform::Drive> found = workstation.drive(letter);
+    if (!found || found->type != platform::DriveType::Removable)
+        return cannotFormat;
+    if (!workstation.isReady(letter))
+        return failed;
+    const QString name = QString(letter) + QLatin1Char(':');
+    QMessageBox confirm(QMessageBox::Warning, QStringLiteral("Formatta ") + name,
+                        QStringLiteral("Tutti i dati del disco ") + name +
+                            QStringLiteral(" saranno eliminati.\nFormattare il disco?"),
+                        QMessageBox::Ok | QMessageBox::Cancel, ownerWidget(owner));
+    confirm.setDefaultButton(QMessageBox::Cancel);
+    if (confirm.exec() != QMessageBox::Ok)
+        return cancelled;
+    return emptyFolder(found->hostFolder) ? 0 : failed;
+}
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "interaction/Prompter.h"
+
+namespace ui {
+
+// The Prompter with real Qt dialogs: message and input boxes, open and save dialogs, the folder
+// picker and the format dialog. Paths cross it in Windows form; the dialogs browse the host
+// folders behind the workstation's drives. The only place that uses QMessageBox, QInputDialog and
+// QFileDialog.
+class QtPrompter : public interaction::Prompter {
+public:
+    interaction::Answer message(const interaction::MessageBox& box) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString openFile(const interaction::FileDialog& dialog) override;
+    QString saveFile(const interaction::FileDialog& dialog) override;
+    QString browseForFolder(void* owner, const QString& instruction) override;
+    int formatDrive(void* owner, int drive) override;
+
+    using Prompter::message;
+};
+
+} // namespace ui

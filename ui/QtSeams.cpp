@@ -1,0 +1,26 @@
+#include "ui/QtSeams.h"
+
+#include "ui/QtScreenBackend.h"
+
+namespace ui {
+
+QtSeams::QtSeams(const QString& programTitle)
+{
+    m_installation.setPrompter(m_prompter)
+        .setKeyState(m_keyState)
+        .setPendingEvents(m_pendingEvents)
+        .setProgramTitle(programTitle);
+    QtScreenBackend::install();
+}
+
+QtSeams::~QtSeams()
+{
+    QtScreenBackend::uninstall();
+}
+
+std::unique_ptr<QtSeams> installQtSeams(const QString& programTitle)
+{
+    return std::make_unique<QtSeams>(programTitle);
+}
+
+} // namespace ui
