@@ -1,0 +1,34 @@
+#include "explorer/Settings.h"
+
+#include "automation/Boolean.h"
+#include "automation/Variant.h"
+#include "explorer/Utility.h"
+#include "explorer/Val.h"
+
+namespace explorer::settings {
+
+// The methods take their arguments by reference, so each call gets its own variables.
+QString read(const QString& section, const QString& key, const QString& defaultValue, const QString& file)
+{
+    QString appName = section;
+    QString keyName = key;
+    automation::Variant defaultArgument(defaultValue);
+    automation::Variant fileArgument(file);
+    return utility().GetPrivateProfileString(appName, keyName, defaultArgument, fileArgument);
+}
+
+double readNumber(const QString& section, const QString& key, const QString& defaultValue, const QString& file)
+{
+    return Val(read(section, key, defaultValue, file));
+}
+
+bool write(const QString& section, const QString& key, const QString& value, const QString& file)
+{
+    QString appName = section;
+    QString keyName = key;
+    QString valueArgument = value;
+    QString fileArgument = file;
+    return utility().WritePrivateProfileString(appName, keyName, valueArgument, fileArgument) != automation::False;
+}
+
+} // namespace explorer::settings

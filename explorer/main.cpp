@@ -1,0 +1,27 @@
+#include "explorer/ProgramIdentity.h"
+#include "explorer/StartUp.h"
+#include "explorer/Utility.h"
+#include "interaction/Prompter.h"
+#include "interaction/Seams.h"
+#include "platform/RuntimeError.h"
+#include "ui/QtSeams.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const auto seams = ui::installQtSeams(explorer::program::name());
+    int result = 1;
+    try {
+        explorer::startUp();
+        result = QApplication::exec();
+    } catch (const platform::RuntimeError& error) {
+        // Only start-up can get here: without its utility component the program cannot run.
+        interaction::Seams::prompter().message(
+            QStringLiteral("Errore ") + QString::number(error.number()) + QStringLiteral(": ") + error.description(),
+            interaction::Buttons::Ok, interaction::Icon::Critical, interaction::DefaultButton::First, QString());
+    }
+    explorer::releaseUtility();
+    return result;
+}
