@@ -1,0 +1,28 @@
+#include "explorer/ChildProgram.h"
+
+#include "explorer/ProgramIdentity.h"
+#include "explorer/Utility.h"
+#include "platform/Process.h"
+#include "platform/WindowsPath.h"
+
+#include <cstdint>
+
+namespace explorer::childProgram {
+
+QString besideExplorer(const QString& fileName)
+{
+    return program::folder() + u'\\' + fileName;
+}
+
+bool exists(const QString& programPath)
+{
+    return !platform::windowsPath::resolveProgram(programPath).isEmpty();
+}
+
+void runAndWait(const QString& commandLine)
+{
+    std::int32_t pid = std::int32_t(platform::process::start(commandLine));
+    utility().WaitForShell(pid);
+}
+
+} // namespace explorer::childProgram

@@ -1,0 +1,70 @@
+#include "explorer/InvoicingHandOff.h"
+
+#include "explorer/ChildProgram.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/Settings.h"
+#include "explorer/Utility.h"
+#include "explorer/Val.h"
+#include "explorer/store/ExplorerState.h"
+#include "interaction/Prompter.h"
+#include "interaction/Seams.h"
+#include "interaction/TrapAndAsk.h"
+#include "platform/RuntimeError.h"
+
+#include <QTreeWidget>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace explorer {
+
+using interaction::Answer;
+using interaction::Buttons;
+using interaction::DefaultButton;
+using interaction::Icon;
+
+// The runtime's conversion would fail on text that is no number and overflow above 32767, and a
+// negative pause would never end; so the value is held within what a pause can be.
+int handOffDelay(const QString& ritardo)
+{
+    constexpr double longest = 32767;
+    try {
+        return int(std::clamp(std::nearbyint(Val(ritardo)), 0.0, longest));
+    } catch (const platform::RuntimeError&) {
+        // Beyond the range of any number: held at the nearer end.
+        return ritardo.trimmed().startsWith(u'-') ? 0 : int(longest);
+    }
+}
+
+void MnuLWInviaFattura(FrmExplorer& window)
+{
+    interaction::Prompter& prompter = interaction::Seams::prompter();
+    const QString question = QStringLiteral("Assicurati di avere aperto il programma di fatturazione") + QChar(13) +
+                             QStringLiteral("e di aver posizionato il cursore nel campo in cui deve scrivere in dati ");
+    if (prompter.message(question, Buttons::OkCancel, Icon::Exclamation, DefaultButton::First,
+                         QStringLiteral("Invio dati al prg di fatturazione")) != Answer::Ok)
+        return;
+    const store::ExplorerState& state = store::explorerState();
+    const int delay = handOffDelay(settings::read(QStringLiteral("Configurazione"), QStringLiteral("Ritardo"),
+                                                  QStringLiteral("1000"), state.IniFileName));
+    settings::write(QStringLiteral("Impostazioni"), QStringLiteral("Database corrente"), state.CurrentArchive,
+                    QStringLiteral("Tramex.ini"));
+
+    interaction::TrapAndAsk procedure(window.objectName() + QStringLiteral("_MnuLWInviaFattura"));
+    const QString invoicing = childProgram::besideExplorer(QStringLiteral("Fattix.exe"));
+    QTreeWidget* cards = window.LWModelli();
+    for (int row = 0; row < cards->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* card = cards->topLevelItem(row);
+        if (!card->isSelected())
+            continue;
+        const QString commandLine = invoicing + u' ' + card->text(0);
+        if (!procedure.step([&] { childProgram::runAndWait(commandLine); }))
+            return;
+        std::int32_t pause = delay;
+        utility().Wait(pause);
+    }
+    prompter.message(QStringLiteral("Invio dati completato !!"), Buttons::Ok, Icon::None, DefaultButton::First,
+                     interaction::Seams::programTitle());
+}
+
+} // namespace explorer
