@@ -8,7 +8,6 @@
 #include "ui/QtSeams.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QTest>
 
 class QtScreenBackendTest : public QObject {
@@ -50,13 +49,6 @@ private Q_SLOTS:
         } catch (const platform::RuntimeError&) {
         }
         QVERIFY(!QApplication::overrideCursor());
-    }
-
-    void screenSizeIsTheScreensInTwips()
-    {
-        const QSize pixels = QGuiApplication::primaryScreen()->size();
-        QCOMPARE(automation::Screen::width(), pixels.width() * 15);
-        QCOMPARE(automation::Screen::height(), pixels.height() * 15);
     }
 
     void qtSeamsAreInstalledForTheirLifetime()
