@@ -1,6 +1,5 @@
 #include "ui/QtScreenBackend.h"
 
-#include "automation/Screen.h"
 #include "interaction/BusyPointer.h"
 #include "interaction/Seams.h"
 #include "platform/RuntimeError.h"
