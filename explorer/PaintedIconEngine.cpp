@@ -59,16 +59,11 @@ void PaintedIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode 
     painter->drawImage(rect, image);
 }
 
+// For a screen with a pixel ratio the icon asks for the size in device pixels and sets the ratio
+// on the result itself.
 QPixmap PaintedIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)
 {
     return QPixmap::fromImage(render(size, mode));
-}
-
-QPixmap PaintedIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale)
-{
-    QPixmap pixmap = QPixmap::fromImage(render(size * scale, mode));
-    pixmap.setDevicePixelRatio(scale);
-    return pixmap;
 }
 
 QIconEngine* PaintedIconEngine::clone() const

@@ -15,7 +15,6 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override;
     QIconEngine* clone() const override;
     QString key() const override;
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
