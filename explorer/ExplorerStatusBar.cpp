@@ -59,6 +59,18 @@ QLabel* ExplorerStatusBar::panel(int number) const
     return number >= 1 && number <= panelCount ? m_panels[number - 1] : nullptr;
 }
 
+void ExplorerStatusBar::setPanelText(int number, const QString& text)
+{
+    if (QLabel* label = panel(number))
+        label->setText(text);
+}
+
+QString ExplorerStatusBar::panelText(int number) const
+{
+    const QLabel* label = panel(number);
+    return label ? label->text() : QString();
+}
+
 void ExplorerStatusBar::SetProgBarPos()
 {
     const QLabel* host = m_panels[1];

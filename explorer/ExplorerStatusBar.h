@@ -20,6 +20,8 @@ public:
 
     // Panels count from 1.
     QLabel* panel(int number) const;
+    void setPanelText(int number, const QString& text);
+    QString panelText(int number) const;
     QProgressBar* PrgBar() const { return m_progressBar; }
 
     // Places the progress bar over panel 2: 50 twips lower than the bar, centred vertically.

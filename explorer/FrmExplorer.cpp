@@ -1,16 +1,35 @@
 #include "explorer/FrmExplorer.h"
 
+#include "explorer/ArchiveListView.h"
+#include "explorer/CardListFill.h"
+#include "explorer/CardListView.h"
+#include "explorer/ExplorerCommands.h"
+#include "explorer/ExplorerKeys.h"
+#include "explorer/ExplorerLayout.h"
+#include "explorer/ExplorerMenuStates.h"
+#include "explorer/ExplorerMenus.h"
 #include "explorer/ExplorerStatusBar.h"
+#include "explorer/ExplorerToolBar.h"
+#include "explorer/ExplorerWindowAdapter.h"
+#include "explorer/Icons.h"
+#include "explorer/ListColours.h"
 #include "explorer/ProgramIdentity.h"
+#include "explorer/Settings.h"
 #include "explorer/StartUp.h"
+#include "explorer/Utility.h"
 #include "explorer/store/ExplorerState.h"
+#include "interaction/BusyPointer.h"
+#include "interaction/PendingEvents.h"
+#include "interaction/Seams.h"
+#include "interaction/SkipFailingSteps.h"
 #include "interaction/Twips.h"
+#include "platform/Listing.h"
 
+#include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
-#include <QListWidget>
-#include <QToolBar>
-#include <QTreeWidget>
-#include <algorithm>
+#include <QPalette>
+#include <QProgressBar>
 
 namespace explorer {
 
@@ -20,8 +39,19 @@ using interaction::twips::toPixels;
 
 constexpr int designWidthTwips = 9600;
 constexpr int designHeightTwips = 6600;
-constexpr int listMarginTwips = 100;
-constexpr int archiveListWidthTwips = 2500;
+constexpr int archiveIconRole = Qt::UserRole;
+
+store::ExplorerState& state()
+{
+    return store::explorerState();
+}
+
+void setBackground(QWidget& list, const QString& colourName)
+{
+    QPalette palette = list.palette();
+    palette.setColor(QPalette::Base, listColours::fromWindowsValue(listColours::colourValue(colourName)));
+    list.setPalette(palette);
+}
 
 } // namespace
 
@@ -29,35 +59,45 @@ FrmExplorer::FrmExplorer(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FrmExplorer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(program::name() + QStringLiteral(" - ") + cadName(store::explorerState().CadType));
 
-    m_toolBar = addToolBar(QString());
-    m_toolBar->setObjectName(QStringLiteral("MainToolBar"));
-    m_toolBar->setMovable(false);
-
+    m_toolBar = new ExplorerToolBar(this);
+    addToolBar(m_toolBar);
     auto* surface = new QWidget(this);
+    surface->setObjectName(QStringLiteral("FrmExplorerSurface"));
     setCentralWidget(surface);
-
-    m_archiveList = new QListWidget(surface);
-    m_archiveList->setObjectName(QStringLiteral("LVDB"));
-    m_archiveList->setViewMode(QListView::IconMode);
-    m_archiveList->setMovement(QListView::Static);
-    m_archiveList->setResizeMode(QListView::Adjust);
-    m_archiveList->setSortingEnabled(true);
-
-    m_cardList = new QTreeWidget(surface);
-    m_cardList->setObjectName(QStringLiteral("LWModelli"));
-    m_cardList->setColumnCount(cardColumnCount);
-    m_cardList->setHeaderLabels(QStringList(cardColumnCount, QString()));
-    m_cardList->setRootIsDecorated(false);
-    m_cardList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_cardList->header()->setStretchLastSection(false);
-
+    m_archiveList = new ArchiveListView(surface);
+    m_cardList = new CardListView(surface);
     m_statusBar = new ExplorerStatusBar(this);
     setStatusBar(m_statusBar);
-
-    m_archiveList->resize(toPixels(archiveListWidthTwips), m_archiveList->height());
+    m_menus = std::make_unique<ExplorerMenus>(*this);
+    installKeyTable(*this, [this](const QString& name) { return m_menus->entry(name); });
+    m_layout = new ExplorerLayout(*this, *surface, *m_archiveList, *m_cardList);
+    m_adapter = std::make_unique<ExplorerWindowAdapter>(*this);
+    m_commands = new ExplorerCommands(*this);
     resize(toPixels(designWidthTwips), toPixels(designHeightTwips));
+
+    setWindowTitle(program::name() + QStringLiteral(" - ") + cadName(state().CadType));
+    InitLVDB();
+    InitLWModelli();
+    FillLVDB();
+    LoadControlsPos();
+    m_toolBar->ConfigureToolBar();
+    bool anySelected = false;
+    SetMainToolBar(anySelected);
+    ConfigureListView();
+    PrgBar()->hide();
+}
+
+FrmExplorer::~FrmExplorer() = default;
+
+QListWidget* FrmExplorer::LVDB() const
+{
+    return m_archiveList;
+}
+
+QTreeWidget* FrmExplorer::LWModelli() const
+{
+    return m_cardList;
 }
 
 QProgressBar* FrmExplorer::PrgBar() const
@@ -65,27 +105,164 @@ QProgressBar* FrmExplorer::PrgBar() const
     return m_statusBar->PrgBar();
 }
 
+QToolBar* FrmExplorer::MainToolBar() const
+{
+    return m_toolBar;
+}
+
+void FrmExplorer::InitLVDB()
+{
+    m_layout->setArchiveColumnWidth(int(settings::readNumber(QStringLiteral("LVDB"), QStringLiteral("Colonna_1"),
+                                                             QStringLiteral("1000"), state().IniFileName)));
+    m_archiveList->setIconSize(QSize(32, 32));
+}
+
+void FrmExplorer::InitLWModelli()
+{
+    QStringList captions;
+    for (int column = 0; column < cardColumnCount; ++column)
+        captions.append(settings::read(QStringLiteral("Scheda"), QStringLiteral("Etichetta") + QString::number(column),
+                                       QString(), QStringLiteral("Tramex.ini")));
+    m_cardList->setHeaderLabels(captions);
+    const int width = QFontMetrics(font()).horizontalAdvance(QString(20, QLatin1Char(' ')));
+    for (int column = 0; column < cardColumnCount; ++column)
+        m_cardList->header()->resizeSection(column, width);
+}
+
+void FrmExplorer::FillLVDB()
+{
+    interaction::SkipFailingSteps procedure;
+    m_archiveList->setUpdatesEnabled(false);
+    m_archiveList->clear();
+    QStringList files;
+    procedure.step([&] { files = platform::listing::dir(state().DatabaseFolder + QStringLiteral("*.mdb")); });
+    for (const QString& file : files) {
+        procedure.step([&] {
+            QString upper = file.toUpper();
+            QString extension = QStringLiteral(".MDB");
+            const QString archive = utility().LeftString(upper, extension);
+            if (archive == QLatin1String("TRAMEX CONFIG"))
+                return;
+            auto* item = new QListWidgetItem(archive);
+            item->setFlags(item->flags() | Qt::ItemIsEditable);
+            setArchiveIcon(item, 1);
+            m_archiveList->addItem(item);
+        });
+    }
+    m_archiveList->setUpdatesEnabled(true);
+}
+
+void FrmExplorer::LVDB_DblClick()
+{
+    QListWidgetItem* selected = m_archiveList->selectedArchive();
+    if (!selected)
+        return;
+    interaction::BusyPointer hourglass;
+    for (int row = 0; row < m_archiveList->count(); ++row) {
+        QListWidgetItem* item = m_archiveList->item(row);
+        if (archiveIcon(item) == 2) {
+            setArchiveIcon(item, 1);
+            interaction::Seams::pendingEvents().run();
+        }
+    }
+    setArchiveIcon(selected, 2);
+    m_cardList->clear();
+    FillLWModelli();
+    m_cardList->sortBy(0, Qt::AscendingOrder);
+    state().CurrentArchive = selected->text();
+    bool anySelected = false;
+    SetMainToolBar(anySelected);
+}
+
+void FrmExplorer::FillLWModelli()
+{
+    const QListWidgetItem* selected = m_archiveList->selectedArchive();
+    if (!selected)
+        return;
+    fillCardList(*m_cardList, state().DatabaseFolder + selected->text() + QStringLiteral(".mdb"), icons::cardImage(),
+                 objectName() + QStringLiteral("_FillLWModelli"));
+}
+
+void FrmExplorer::ConfigureListView()
+{
+    const QString ini = state().IniFileName;
+    setBackground(*m_archiveList, settings::read(QStringLiteral("Database"), QStringLiteral("CmbColoreFinestraDB"),
+                                                 QStringLiteral("Rosso"), ini));
+    setBackground(*m_cardList, settings::read(QStringLiteral("Modelli"), QStringLiteral("CmbColoreFinestraModelli"),
+                                              QStringLiteral("Giallo"), ini));
+}
+
+void FrmExplorer::LoadControlsPos()
+{
+    m_layout->LoadControlsPos();
+}
+
+void FrmExplorer::SaveControlsPos()
+{
+    m_layout->SaveControlsPos();
+}
+
 void FrmExplorer::SetProgBarPos()
 {
     m_statusBar->SetProgBarPos();
 }
 
-void FrmExplorer::resizeEvent(QResizeEvent* event)
+int FrmExplorer::archiveIcon(const QListWidgetItem* item) const
 {
-    QMainWindow::resizeEvent(event);
-    if (!isMinimized())
-        layOutLists();
+    return item ? item->data(archiveIconRole).toInt() : 0;
 }
 
-// The two lists side by side, filling the window's surface; the archive list keeps its width.
-void FrmExplorer::layOutLists()
+void FrmExplorer::setArchiveIcon(QListWidgetItem* item, int iconNumber)
 {
-    const QWidget* surface = centralWidget();
-    const int margin = toPixels(listMarginTwips);
-    const int height = std::max(0, surface->height() - 2 * margin);
-    m_archiveList->setGeometry(margin, margin, m_archiveList->width(), height);
-    const int cardLeft = m_archiveList->geometry().right() + 1 + margin;
-    m_cardList->setGeometry(cardLeft, margin, std::max(0, surface->width() - cardLeft - margin), height);
+    if (!item)
+        return;
+    item->setData(archiveIconRole, iconNumber);
+    item->setIcon(icons::archiveImage(iconNumber));
+}
+
+QListWidgetItem* FrmExplorer::findArchiveItem(const QString& archiveName) const
+{
+    for (int row = 0; row < m_archiveList->count(); ++row) {
+        if (m_archiveList->item(row)->text() == archiveName)
+            return m_archiveList->item(row);
+    }
+    return nullptr;
+}
+
+store::CardListWindow& FrmExplorer::cardListWindow()
+{
+    return *m_adapter;
+}
+
+transfer::TransferWindow& FrmExplorer::transferWindow()
+{
+    return *m_adapter;
+}
+
+void FrmExplorer::SetMainToolBar(bool& anySelected)
+{
+    menuStates::SetMainToolBar(*this, anySelected);
+}
+
+void FrmExplorer::SetMnuLWModelli()
+{
+    menuStates::SetMnuLWModelli(*this);
+}
+
+void FrmExplorer::SetMnuLVDB()
+{
+    menuStates::SetMnuLVDB(*this);
+}
+
+void FrmExplorer::SetCADTypeMnu()
+{
+    menuStates::SetCADTypeMnu(*this);
+}
+
+void FrmExplorer::closeEvent(QCloseEvent* event)
+{
+    SaveControlsPos();
+    event->accept();
 }
 
 } // namespace explorer

@@ -1,0 +1,111 @@
+#include "explorer/ArchiveListView.h"
+
+#include "explorer/ExplorerKeys.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+namespace explorer {
+
+namespace {
+
+// Hands the typed label to the list's judge before it replaces the old one.
+class LabelEditDelegate : public QStyledItemDelegate {
+public:
+    LabelEditDelegate(ArchiveListView& list, const ArchiveListView::LabelEditJudge& judge)
+        : QStyledItemDelegate(&list), m_list(list), m_judge(judge)
+    {
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        const auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+        QListWidgetItem* item = m_list.item(index.row());
+        if (!lineEdit || !item)
+            return;
+        const QString newLabel = lineEdit->text();
+        if (newLabel == item->text())
+            return;
+        if (!m_judge || m_judge(item, newLabel))
+            QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+private:
+    ArchiveListView& m_list;
+    const ArchiveListView::LabelEditJudge& m_judge;
+};
+
+} // namespace
+
+ArchiveListView::ArchiveListView(QWidget* parent) : QListWidget(parent)
+{
+    setObjectName(QStringLiteral("LVDB"));
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setWrapping(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setItemDelegate(new LabelEditDelegate(*this, m_judge));
+    setSortingEnabled(true);
+}
+
+void ArchiveListView::setLabelEditJudge(LabelEditJudge judge)
+{
+    m_judge = std::move(judge);
+}
+
+QListWidgetItem* ArchiveListView::selectedArchive() const
+{
+    QListWidgetItem* current = currentItem();
+    if (current && current->isSelected())
+        return current;
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void ArchiveListView::selectOnly(QListWidgetItem* item)
+{
+    clearSelection();
+    if (!item) {
+        setCurrentItem(nullptr, QItemSelectionModel::NoUpdate);
+        return;
+    }
+    setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+}
+
+// The right button's release decides the selection itself.
+void ArchiveListView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void ArchiveListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::RightButton)
+        QListWidget::mouseReleaseEvent(event);
+    Q_EMIT mouseReleased(event->button(), event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+void ArchiveListView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && state() != QAbstractItemView::EditingState) {
+        Q_EMIT deletePressed();
+        event->accept();
+        return;
+    }
+    // The window's key table alone decides what these keys do.
+    if (isKeyTableKey(*event)) {
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+} // namespace explorer

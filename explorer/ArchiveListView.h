@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QListWidget>
+#include <functional>
+
+namespace explorer {
+
+// The archive list LVDB: large icons sorted by text, one item per card archive. An item's label
+// can be edited in place (F2, or a slow click on a selected item); the edit's end is put to a
+// judge that says whether the typed label stays. Mouse buttons and the Delete key are reported
+// to the window, which owns what they do.
+class ArchiveListView : public QListWidget {
+    Q_OBJECT
+
+public:
+    // True when the typed label is to stay; false keeps the item's old label.
+    using LabelEditJudge = std::function<bool(QListWidgetItem* item, const QString& newLabel)>;
+
+    explicit ArchiveListView(QWidget* parent = nullptr);
+
+    void setLabelEditJudge(LabelEditJudge judge);
+    // The item the list treats as selected: the current item when it is selected, otherwise the
+    // first selected item; nullptr when none is selected.
+    QListWidgetItem* selectedArchive() const;
+    // Makes item the only selected and current item; nullptr deselects everything.
+    void selectOnly(QListWidgetItem* item);
+
+Q_SIGNALS:
+    void mouseReleased(Qt::MouseButton button, const QPoint& viewportPosition, const QPoint& globalPosition);
+    void deletePressed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    LabelEditJudge m_judge;
+};
+
+} // namespace explorer

@@ -1,0 +1,116 @@
+#include "explorer/CardListFill.h"
+
+#include "explorer/store/Engine.h"
+#include "interaction/SkipFailingSteps.h"
+#include "interaction/TrapAndAsk.h"
+
+#include <QIcon>
+#include <QList>
+#include <QStringList>
+#include <QTreeWidget>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace explorer {
+
+namespace {
+
+const std::array<QLatin1String, 6> cardColumns{
+    QLatin1String("PCMTV"),    QLatin1String("DescCollezione"), QLatin1String("DescVariante"),
+    QLatin1String("DescCapo"), QLatin1String("TagliaBase"),     QLatin1String("GammaTaglie"),
+};
+
+QString cellText(const store::Field& field)
+{
+    const automation::Variant value = field.Value();
+    return value.isNull() ? QString() : value.toString();
+}
+
+} // namespace
+
+void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& cardIcon, const QString& procedureName)
+{
+    store::Workspace workspace;
+    store::Database database;
+    store::Recordset rows;
+    const auto closeAll = [&] {
+        interaction::SkipFailingSteps closing;
+        closing.step([&] { rows.Close(); });
+        closing.step([&] { database.Close(); });
+        closing.step([&] { workspace.Close(); });
+    };
+    QList<QTreeWidgetItem*> items;
+    // Rows read before the user left through the error dialog stay listed.
+    const auto listItems = [&] {
+        list.addTopLevelItems(items);
+        items.clear();
+    };
+    interaction::TrapAndAsk procedure(procedureName);
+    procedure.onAbort([&] {
+        listItems();
+        closeAll();
+    });
+
+    if (!procedure.step([&] { workspace = store::Engine::instance().CreateWorkspace(); }))
+        return;
+    if (!procedure.step([&] { database = workspace.OpenDatabase(archivePath, true, false); }))
+        return;
+    if (!procedure.step([&] { rows = database.OpenRecordset(QStringLiteral("Select * from Modelli;")); }))
+        return;
+    bool empty = true;
+    if (!procedure.step([&] { empty = rows.Eof(); }))
+        return;
+    if (empty) {
+        closeAll();
+        return;
+    }
+    int count = 0;
+    if (!procedure.step([&] { rows.MoveLast(); }) || !procedure.step([&] { count = rows.RecordCount(); }) ||
+        !procedure.step([&] { rows.MoveFirst(); }))
+        return;
+    std::vector<store::Field> fields;
+    for (const QLatin1String column : cardColumns) {
+        if (!procedure.step([&] { fields.push_back(rows.Fields(column)); }))
+            return;
+    }
+    if (fields.size() != cardColumns.size()) {
+        closeAll();
+        return;
+    }
+
+    items.reserve(std::max(count, 0));
+    for (;;) {
+        bool atEnd = true;
+        bool read = false;
+        if (!procedure.step([&] {
+                atEnd = rows.Eof();
+                read = true;
+            }))
+            return;
+        if (!read || atEnd)
+            break;
+        if (!procedure.step([&] {
+                QStringList texts;
+                texts.reserve(int(fields.size()));
+                for (const store::Field& field : fields)
+                    texts.append(cellText(field));
+                auto* item = new QTreeWidgetItem(texts);
+                item->setIcon(0, cardIcon);
+                items.append(item);
+            }))
+            return;
+        bool moved = false;
+        if (!procedure.step([&] {
+                rows.MoveNext();
+                moved = true;
+            }))
+            return;
+        if (!moved)
+            break;
+    }
+    listItems();
+    closeAll();
+}
+
+} // namespace explorer

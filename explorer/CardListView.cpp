@@ -1,0 +1,85 @@
+#include "explorer/CardListView.h"
+
+#include "explorer/ExplorerKeys.h"
+#include "interaction/BusyPointer.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace explorer {
+
+CardListView::CardListView(QWidget* parent) : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("LWModelli"));
+    setColumnCount(columnCount);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setStretchLastSection(false);
+    header()->setSectionsClickable(true);
+    connect(header(), &QHeaderView::sectionClicked, this, &CardListView::toggleSort);
+}
+
+void CardListView::toggleSort(int column)
+{
+    interaction::BusyPointer hourglass;
+    sortBy(column, m_sorted && m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void CardListView::sortBy(int column, Qt::SortOrder order)
+{
+    m_sortOrder = order;
+    m_sorted = true;
+    sortItems(column, order);
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(column, order);
+}
+
+bool CardListView::hasSelectedRow() const
+{
+    const int rows = topLevelItemCount();
+    for (int row = 0; row < rows; ++row) {
+        if (topLevelItem(row)->isSelected())
+            return true;
+    }
+    return false;
+}
+
+// The right button leaves the selection as it is.
+void CardListView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CardListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::RightButton)
+        QTreeWidget::mouseReleaseEvent(event);
+    const bool rowUnderPointer = itemAt(event->position().toPoint()) != nullptr;
+    Q_EMIT mouseReleased(event->button(), event->globalPosition().toPoint(), rowUnderPointer);
+}
+
+void CardListView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete) {
+        Q_EMIT deletePressed();
+        event->accept();
+        return;
+    }
+    // The window's key table alone decides what these keys do.
+    if (isKeyTableKey(*event)) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+} // namespace explorer

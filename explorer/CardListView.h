@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QTreeWidget>
+
+namespace explorer {
+
+// The card list LWModelli: a report of six columns, one row per card, the card key as the row's
+// text, with extended multi-selection (click, Ctrl, Shift). A click on a column header toggles
+// the sort on that column. Mouse buttons and the Delete key are reported to the window.
+class CardListView : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int columnCount = 6;
+
+    explicit CardListView(QWidget* parent = nullptr);
+
+    // Ascending becomes descending, anything else ascending; the rows sort by the column's text.
+    void toggleSort(int column);
+    void sortBy(int column, Qt::SortOrder order);
+    bool hasSelectedRow() const;
+
+Q_SIGNALS:
+    // rowUnderPointer is false over an empty part of the list.
+    void mouseReleased(Qt::MouseButton button, const QPoint& globalPosition, bool rowUnderPointer);
+    void deletePressed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_sorted = false;
+};
+
+} // namespace explorer

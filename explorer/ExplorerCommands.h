@@ -1,0 +1,49 @@
+#pragma once
+
+#include "explorer/ArchiveMaintenance.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+namespace explorer {
+
+class FrmExplorer;
+
+// What the main window's menus, toolbar, keys and mouse buttons do: each entry is connected to
+// its command here.
+class ExplorerCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ExplorerCommands(FrmExplorer& window);
+
+    ArchiveMaintenance& maintenance() { return m_maintenance; }
+
+    // A toolbar button's click, dispatched on its key; "SelezionaTutti" selects all cards too.
+    void MainToolBar_ButtonClick(const QString& key);
+
+    void MnuEsci();
+    void MnuConfigurazione();
+    void selectAllCards();
+    // Delete by focus: the card list deletes cards, the archive list archives, any other nothing.
+    void MnuModifica_Elimina();
+    void deleteFromToolBar();
+    void MnuImportaScheda();
+    void MnuLWEsporta();
+    void MnuLWImporta();
+
+    void LVDB_MouseUp(Qt::MouseButton button, const QPoint& viewportPosition, const QPoint& globalPosition);
+    void LWModelli_MouseUp(Qt::MouseButton button, const QPoint& globalPosition, bool rowUnderPointer);
+
+private:
+    void connectMenus();
+    void connectLists();
+    void on(const char* entryName, void (ExplorerCommands::*command)());
+    QString activeControlName() const;
+
+    FrmExplorer& m_window;
+    ArchiveMaintenance m_maintenance;
+};
+
+} // namespace explorer

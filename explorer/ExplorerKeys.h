@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLatin1String>
+#include <array>
+#include <functional>
+
+class QAction;
+class QKeyEvent;
+class QWidget;
+
+namespace explorer {
+
+// The main window's key table: a letter with Ctrl held acts through one menu entry, and only
+// while that entry is enabled. The entry shows its key.
+struct KeyTableEntry {
+    char letter;
+    QLatin1String entry;
+};
+
+const std::array<KeyTableEntry, 12>& keyTable();
+
+// Whether the key press is one of the table's, which the lists must leave to the window.
+bool isKeyTableKey(const QKeyEvent& event);
+
+// Gives each table entry its key, acting anywhere in the window.
+void installKeyTable(QWidget& window, const std::function<QAction*(const QString& name)>& entry);
+
+} // namespace explorer

@@ -1,0 +1,116 @@
+#include "explorer/ExplorerWindowAdapter.h"
+
+#include "explorer/ExplorerStatusBar.h"
+#include "explorer/FileDialogs.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/FrmScegliArea.h"
+#include "explorer/ProgramIdentity.h"
+#include "explorer/Utility.h"
+#include "platform/RuntimeError.h"
+
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+namespace explorer {
+
+namespace {
+
+constexpr int invalidPropertyValue = 380;
+
+} // namespace
+
+ExplorerWindowAdapter::ExplorerWindowAdapter(FrmExplorer& window) : m_window(window) {}
+
+int ExplorerWindowAdapter::rowCount() const
+{
+    return m_window.LWModelli()->topLevelItemCount();
+}
+
+QString ExplorerWindowAdapter::rowText(int row) const
+{
+    const QTreeWidgetItem* item = m_window.LWModelli()->topLevelItem(row);
+    return item ? item->text(0) : QString();
+}
+
+bool ExplorerWindowAdapter::isRowSelected(int row) const
+{
+    const QTreeWidgetItem* item = m_window.LWModelli()->topLevelItem(row);
+    return item && item->isSelected();
+}
+
+void ExplorerWindowAdapter::setRowSelected(int row, bool selected)
+{
+    if (QTreeWidgetItem* item = m_window.LWModelli()->topLevelItem(row))
+        item->setSelected(selected);
+}
+
+void ExplorerWindowAdapter::setStatusText(const QString& text)
+{
+    m_window.STBar()->setPanelText(1, text);
+}
+
+void ExplorerWindowAdapter::placeProgressBar()
+{
+    m_window.SetProgBarPos();
+}
+
+void ExplorerWindowAdapter::setProgressBarVisible(bool visible)
+{
+    m_window.PrgBar()->setVisible(visible);
+}
+
+void ExplorerWindowAdapter::setProgressMaximum(int maximum)
+{
+    QProgressBar* bar = m_window.PrgBar();
+    if (maximum < 1)
+        throw platform::RuntimeError(invalidPropertyValue);
+    bar->setMaximum(maximum);
+}
+
+void ExplorerWindowAdapter::setProgressValue(int value)
+{
+    QProgressBar* bar = m_window.PrgBar();
+    if (value < bar->minimum() || value > bar->maximum())
+        throw platform::RuntimeError(invalidPropertyValue);
+    bar->setValue(value);
+}
+
+QString ExplorerWindowAdapter::browseForFolder(const QString& title)
+{
+    return BrowseForFolder(&m_window, title);
+}
+
+QString ExplorerWindowAdapter::openFileDialog(const QList<interaction::FileFilter>& filter,
+                                              const QString& initialFolder, const std::optional<QString>& title)
+{
+    if (title)
+        return OpenFileDialog(&m_window, filter, initialFolder, *title);
+    return OpenFileDialog(&m_window, filter, initialFolder);
+}
+
+QString ExplorerWindowAdapter::appFolder() const
+{
+    return program::GetAppFolder();
+}
+
+void ExplorerWindowAdapter::showArchive(const QString& archiveName)
+{
+    QListWidget* archives = m_window.LVDB();
+    archives->clearSelection();
+    if (QListWidgetItem* item = m_window.findArchiveItem(archiveName))
+        archives->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+    m_window.LVDB_DblClick();
+}
+
+QString ExplorerWindowAdapter::chooseAccumarkArea()
+{
+    return FrmScegliArea::choose(&m_window);
+}
+
+utilex::_UtilexClass& ExplorerWindowAdapter::utility()
+{
+    return explorer::utility();
+}
+
+} // namespace explorer

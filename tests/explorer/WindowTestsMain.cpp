@@ -1,0 +1,14 @@
+#include <QApplication>
+
+int runFrmExplorerLayoutTest(int argc, char** argv);
+int runFrmExplorerListsTest(int argc, char** argv);
+int runFrmExplorerMenusTest(int argc, char** argv);
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    int failed = 0;
+    for (auto run : {&runFrmExplorerListsTest, &runFrmExplorerLayoutTest, &runFrmExplorerMenusTest})
+        failed += run(argc, argv);
+    return failed == 0 ? 0 : 1;
+}
