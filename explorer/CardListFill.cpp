@@ -1,5 +1,7 @@
 #include "explorer/CardListFill.h"
 
+#include "explorer/CardListItem.h"
+
 #include "explorer/store/Engine.h"
 #include "interaction/SkipFailingSteps.h"
 #include "interaction/TrapAndAsk.h"
@@ -10,6 +12,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <vector>
 
 namespace explorer {
@@ -29,7 +32,8 @@ QString cellText(const store::Field& field)
 
 } // namespace
 
-void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& cardIcon, const QString& procedureName)
+void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& cardIcon, const QString& procedureName,
+                  CardOrder order)
 {
     store::Workspace workspace;
     store::Database database;
@@ -41,10 +45,24 @@ void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& ca
         closing.step([&] { workspace.Close(); });
     };
     QList<QTreeWidgetItem*> items;
+    QStringList keys;
     // Rows read before the user left through the error dialog stay listed.
     const auto listItems = [&] {
+        if (order == CardOrder::ByKey) {
+            std::vector<qsizetype> positions(std::size_t(items.size()));
+            std::iota(positions.begin(), positions.end(), 0);
+            // The list's own order: the texts compared case-sensitively, equal keys as they came.
+            std::stable_sort(positions.begin(), positions.end(),
+                             [&](qsizetype left, qsizetype right) { return keys[left] < keys[right]; });
+            QList<QTreeWidgetItem*> sorted;
+            sorted.reserve(items.size());
+            for (const qsizetype position : positions)
+                sorted.append(items[position]);
+            items.swap(sorted);
+        }
         list.addTopLevelItems(items);
         items.clear();
+        keys.clear();
     };
     interaction::TrapAndAsk procedure(procedureName);
     procedure.onAbort([&] {
@@ -80,6 +98,7 @@ void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& ca
     }
 
     items.reserve(std::max(count, 0));
+    keys.reserve(std::max(count, 0));
     for (;;) {
         bool atEnd = true;
         bool read = false;
@@ -91,13 +110,11 @@ void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& ca
         if (!read || atEnd)
             break;
         if (!procedure.step([&] {
-                QStringList texts;
-                texts.reserve(int(fields.size()));
-                for (const store::Field& field : fields)
-                    texts.append(cellText(field));
-                auto* item = new QTreeWidgetItem(texts);
-                item->setIcon(0, cardIcon);
-                items.append(item);
+                std::array<QString, CardListItem::textCount> texts;
+                for (std::size_t column = 0; column < texts.size(); ++column)
+                    texts[column] = cellText(fields[column]);
+                keys.append(texts[0]);
+                items.append(new CardListItem(std::move(texts), cardIcon));
             }))
             return;
         bool moved = false;

@@ -32,9 +32,14 @@ void CardListView::toggleSort(int column)
 
 void CardListView::sortBy(int column, Qt::SortOrder order)
 {
+    sortItems(column, order);
+    markSorted(column, order);
+}
+
+void CardListView::markSorted(int column, Qt::SortOrder order)
+{
     m_sortOrder = order;
     m_sorted = true;
-    sortItems(column, order);
     header()->setSortIndicatorShown(true);
     header()->setSortIndicator(column, order);
 }

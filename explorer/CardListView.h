@@ -18,6 +18,8 @@ public:
     // Ascending becomes descending, anything else ascending; the rows sort by the column's text.
     void toggleSort(int column);
     void sortBy(int column, Qt::SortOrder order);
+    // Records that the rows already stand in this order, without sorting them again.
+    void markSorted(int column, Qt::SortOrder order);
     bool hasSelectedRow() const;
 
 Q_SIGNALS:

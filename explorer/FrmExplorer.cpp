@@ -167,8 +167,8 @@ void FrmExplorer::LVDB_DblClick()
     }
     setArchiveIcon(selected, 2);
     m_cardList->clear();
-    FillLWModelli();
-    m_cardList->sortBy(0, Qt::AscendingOrder);
+    fillCards(CardOrder::ByKey);
+    m_cardList->markSorted(0, Qt::AscendingOrder);
     state().CurrentArchive = selected->text();
     bool anySelected = false;
     SetMainToolBar(anySelected);
@@ -176,11 +176,16 @@ void FrmExplorer::LVDB_DblClick()
 
 void FrmExplorer::FillLWModelli()
 {
+    fillCards(CardOrder::Recordset);
+}
+
+void FrmExplorer::fillCards(CardOrder order)
+{
     const QListWidgetItem* selected = m_archiveList->selectedArchive();
     if (!selected)
         return;
     fillCardList(*m_cardList, state().DatabaseFolder + selected->text() + QStringLiteral(".mdb"), icons::cardImage(),
-                 objectName() + QStringLiteral("_FillLWModelli"));
+                 objectName() + QStringLiteral("_FillLWModelli"), order);
 }
 
 void FrmExplorer::ConfigureListView()

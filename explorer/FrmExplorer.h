@@ -1,5 +1,7 @@
 #pragma once
 
+#include "explorer/CardListFill.h"
+
 #include <QMainWindow>
 #include <memory>
 
@@ -89,6 +91,7 @@ protected:
 
 private:
     void InitLVDB();
+    void fillCards(CardOrder order);
     void InitLWModelli();
 
     ArchiveListView* m_archiveList = nullptr;

@@ -1,0 +1,113 @@
+// Opening an archive of 50,000 cards in the explorer's main window (offscreen): the archive list's
+// double click, which empties the card list, reads every card header and lists it, sorted by key.
+// Baseline: reading the same rows through a recordset alone, as the card list is filled (the
+// archive opened exclusively, "Select * from Modelli;", each row's six fields as text). Best of
+// five runs each, taken in turns.
+#include "automation/Components.h"
+#include "bench/BenchWorkstation.h"
+#include "bench/Figure.h"
+#include "demo/SampleCardWriter.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/ProgramIdentity.h"
+#include "explorer/Utility.h"
+#include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/Engine.h"
+#include "explorer/store/ExplorerState.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr int cardCount = 50000;
+constexpr int runs = 5;
+
+const std::array<QString, 6> headerFields{QStringLiteral("PCMTV"),        QStringLiteral("DescCollezione"),
+                                          QStringLiteral("DescVariante"), QStringLiteral("DescCapo"),
+                                          QStringLiteral("TagliaBase"),   QStringLiteral("GammaTaglie")};
+
+std::size_t readCardList(const QString& archive)
+{
+    store::Workspace workspace = store::Engine::instance().CreateWorkspace();
+    store::Database database = workspace.OpenDatabase(archive, true, false);
+    store::Recordset rows = database.OpenRecordset(QStringLiteral("Select * from Modelli;"));
+    std::vector<std::array<QString, 6>> list;
+    if (!rows.Eof()) {
+        rows.MoveLast();
+        list.reserve(std::size_t(rows.RecordCount()));
+        rows.MoveFirst();
+        for (; !rows.Eof(); rows.MoveNext()) {
+            std::array<QString, 6>& row = list.emplace_back();
+            for (std::size_t field = 0; field < headerFields.size(); ++field)
+                row[field] = rows.Fields(headerFields[field]).Value().toString();
+        }
+    }
+    rows.Close();
+    database.Close();
+    workspace.Close();
+    return list.size();
+}
+
+int run()
+{
+    bench::BenchWorkstation workstation;
+    automation::registerLibrary(QCoreApplication::applicationDirPath() + QStringLiteral("/Utilex4.dll"));
+    explorer::program::setName(QStringLiteral("Schedex"));
+    store::ExplorerState& state = store::explorerState();
+    state.IniFileName = QStringLiteral("Schedex.ini");
+    state.DatabaseFolder = bench::BenchWorkstation::archiveFolder;
+
+    const QString archive = bench::BenchWorkstation::archive(QStringLiteral("GRANDE"));
+    store::CardArchiveSchema::createEmpty(archive);
+    demo::SampleCardWriter(QStringLiteral("Archivio storico"), QStringLiteral("STO"), 1, {0, 0, 0, 0})
+        .write(archive, cardCount);
+
+    auto window = std::make_unique<explorer::FrmExplorer>();
+    window->show();
+    QListWidget* archives = window->LVDB();
+    if (archives->count() != 1)
+        throw std::runtime_error("the archive list does not show the archive");
+    archives->setCurrentItem(archives->item(0));
+
+    double opening = 1e300;
+    double recordset = 1e300;
+    for (int round = 0; round < runs; ++round) {
+        opening = std::min(opening, bench::millisecondsOf([&] {
+                               window->LVDB_DblClick();
+                               if (window->LWModelli()->topLevelItemCount() != cardCount)
+                                   throw std::runtime_error("the card list missed rows");
+                           }));
+        recordset = std::min(recordset, bench::millisecondsOf([&] {
+                                 if (readCardList(archive) != std::size_t(cardCount))
+                                     throw std::runtime_error("the recordset missed rows");
+                             }));
+    }
+    window.reset();
+    explorer::releaseUtility();
+    const bench::Figure figure{QStringLiteral("opening an archive of 50000 cards in the window"), opening, recordset,
+                               QStringLiteral("ms"), 3};
+    figure.print();
+    return figure.met() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    try {
+        return run();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_explorer_window: %s\n", error.what());
+        return 2;
+    }
+}
