@@ -93,6 +93,7 @@ void FrmConfig::buildControls()
     folderLabel->setBuddy(m_databaseFolder);
     QPushButton* browse = button(QStringLiteral("CmdSfogliaPathMdb"), QStringLiteral("...."), general);
     connect(browse, &QPushButton::clicked, this, &FrmConfig::CmdSfogliaPathMdb_Click);
+    browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(browse->text()) * 3);
     QPushButton* setDefault = button(QStringLiteral("CmdSetDefault"), QStringLiteral("Carica Default"), general);
     connect(setDefault, &QPushButton::clicked, this, &FrmConfig::CmdSetDefault_Click);
 
