@@ -29,7 +29,6 @@ public:
 
     // The archive list's one column, in twips (it shows only when the list is a report).
     int archiveColumnWidth() const { return m_archiveColumnWidth; }
-    void setArchiveColumnWidth(int twips) { m_archiveColumnWidth = twips; }
 
     void LoadControlsPos();
     // Errors go to the error dialog as "FrmExplorer_SaveControlsPos".

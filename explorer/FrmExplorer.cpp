@@ -110,10 +110,9 @@ QToolBar* FrmExplorer::MainToolBar() const
     return m_toolBar;
 }
 
+// The list's one column takes its width from the INI file with the rest of the layout.
 void FrmExplorer::InitLVDB()
 {
-    m_layout->setArchiveColumnWidth(int(settings::readNumber(QStringLiteral("LVDB"), QStringLiteral("Colonna_1"),
-                                                             QStringLiteral("1000"), state().IniFileName)));
     m_archiveList->setIconSize(QSize(32, 32));
 }
 
