@@ -50,11 +50,12 @@ QString DatabasePath::newHostPath(const QString& completedPath)
 
 QString DatabasePath::existingHostPath(const QString& completedPath)
 {
-    const QString host = newHostPath(completedPath);
+    const QString host = hostPathOf(completedPath);
     const QFileInfo info(host);
-    if (!info.exists() || info.isDir())
-        throw engineError::fileNotFound(completedPath);
-    return host;
+    if (info.isFile())
+        return host;
+    newHostPath(completedPath);
+    throw engineError::fileNotFound(completedPath);
 }
 
 } // namespace store

@@ -3,14 +3,7 @@
 #include "explorer/store/EngineError.h"
 #include "explorer/store/WorkspaceState.h"
 
-#include <sqlite3.h>
-
 namespace store {
-
-Engine::Engine()
-{
-    sqlite3_initialize();
-}
 
 Engine& Engine::instance()
 {

@@ -20,7 +20,7 @@ public:
     Engine& operator=(const Engine&) = delete;
 
 private:
-    Engine();
+    Engine() = default;
     ~Engine() = default;
 };
 

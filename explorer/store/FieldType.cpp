@@ -1,7 +1,8 @@
 #include "explorer/store/FieldType.h"
 
 #include <QHash>
-#include <QRegularExpression>
+#include <QList>
+#include <QStringView>
 
 namespace store {
 
@@ -64,21 +65,31 @@ int storageSize(FieldType type)
 
 std::optional<ColumnType> columnTypeFromDeclaration(const QString& declaration)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*([A-Za-z][A-Za-z0-9]*)\s*(?:\(\s*(\d+)\s*(?:,\s*\d+\s*)?\))?\s*$)"));
-    const QRegularExpressionMatch match = pattern.match(declaration);
-    if (!match.hasMatch())
+    // NAME, NAME(n) or NAME(n, m), blanks allowed around the parts.
+    const QStringView text = QStringView(declaration).trimmed();
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end).isLetterOrNumber())
+        ++end;
+    if (end == 0 || !text.at(0).isLetter())
         return std::nullopt;
-    const auto found = typeNames().constFind(match.captured(1).toUpper());
+    const auto found = typeNames().constFind(text.left(end).toString().toUpper());
     if (found == typeNames().constEnd())
         return std::nullopt;
     ColumnType column{*found, storageSize(*found)};
-    if (column.type == dbText && match.hasCaptured(2)) {
-        bool ok = false;
-        const int length = match.captured(2).toInt(&ok);
-        if (ok && length > 0)
-            column.size = length;
-    }
+    const QStringView rest = text.mid(end).trimmed();
+    if (rest.isEmpty())
+        return column;
+    if (!rest.startsWith(QLatin1Char('(')) || !rest.endsWith(QLatin1Char(')')))
+        return std::nullopt;
+    const QList<QStringView> numbers = rest.mid(1, rest.size() - 2).split(QLatin1Char(','));
+    if (numbers.size() > 2)
+        return std::nullopt;
+    bool ok = false;
+    const int length = numbers.first().trimmed().toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    if (column.type == dbText && length > 0)
+        column.size = length;
     return column;
 }
 

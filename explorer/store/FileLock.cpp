@@ -21,6 +21,12 @@ namespace {
 // here for the file's last lock to go before they are closed.
 class DescriptorPool {
 public:
+    bool isEmpty()
+    {
+        std::lock_guard guard(m_mutex);
+        return m_files.empty();
+    }
+
     int take(FileIdentity identity)
     {
         std::lock_guard guard(m_mutex);
@@ -93,8 +99,7 @@ FileLock FileLock::acquire(const QString& hostPath, Mode mode, const QString& di
 {
     const QByteArray encoded = QFile::encodeName(hostPath);
     for (int attempt = 0; attempt < attemptsOnReplacedFile; ++attempt) {
-        const FileIdentity named = identityOf(hostPath);
-        int descriptor = named == FileIdentity{} ? -1 : pool().take(named);
+        int descriptor = pool().isEmpty() ? -1 : pool().take(identityOf(hostPath));
         if (descriptor < 0)
             descriptor = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC);
         if (descriptor < 0) {

@@ -17,10 +17,10 @@ public:
     // Into table t of the same database, as one statement.
     static int intoSameFile(SqliteConnection& connection, const TranslatedStatement& statement,
                             const QString& callerText);
-    // Into table t of another file, never opened by the caller: the rows are read from the
-    // source connection and written in one transaction of that file, under a shared lock of
-    // that file (3045 while someone holds it exclusively).
-    static int intoOtherFile(const SqliteConnection& source, const FileLock& sourceLock,
+    // Into table t of another file, never opened by the caller, under a shared lock of that
+    // file (3045 while someone holds it exclusively): all the rows or none, committed at once
+    // whatever the transaction of the source's workspace.
+    static int intoOtherFile(SqliteConnection& source, const FileLock& sourceLock,
                              const TranslatedStatement& statement, const QString& callerText);
 };
 

@@ -7,6 +7,7 @@
 #include "explorer/store/SqlDialect.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <sqlite3.h>
 #include <utility>
 
@@ -50,6 +51,33 @@ QString columnList(const RecordsetState& recordset)
     for (const RecordsetColumn& column : recordset.columns)
         names.append(SqlDialect::quoteIdentifier(column.originName));
     return names.join(QStringLiteral(", "));
+}
+
+// Reads a stored row back as the table now holds it (defaults, conversions), when the row was
+// added or edited since it was last read: done when its values are first wanted, so that a
+// recordset that only writes rows never reads them back.
+void loadPendingRow(RecordsetState& recordset, int row)
+{
+    if (!recordset.reload)
+        recordset.reload.emplace(recordset.database->connection.prepare(
+            QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid = ?")
+                .arg(columnList(recordset), SqlDialect::quoteIdentifier(recordset.table)),
+            QString()));
+    SqliteStatement& select = *recordset.reload;
+    select.bindInteger(1, recordset.rows.rowid(row));
+    if (select.step()) {
+        recordset.rows.replace(row, select.handle(), 1);
+    } else if (!recordset.rows.isDeleted(row)) {
+        recordset.rows.markDeleted(row);
+        --recordset.liveRows;
+    }
+    select.reset();
+}
+
+inline void loadRow(RecordsetState& recordset, int row)
+{
+    if (recordset.rows.isPending(row))
+        loadPendingRow(recordset, row);
 }
 
 void checkTextLengths(const RecordsetState& recordset)
@@ -135,6 +163,7 @@ RecordsetState& Recordset::currentRowOf(RecordsetState& recordset)
 {
     if (recordset.position != Position::OnRow)
         throw engineError::make(engineError::NoCurrentRecord);
+    loadRow(recordset, recordset.current);
     if (recordset.rows.isDeleted(recordset.current))
         throw engineError::make(engineError::RecordDeleted);
     return recordset;
@@ -214,6 +243,7 @@ void Recordset::find(const QString& criteria, bool forward, int startRow)
     leaveEdit();
     const int step = forward ? 1 : -1;
     for (int row = startRow; row >= 0 && row < recordset.rows.rowCount(); row += step) {
+        loadRow(recordset, row);
         if (!recordset.rows.isDeleted(row) && test.holdsFor(row)) {
             moveTo(recordset, row, Position::AfterLast);
             recordset.noMatch = false;
@@ -305,78 +335,71 @@ void Recordset::Update()
     leaveEdit();
 }
 
-void Recordset::storeAddedRow()
+// The statement of write for the columns changed now, prepared when they differ from last time.
+SqliteStatement& Recordset::writeStatement(WriteStatement& write, bool adding)
 {
     RecordsetState& recordset = *m_state;
+    if (write.statement && write.columns == recordset.changed)
+        return *write.statement;
+    write.statement.reset();
     QStringList names;
     QStringList placeholders;
     for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
         if (recordset.changed[i]) {
-            names.append(SqlDialect::quoteIdentifier(recordset.columns[i].originName));
+            names.append(SqlDialect::quoteIdentifier(recordset.columns[i].originName)
+                         + (adding ? QString() : QStringLiteral(" = ?")));
             placeholders.append(QStringLiteral("?"));
         }
     }
     const QString table = SqlDialect::quoteIdentifier(recordset.table);
-    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                              .arg(table, names.join(QStringLiteral(", ")),
-                                                   placeholders.join(QStringLiteral(", ")));
-    SqliteConnection& connection = recordset.database->connection;
-    SqliteStatement insert = connection.prepare(sql, QString());
+    QString sql;
+    if (!adding)
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table, names.join(QStringLiteral(", ")));
+    else if (names.isEmpty())
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
+    else
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(table, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")));
+    write.statement.emplace(recordset.database->connection.prepare(sql, QString()));
+    write.columns = recordset.changed;
+    return *write.statement;
+}
+
+int Recordset::bindChangedValues(SqliteStatement& statement) const
+{
+    const RecordsetState& recordset = *m_state;
     int index = 1;
     for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
         if (recordset.changed[i])
-            fieldValue::bind(insert, index++, recordset.buffer[i]);
+            fieldValue::bind(statement, index++, recordset.buffer[i]);
     }
+    return index;
+}
+
+void Recordset::storeAddedRow()
+{
+    RecordsetState& recordset = *m_state;
+    SqliteStatement& insert = writeStatement(recordset.insert, true);
+    bindChangedValues(insert);
     insert.step();
-    reloadRow(connection.lastInsertRowid(), -1);
+    insert.reset();
+    recordset.rows.appendPending(recordset.database->connection.lastInsertRowid());
+    ++recordset.liveRows;
 }
 
 void Recordset::storeEditedRow()
 {
     RecordsetState& recordset = *m_state;
-    QStringList assignments;
-    for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
-        if (recordset.changed[i])
-            assignments.append(SqlDialect::quoteIdentifier(recordset.columns[i].originName) + QStringLiteral(" = ?"));
-    }
-    if (assignments.isEmpty())
+    if (std::find(recordset.changed.begin(), recordset.changed.end(), true) == recordset.changed.end())
         return;
-    SqliteConnection& connection = recordset.database->connection;
-    SqliteStatement update = connection.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                                    .arg(SqlDialect::quoteIdentifier(recordset.table),
-                                                         assignments.join(QStringLiteral(", "))),
-                                                QString());
-    int index = 1;
-    for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
-        if (recordset.changed[i])
-            fieldValue::bind(update, index++, recordset.buffer[i]);
-    }
+    SqliteStatement& update = writeStatement(recordset.update, false);
     const qint64 rowid = recordset.rows.rowid(recordset.current);
-    update.bindInteger(index, rowid);
+    update.bindInteger(bindChangedValues(update), rowid);
     update.step();
-    if (connection.changes() == 0)
+    update.reset();
+    if (recordset.database->connection.changes() == 0)
         throw engineError::make(engineError::RecordDeleted);
-    reloadRow(rowid, recordset.current);
-}
-
-// Reads a stored row back as the table now holds it; row -1 appends it.
-void Recordset::reloadRow(qint64 rowid, int row)
-{
-    RecordsetState& recordset = *m_state;
-    SqliteStatement select = recordset.database->connection.prepare(
-        QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid = ?")
-            .arg(columnList(recordset), SqlDialect::quoteIdentifier(recordset.table)),
-        QString());
-    select.bindInteger(1, rowid);
-    if (!select.step())
-        return;
-    if (row >= 0) {
-        recordset.rows.replace(row, select.handle(), 1);
-        return;
-    }
-    recordset.rows.append(select.handle(), 1, 0);
-    ++recordset.liveRows;
+    recordset.rows.markPending(recordset.current);
 }
 
 void Recordset::CancelUpdate()
@@ -392,10 +415,14 @@ void Recordset::Delete()
     if (recordset.table.isEmpty())
         throw engineError::make(engineError::ReadOnly);
     leaveEdit();
-    SqliteStatement remove = recordset.database->connection.prepare(
-        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(SqlDialect::quoteIdentifier(recordset.table)), QString());
+    if (!recordset.remove)
+        recordset.remove.emplace(recordset.database->connection.prepare(
+            QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(SqlDialect::quoteIdentifier(recordset.table)),
+            QString()));
+    SqliteStatement& remove = *recordset.remove;
     remove.bindInteger(1, recordset.rows.rowid(recordset.current));
     remove.step();
+    remove.reset();
     recordset.rows.markDeleted(recordset.current);
     --recordset.liveRows;
 }
@@ -435,6 +462,10 @@ void Recordset::Close()
     recordset.rows = RowCache();
     recordset.buffer.clear();
     recordset.changed.clear();
+    recordset.insert = {};
+    recordset.update = {};
+    recordset.reload.reset();
+    recordset.remove.reset();
 }
 
 Variant Recordset::valueOf(const std::shared_ptr<RecordsetState>& state, int column)

@@ -8,6 +8,8 @@
 namespace store {
 
 struct RecordsetState;
+struct WriteStatement;
+class SqliteStatement;
 
 // The rows a SELECT returned, read in full when it opens, with a current row. Rows of a
 // recordset on one table can be added, edited and deleted; each Update stores one row.
@@ -58,9 +60,10 @@ private:
     RecordsetState& currentRow() const { return currentRowOf(state()); }
     void leaveEdit() const;
     void find(const QString& criteria, bool forward, int startRow);
+    SqliteStatement& writeStatement(WriteStatement& write, bool adding);
+    int bindChangedValues(SqliteStatement& statement) const; // returns the next parameter's index
     void storeAddedRow();
     void storeEditedRow();
-    void reloadRow(qint64 rowid, int row);
 
     static automation::Variant valueOf(const std::shared_ptr<RecordsetState>& state, int column);
     static void setValueOf(const std::shared_ptr<RecordsetState>& state, int column, const automation::Variant& value);

@@ -3,9 +3,11 @@
 #include "automation/Variant.h"
 #include "explorer/store/FieldType.h"
 #include "explorer/store/RowCache.h"
+#include "explorer/store/SqliteStatement.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace store {
@@ -18,8 +20,14 @@ struct RecordsetColumn {
     ColumnType type;
 };
 
-// What the handles of one recordset share: its rows, read in full when it opens, its position
-// and the row being edited.
+// A statement that writes the columns flagged, kept while the next write flags the same ones.
+struct WriteStatement {
+    std::vector<bool> columns;
+    std::optional<SqliteStatement> statement;
+};
+
+// What the handles of one recordset share: its rows, read in full when it opens, its position,
+// the row being edited, and the statements that write rows back, prepared once.
 struct RecordsetState {
     enum class Position { BeforeFirst, OnRow, AfterLast };
     enum class EditMode { None, Edit, AddNew };
@@ -36,6 +44,10 @@ struct RecordsetState {
     std::vector<automation::Variant> buffer;
     std::vector<bool> changed;
     bool noMatch = false;
+    WriteStatement insert;
+    WriteStatement update;
+    std::optional<SqliteStatement> reload;
+    std::optional<SqliteStatement> remove;
 };
 
 } // namespace store

@@ -1,7 +1,10 @@
 #include "explorer/store/RowCache.h"
 
+#include "explorer/store/TextBlockPool.h"
+
 #include <QStringDecoder>
 #include <algorithm>
+#include <utility>
 #include <sqlite3.h>
 
 namespace store {
@@ -25,11 +28,38 @@ std::size_t widenAscii(const char* utf8, std::size_t length, char16_t* out)
 
 } // namespace
 
+RowCache& RowCache::operator=(RowCache&& other) noexcept
+{
+    if (this != &other) {
+        giveBackTextBlocks();
+        m_columnCount = other.m_columnCount;
+        m_cellBlocks = std::move(other.m_cellBlocks);
+        m_rowids = std::move(other.m_rowids);
+        m_flags = std::move(other.m_flags);
+        m_textBlocks = std::move(other.m_textBlocks);
+        m_textUsed = std::exchange(other.m_textUsed, 0);
+        m_textCapacity = std::exchange(other.m_textCapacity, 0);
+    }
+    return *this;
+}
+
+RowCache::~RowCache()
+{
+    giveBackTextBlocks();
+}
+
+void RowCache::giveBackTextBlocks()
+{
+    for (QString::DataPointer& block : m_textBlocks)
+        TextBlockPool::giveBack(std::move(block));
+    m_textBlocks.clear();
+}
+
 void RowCache::startTextBlock(std::size_t needed)
 {
     const std::size_t grown = m_textBlocks.empty() ? firstTextBlock : std::min(m_textCapacity * 2, largestTextBlock);
-    m_textCapacity = std::max(grown, needed);
-    m_textBlocks.emplace_back(QTypedArrayData<char16_t>::allocate(qsizetype(m_textCapacity)));
+    m_textBlocks.push_back(TextBlockPool::take(qsizetype(std::max(grown, needed))));
+    m_textCapacity = std::size_t(m_textBlocks.back().constAllocatedCapacity());
     m_textUsed = 0;
 }
 
@@ -80,16 +110,23 @@ void RowCache::read(Cell& target, sqlite3_stmt* statement, int column)
     }
 }
 
+void RowCache::addRow(qint64 rowid, std::uint8_t flags)
+{
+    if (rowCount() % rowsPerBlock == 0)
+        m_cellBlocks.emplace_back(sizeof(Cell) * std::size_t(rowsPerBlock) * std::size_t(m_columnCount));
+    m_rowids.push_back(rowid);
+    m_flags.push_back(flags);
+}
+
 void RowCache::append(sqlite3_stmt* statement, int firstColumn, int rowidColumn)
 {
-    const int row = rowCount();
-    if (row % rowsPerBlock == 0)
-        m_cellBlocks.push_back(std::make_unique_for_overwrite<Cell[]>(std::size_t(rowsPerBlock) * std::size_t(m_columnCount)));
-    Cell* cells = rowCells(row);
-    for (int column = 0; column < m_columnCount; ++column)
-        read(cells[column], statement, firstColumn + column);
-    m_rowids.push_back(rowidColumn >= 0 ? sqlite3_column_int64(statement, rowidColumn) : 0);
-    m_deleted.push_back(0);
+    addRow(rowidColumn >= 0 ? sqlite3_column_int64(statement, rowidColumn) : 0, 0);
+    replace(rowCount() - 1, statement, firstColumn);
+}
+
+void RowCache::appendPending(qint64 rowid)
+{
+    addRow(rowid, pending);
 }
 
 void RowCache::replace(int row, sqlite3_stmt* statement, int firstColumn)
@@ -97,6 +134,7 @@ void RowCache::replace(int row, sqlite3_stmt* statement, int firstColumn)
     Cell* cells = rowCells(row);
     for (int column = 0; column < m_columnCount; ++column)
         read(cells[column], statement, firstColumn + column);
+    m_flags[std::size_t(row)] &= std::uint8_t(~pending);
 }
 
 QStringView RowCache::textView(int row, int column) const

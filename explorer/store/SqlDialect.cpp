@@ -179,52 +179,56 @@ public:
     {
         switch (token.kind) {
         case Token::Kind::Word:
-            writeWord(token.text);
+            writeWord(token);
             return;
         case Token::Kind::Name:
-            m_parts.append(SqlDialect::quoteIdentifier(token.text));
+            writeRaw(SqlDialect::quoteIdentifier(token.text));
             return;
         case Token::Kind::Text:
         case Token::Kind::Date:
-            m_parts.append(QStringLiteral("?"));
+            writeRaw(QStringLiteral("?"));
             m_parameters.append(token.text);
             return;
         case Token::Kind::Number:
-            m_parts.append(token.text);
+            writeRaw(token.text);
             return;
         case Token::Kind::Symbol:
             if (token.text == QLatin1String("&"))
-                m_parts.append(QStringLiteral("||"));
+                writeRaw(QStringLiteral("||"));
             else if (token.text == QLatin1String("!"))
-                m_parts.append(QStringLiteral("."));
+                writeRaw(QStringLiteral("."));
             else
-                m_parts.append(token.text);
+                writeRaw(token.text);
             return;
         }
     }
 
-    void writeRaw(const QString& text) { m_parts.append(text); }
+    void writeRaw(const QString& text)
+    {
+        if (!m_sql.isEmpty())
+            m_sql.append(QLatin1Char(' '));
+        m_sql.append(text);
+    }
 
-    QString sql() const { return m_parts.join(QLatin1Char(' ')); }
+    QString sql() const { return m_sql; }
     QStringList parameters() const { return m_parameters; }
 
 private:
-    void writeWord(const QString& word)
+    void writeWord(const Token& word)
     {
-        const QString upper = word.toUpper();
-        if (upper == QLatin1String("TRUE"))
-            m_parts.append(QStringLiteral("-1"));
-        else if (upper == QLatin1String("FALSE"))
-            m_parts.append(QStringLiteral("0"));
-        else if (upper == QLatin1String("MOD"))
-            m_parts.append(QStringLiteral("%"));
-        else if (isPlainWord(word))
-            m_parts.append(word);
+        if (word.isWord("TRUE"))
+            writeRaw(QStringLiteral("-1"));
+        else if (word.isWord("FALSE"))
+            writeRaw(QStringLiteral("0"));
+        else if (word.isWord("MOD"))
+            writeRaw(QStringLiteral("%"));
+        else if (isPlainWord(word.text))
+            writeRaw(word.text);
         else
-            m_parts.append(SqlDialect::quoteIdentifier(word));
+            writeRaw(SqlDialect::quoteIdentifier(word.text));
     }
 
-    QStringList m_parts;
+    QString m_sql;
     QStringList m_parameters;
 };
 

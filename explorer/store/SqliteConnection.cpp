@@ -4,6 +4,7 @@
 #include "explorer/store/LikePattern.h"
 
 #include <QFileInfo>
+#include <cstring>
 #include <sqlite3.h>
 #include <utility>
 
@@ -29,6 +30,30 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
     sqlite3_result_int(context, LikePattern::matches(argumentText(arguments[1]), argumentText(arguments[0])) ? -1 : 0);
 }
 
+// What a read-only connection may not do to its own file.
+int refuseChangesToMain(void*, int action, const char*, const char*, const char* schema, const char*)
+{
+    switch (action) {
+    case SQLITE_INSERT:
+    case SQLITE_UPDATE:
+    case SQLITE_DELETE:
+    case SQLITE_CREATE_INDEX:
+    case SQLITE_CREATE_TABLE:
+    case SQLITE_CREATE_TRIGGER:
+    case SQLITE_CREATE_VIEW:
+    case SQLITE_DROP_INDEX:
+    case SQLITE_DROP_TABLE:
+    case SQLITE_DROP_TRIGGER:
+    case SQLITE_DROP_VIEW:
+    case SQLITE_ALTER_TABLE:
+    case SQLITE_REINDEX:
+    case SQLITE_ANALYZE:
+        return schema != nullptr && std::strcmp(schema, "main") == 0 ? SQLITE_DENY : SQLITE_OK;
+    default:
+        return SQLITE_OK;
+    }
+}
+
 } // namespace
 
 SqliteConnection::SqliteConnection(sqlite3* database, QString displayPath)
@@ -38,6 +63,9 @@ SqliteConnection::SqliteConnection(sqlite3* database, QString displayPath)
 
 SqliteConnection SqliteConnection::openWithFlags(const QString& hostPath, int flags, const QString& displayPath)
 {
+    // Before SQLite starts: without its memory statistics every allocation skips a mutex.
+    static const bool configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    Q_UNUSED(configured);
     sqlite3* database = nullptr;
     const int result = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &database, flags | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX,
                                        nullptr);
@@ -53,22 +81,31 @@ SqliteConnection SqliteConnection::openWithFlags(const QString& hostPath, int fl
 
 SqliteConnection SqliteConnection::open(const QString& hostPath, bool readOnly, const QString& displayPath)
 {
-    // SQLite takes an empty file for an empty database; the engine does not.
-    if (QFileInfo(hostPath).size() == 0)
-        throw engineError::unrecognizedFormat(displayPath);
-    // A write cut short leaves its journal behind, and only a writer can roll it back: a
-    // read-only open would fail on it, or read the half-written pages.
-    if (readOnly && QFileInfo::exists(hostPath + QStringLiteral("-journal"))) {
-        try {
-            openWithFlags(hostPath, SQLITE_OPEN_READWRITE, displayPath).prepareForUse(false);
-        } catch (const platform::RuntimeError&) {
-            // The read-only open below reports what is wrong.
-        }
-    }
-    SqliteConnection connection =
-        openWithFlags(hostPath, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, displayPath);
-    connection.prepareForUse(readOnly);
+    // Read-only connections are SQLite read-write ones that the authorizer keeps from changing
+    // their file: so they can roll back a journal a crash left, and write into attached files.
+    SqliteConnection connection = openWithFlags(hostPath, SQLITE_OPEN_READWRITE, displayPath);
+    if (readOnly)
+        sqlite3_set_authorizer(connection.m_database, refuseChangesToMain, nullptr);
+    connection.checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
     return connection;
+}
+
+void SqliteConnection::attach(const QString& hostPath, const QString& schema, const QString& displayPath)
+{
+    SqliteStatement attach = prepare(QStringLiteral("ATTACH ? AS ") + schema, QString());
+    attach.bindText(1, hostPath);
+    attach.step();
+    try {
+        checkFile(hostPath, schema, false, displayPath);
+    } catch (const platform::RuntimeError&) {
+        detach(schema);
+        throw;
+    }
+}
+
+void SqliteConnection::detach(const QString& schema)
+{
+    sqlite3_exec(m_database, (QStringLiteral("DETACH ") + schema).toUtf8().constData(), nullptr, nullptr, nullptr);
 }
 
 SqliteConnection SqliteConnection::create(const QString& hostPath, const QString& displayPath)
@@ -79,18 +116,34 @@ SqliteConnection SqliteConnection::create(const QString& hostPath, const QString
     return connection;
 }
 
-void SqliteConnection::prepareForUse(bool readOnly)
+void SqliteConnection::checkFile(const QString& hostPath, const QString& schema, bool readOnly,
+                                 const QString& displayPath)
 {
-    // Reading the schema is what tells a database from any other file.
-    SqliteStatement schema = prepare(QStringLiteral("SELECT count(*) FROM sqlite_master"), QString());
-    schema.step();
-    schema.reset();
-    SqliteStatement journal = prepare(QStringLiteral("PRAGMA journal_mode"), QString());
-    journal.step();
-    const QString mode = journal.columnText(0);
-    journal.reset();
-    if (!readOnly && mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
-        execute(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    // The file's first bytes, read through SQLite's own descriptor: a second descriptor closed
+    // here would drop the process's locks on the file.
+    const QByteArray schemaName = schema.toUtf8();
+    char header[100];
+    const auto readHeader = [&] {
+        sqlite3_file* file = nullptr;
+        return sqlite3_file_control(m_database, schemaName.constData(), SQLITE_FCNTL_FILE_POINTER, &file) == SQLITE_OK
+               && file != nullptr && file->pMethods != nullptr
+               && file->pMethods->xRead(file, header, sizeof header, 0) == SQLITE_OK
+               && std::memcmp(header, "SQLite format 3", 16) == 0;
+    };
+    bool database = readHeader();
+    // A write cut short leaves its journal behind, and the header may be one of the pages it
+    // restores: the first read rolls it back.
+    if (!database && QFileInfo::exists(hostPath + QStringLiteral("-journal"))) {
+        sqlite3_exec(m_database, QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema).toUtf8().constData(),
+                     nullptr, nullptr, nullptr);
+        database = readHeader();
+    }
+    // SQLite takes an empty file for an empty database; the engine does not.
+    if (!database)
+        throw engineError::unrecognizedFormat(displayPath);
+    const bool writeAheadLog = header[18] == 2 || header[19] == 2;
+    if (writeAheadLog && !readOnly)
+        execute(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(schema));
 }
 
 SqliteConnection::SqliteConnection(SqliteConnection&& other) noexcept
@@ -152,6 +205,13 @@ std::optional<SqliteStatement> SqliteConnection::tryPrepare(const QString& sql, 
         return std::nullopt;
     }
     return SqliteStatement(statement, *this, callerText);
+}
+
+bool SqliteConnection::hasColumn(const char* schema, const QByteArray& table, const char* column) const
+{
+    return sqlite3_table_column_metadata(m_database, schema, table.constData(), column, nullptr, nullptr, nullptr,
+                                         nullptr, nullptr)
+           == SQLITE_OK;
 }
 
 int SqliteConnection::changes() const

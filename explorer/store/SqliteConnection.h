@@ -15,7 +15,9 @@ namespace store {
 class SqliteConnection {
 public:
     SqliteConnection() = default;
-    // displayPath is the file's Windows form, for the errors.
+    // displayPath is the file's Windows form, for the errors. A read-only connection refuses
+    // every change to its own file (SQLite's authorizer) but may write into a file attached
+    // to it.
     static SqliteConnection open(const QString& hostPath, bool readOnly, const QString& displayPath);
     // A new, empty database file (the caller makes sure that nothing is at hostPath).
     static SqliteConnection create(const QString& hostPath, const QString& displayPath);
@@ -35,6 +37,13 @@ public:
     // The statement, or nothing when sql does not prepare; raises nothing.
     std::optional<SqliteStatement> tryPrepare(const QString& sql, const QString& callerText) const;
 
+    // Attaches another database file under schema, checked as open checks its own file.
+    void attach(const QString& hostPath, const QString& schema, const QString& displayPath);
+    void detach(const QString& schema);
+
+    // Whether the table exists in schema and, when column is not null, has that column (names
+    // compared ignoring case).
+    bool hasColumn(const char* schema, const QByteArray& table, const char* column) const;
     int changes() const;
     qint64 lastInsertRowid() const;
     bool inTransaction() const;
@@ -44,7 +53,9 @@ public:
 private:
     SqliteConnection(sqlite3* database, QString displayPath);
     static SqliteConnection openWithFlags(const QString& hostPath, int flags, const QString& displayPath);
-    void prepareForUse(bool readOnly);
+    // Rolls back what a writer cut short left in its journal, then refuses a file that is no
+    // database and keeps a database in rollback-journal mode.
+    void checkFile(const QString& hostPath, const QString& schema, bool readOnly, const QString& displayPath);
 
     sqlite3* m_database = nullptr;
     QString m_displayPath;

@@ -226,6 +226,23 @@ TEST_F(CrossFileInsertTest, ATargetHeldExclusivelyIsRefusedAndLeftAlone)
     EXPECT_EQ(values(target, QStringLiteral("SELECT PCMTV FROM Modelli")), QStringList{QStringLiteral("A1")});
 }
 
+TEST_F(CrossFileInsertTest, OneDatabaseCopiesTimeAfterTimeAndInsideATransaction)
+{
+    const QString target = cardArchive(QStringLiteral("Target"));
+    Workspace session = workspace();
+    Database source = session.OpenDatabase(m_archive, false, true);
+    for (const char* key : {"A1", "A2", "B1"})
+        source.Execute(copyStatement(QStringLiteral("Modelli"), target, QString::fromLatin1(key)));
+    session.BeginTrans();
+    source.Execute(copyStatement(QStringLiteral("SchedaModello"), target, QStringLiteral("A1")));
+    EXPECT_EQ(source.RecordsAffected(), 3);
+    session.Rollback();
+    EXPECT_EQ(values(target, QStringLiteral("SELECT PCMTV FROM Modelli ORDER BY PCMTV")),
+              (QStringList{QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("B1")}));
+    EXPECT_EQ(values(target, QStringLiteral("SELECT count(*) FROM SchedaModello")), QStringList{QStringLiteral("3")})
+        << "the copy is committed into the target at once";
+}
+
 TEST_F(CrossFileInsertTest, CopiesWithinOneFile)
 {
     EXPECT_EQ(copy(QStringLiteral("SchedaModello"), m_archive, QStringLiteral("A2")), 1);

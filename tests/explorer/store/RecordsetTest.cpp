@@ -104,6 +104,9 @@ TEST_F(RecordsetTest, AddNewStoresOneRowPerUpdateAndKeepsTheCurrentRow)
               QStringList{QStringLiteral("D")});
     rows.MoveLast();
     EXPECT_EQ(key(rows), QStringLiteral("D")) << "an added row joins the end of the recordset";
+    rows.MoveFirst();
+    rows.FindFirst(QStringLiteral("PCMTV = 'd' AND DescCapo Is Null"));
+    EXPECT_FALSE(rows.NoMatch());
 
     rows.AddNew();
     rows.Fields(QStringLiteral("PCMTV")).SetValue(QStringLiteral("E"));
@@ -188,6 +191,9 @@ TEST_F(RecordsetTest, ValuesAreCheckedAgainstTheirFields)
     pieces.Fields(QStringLiteral("SPN")).SetValue(QString(20, QLatin1Char('x')));
     pieces.Fields(QStringLiteral("NumeroRiga")).SetValue(QStringLiteral("7"));
     pieces.Update();
+    pieces.MoveFirst();
+    EXPECT_EQ(pieces.Fields(QStringLiteral("NumeroRiga")).Value(), Variant::fromLong(7));
+    EXPECT_EQ(pieces.Fields(QStringLiteral("SPN")).Value().toString().size(), 20);
     EXPECT_EQ(stored(m_archive, QStringLiteral("SELECT Digit FROM SchedaModello")), QStringLiteral("integer:12"));
     EXPECT_EQ(stored(m_archive, QStringLiteral("SELECT NumeroRiga FROM SchedaModello")), QStringLiteral("integer:7"));
     EXPECT_EQ(stored(m_archive, QStringLiteral("SELECT RuotaX FROM SchedaModello")), QStringLiteral("NULL"));
