@@ -32,12 +32,12 @@ QList<TableDefinition> CardArchiveSchema::tables()
           text("Materiale", 20)},
          byKey},
         {QStringLiteral("SchedaPiazzato"),
-         {text("PCMTV", 20),         whole("NumeroRiga"),     text("NomePiazzato", 20), text("NumeroOrdine", 20),
-          text("Descrizione", 25),   text("Tessuto", 20),     text("CodiceTessuto", 20), text("ChTa", 20),
-          text("Altezza", 20),       text("PassoX", 20),      text("PassoY", 20),      text("LimStes", 20),
-          text("Annota", 20),        text("SgroSpa", 20),     text("Incontri", 20),    text("NomeModel", 20),
-          text("Taglie", 50),        text("Quantita", 50),    text("Consumo", 20),     text("Utilizzo", 20),
-          text("ConsumoXTG", 20),    text("TotalePezzi", 10)},
+         {text("PCMTV", 20),       whole("NumeroRiga"),    text("NomePiazzato", 20),  text("NumeroOrdine", 20),
+          text("Descrizione", 25), text("Tessuto", 20),    text("CodiceTessuto", 20), text("ChTa", 20),
+          text("Altezza", 20),     text("PassoX", 20),     text("PassoY", 20),        text("LimStes", 20),
+          text("Annota", 20),      text("SgroSpa", 20),    text("Incontri", 20),      text("NomeModel", 20),
+          text("Taglie", 50),      text("Quantita", 50),   text("Consumo", 20),       text("Utilizzo", 20),
+          text("ConsumoXTG", 20),  text("TotalePezzi", 10)},
          byKey},
     };
 }

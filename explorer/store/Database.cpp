@@ -27,9 +27,9 @@ QString textOrEmpty(const char* text)
 bool readsOnlyColumnsOf(sqlite3_stmt* statement, const QString& table)
 {
     for (int column = 1; column < sqlite3_column_count(statement); ++column) {
-        if (sqlite3_column_origin_name(statement, column) == nullptr
-            || textOrEmpty(sqlite3_column_database_name(statement, column)) != QLatin1String("main")
-            || textOrEmpty(sqlite3_column_table_name(statement, column)).compare(table, Qt::CaseInsensitive) != 0)
+        if (sqlite3_column_origin_name(statement, column) == nullptr ||
+            textOrEmpty(sqlite3_column_database_name(statement, column)) != QLatin1String("main") ||
+            textOrEmpty(sqlite3_column_table_name(statement, column)).compare(table, Qt::CaseInsensitive) != 0)
             return false;
     }
     return true;
@@ -69,7 +69,6 @@ Database Database::open(const std::shared_ptr<WorkspaceState>& workspace, const 
     auto state = std::make_shared<DatabaseState>();
     state->workspace = workspace;
     state->name = DatabasePath::withDefaultExtension(path);
-    state->exclusive = exclusive;
     state->readOnly = readOnly;
     const QString host = DatabasePath::existingHostPath(state->name);
     state->lock = FileLock::acquire(host, exclusive ? FileLock::Mode::Exclusive : FileLock::Mode::Shared, state->name);
@@ -87,7 +86,8 @@ void Database::Execute(const QString& statement)
         throw engineError::make(engineError::SelectNotExecutable);
     database.recordsAffected = 0;
     if (translated.kind == TranslatedStatement::Kind::CrossFileInsert) {
-        database.recordsAffected = InsertSelect::intoOtherFile(database.connection, database.lock, translated, statement);
+        database.recordsAffected =
+            InsertSelect::intoOtherFile(database.connection, database.lock, translated, statement);
         return;
     }
     if (database.readOnly)

@@ -27,9 +27,9 @@ public:
     {
         const QFileInfo info(target);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const QString candidate = info.absolutePath() + QStringLiteral("/.") + info.fileName()
-                                      + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                                      QLatin1Char('0'));
+            const QString candidate =
+                info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
             // Created empty, with the permissions a new file gets here.
             const int descriptor =
                 ::open(QFile::encodeName(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -111,8 +111,8 @@ QString tableStatement(const TableDefinition& table)
 {
     QStringList columns;
     for (const ColumnDefinition& column : table.columns) {
-        QString definition = SqlDialect::quoteIdentifier(column.name) + QLatin1Char(' ')
-                             + declarationOf(column.type, column.size);
+        QString definition =
+            SqlDialect::quoteIdentifier(column.name) + QLatin1Char(' ') + declarationOf(column.type, column.size);
         if (column.type == dbText || column.type == dbMemo)
             definition += QStringLiteral(" COLLATE NOCASE");
         columns.append(definition);

@@ -16,7 +16,6 @@ struct RecordsetState;
 struct DatabaseState {
     std::shared_ptr<WorkspaceState> workspace;
     QString name; // the Windows path, with its extension
-    bool exclusive = false;
     bool readOnly = false;
     FileLock lock;
     SqliteConnection connection;

@@ -35,7 +35,8 @@ QString fixedDescription(Number number)
     case SelectNotExecutable:
         return QStringLiteral("Cannot execute a select query.");
     case InvalidStatement:
-        return QStringLiteral("Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'.");
+        return QStringLiteral(
+            "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'.");
     case FromClauseError:
         return QStringLiteral("Syntax error in FROM clause.");
     case CharactersAfterEnd:
@@ -98,8 +99,8 @@ platform::RuntimeError fromSqliteMessage(int resultCode, const QString& message,
     const QString function = capture(message, QStringLiteral("^no such function: (.+)$"));
     if (!function.isEmpty())
         return withName(UndefinedFunction, QStringLiteral("Undefined function '%1' in expression."), function);
-    if (message.contains(QLatin1String("syntax error")) || message.startsWith(QLatin1String("near "))
-        || message.contains(QLatin1String("incomplete input")))
+    if (message.contains(QLatin1String("syntax error")) || message.startsWith(QLatin1String("near ")) ||
+        message.contains(QLatin1String("incomplete input")))
         return syntaxError(statement);
     return platform::RuntimeError(3000, QStringLiteral("Reserved error (%1); %2.").arg(resultCode).arg(message));
 }
@@ -222,7 +223,8 @@ platform::RuntimeError fromSqlite(int resultCode, const QString& sqliteMessage, 
     case SQLITE_ERROR:
         return fromSqliteMessage(resultCode, sqliteMessage, statement);
     default:
-        return platform::RuntimeError(3000, QStringLiteral("Reserved error (%1); %2.").arg(resultCode).arg(sqliteMessage));
+        return platform::RuntimeError(3000,
+                                      QStringLiteral("Reserved error (%1); %2.").arg(resultCode).arg(sqliteMessage));
     }
 }
 

@@ -177,8 +177,8 @@ ColumnType inferredType(const RowCache& rows, int column)
             continue;
         case Storage::Integer: {
             const qint64 value = rows.integer(row, column);
-            const bool fitsLong = value >= std::numeric_limits<std::int32_t>::min()
-                                  && value <= std::numeric_limits<std::int32_t>::max();
+            const bool fitsLong =
+                value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
             return fitsLong ? ColumnType{dbLong, storageSize(dbLong)} : ColumnType{dbDouble, storageSize(dbDouble)};
         }
         case Storage::Real:
@@ -191,4 +191,3 @@ ColumnType inferredType(const RowCache& rows, int column)
 }
 
 } // namespace store::fieldValue
-

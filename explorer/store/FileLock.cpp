@@ -70,8 +70,9 @@ private:
 
 DescriptorPool& pool()
 {
-    static DescriptorPool instance;
-    return instance;
+    // Never destroyed: handles dropped while the process ends still find it.
+    static DescriptorPool* const instance = new DescriptorPool;
+    return *instance;
 }
 
 FileIdentity identityOfDescriptor(int descriptor)

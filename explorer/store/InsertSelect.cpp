@@ -87,11 +87,11 @@ int throughAttachment(SqliteConnection& source, const QString& targetHost, const
     const QStringList names = columnNames(source.prepare(statement.sql, callerText));
     const Attachment attachment(source, targetHost, targetPath);
     const QStringList columns = matchingColumns(source, targetSchema.toUtf8().constData(), statement.table, names);
-    SqliteStatement insert = source.prepare(QStringLiteral("INSERT INTO %1.%2 (%3) ")
-                                                    .arg(targetSchema, SqlDialect::quoteIdentifier(statement.table),
-                                                         columns.join(QStringLiteral(", ")))
-                                                + statement.sql,
-                                            callerText);
+    SqliteStatement insert = source.prepare(
+        QStringLiteral("INSERT INTO %1.%2 (%3) ")
+                .arg(targetSchema, SqlDialect::quoteIdentifier(statement.table), columns.join(QStringLiteral(", "))) +
+            statement.sql,
+        callerText);
     insert.bindTexts(statement.parameters);
     insert.step();
     return source.changes();
@@ -111,11 +111,11 @@ int throughSecondConnection(const SqliteConnection& source, const QString& targe
     QStringList placeholders;
     for (int column = 0; column < insertColumns.size(); ++column)
         placeholders.append(QStringLiteral("?"));
-    SqliteStatement insert = target.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                .arg(SqlDialect::quoteIdentifier(statement.table),
-                                                     insertColumns.join(QStringLiteral(", ")),
-                                                     placeholders.join(QStringLiteral(", "))),
-                                            callerText);
+    SqliteStatement insert =
+        target.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(SqlDialect::quoteIdentifier(statement.table), insertColumns.join(QStringLiteral(", ")),
+                                placeholders.join(QStringLiteral(", "))),
+                       callerText);
     int written = 0;
     while (select.step()) {
         for (int column = 0; column < select.columnCount(); ++column)
@@ -134,13 +134,13 @@ int throughSecondConnection(const SqliteConnection& source, const QString& targe
 int InsertSelect::intoSameFile(SqliteConnection& connection, const TranslatedStatement& statement,
                                const QString& callerText)
 {
-    const QStringList columns =
-        matchingColumns(connection, "main", statement.table, columnNames(connection.prepare(statement.sql, callerText)));
-    SqliteStatement insert = connection.prepare(QStringLiteral("INSERT INTO %1 (%2) ")
-                                                        .arg(SqlDialect::quoteIdentifier(statement.table),
-                                                             columns.join(QStringLiteral(", ")))
-                                                    + statement.sql,
-                                                callerText);
+    const QStringList columns = matchingColumns(connection, "main", statement.table,
+                                                columnNames(connection.prepare(statement.sql, callerText)));
+    SqliteStatement insert = connection.prepare(
+        QStringLiteral("INSERT INTO %1 (%2) ")
+                .arg(SqlDialect::quoteIdentifier(statement.table), columns.join(QStringLiteral(", "))) +
+            statement.sql,
+        callerText);
     insert.bindTexts(statement.parameters);
     insert.step();
     return connection.changes();

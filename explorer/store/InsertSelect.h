@@ -20,8 +20,8 @@ public:
     // Into table t of another file, never opened by the caller, under a shared lock of that
     // file (3045 while someone holds it exclusively): all the rows or none, committed at once
     // whatever the transaction of the source's workspace.
-    static int intoOtherFile(SqliteConnection& source, const FileLock& sourceLock,
-                             const TranslatedStatement& statement, const QString& callerText);
+    static int intoOtherFile(SqliteConnection& source, const FileLock& sourceLock, const TranslatedStatement& statement,
+                             const QString& callerText);
 };
 
 } // namespace store

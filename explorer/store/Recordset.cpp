@@ -85,8 +85,8 @@ void checkTextLengths(const RecordsetState& recordset)
     for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
         const ColumnType& type = recordset.columns[i].type;
         const Variant& value = recordset.buffer[i];
-        if (recordset.changed[i] && type.type == dbText && value.type() == automation::VarType::String
-            && value.toString().size() > type.size)
+        if (recordset.changed[i] && type.type == dbText && value.type() == automation::VarType::String &&
+            value.toString().size() > type.size)
             throw engineError::make(engineError::FieldTooSmall);
     }
 }
@@ -95,8 +95,7 @@ void checkTextLengths(const RecordsetState& recordset)
 class CriteriaTest {
 public:
     CriteriaTest(const RecordsetState& recordset, const QString& criteria)
-        : m_rows(recordset.rows),
-          m_statement(prepare(recordset, criteria))
+        : m_rows(recordset.rows), m_statement(prepare(recordset, criteria))
     {
     }
 
@@ -115,9 +114,9 @@ private:
         QStringList values;
         for (const RecordsetColumn& column : recordset.columns)
             values.append(QStringLiteral("? COLLATE NOCASE AS ") + SqlDialect::quoteIdentifier(column.name));
-        const QString sql = QStringLiteral("SELECT 1 FROM (SELECT %1) WHERE (%2)")
-                                .arg(values.isEmpty() ? QStringLiteral("NULL") : values.join(QStringLiteral(", ")),
-                                     expression.sql);
+        const QString sql =
+            QStringLiteral("SELECT 1 FROM (SELECT %1) WHERE (%2)")
+                .arg(values.isEmpty() ? QStringLiteral("NULL") : values.join(QStringLiteral(", ")), expression.sql);
         SqliteStatement statement = recordset.database->connection.prepare(sql, criteria);
         statement.bindTexts(expression.parameters, int(recordset.columns.size()) + 1);
         return statement;
@@ -180,15 +179,15 @@ void Recordset::leaveEdit() const
 bool Recordset::Eof() const
 {
     const RecordsetState& recordset = state();
-    return recordset.position == Position::AfterLast
-           || (recordset.liveRows == 0 && recordset.position != Position::OnRow);
+    return recordset.position == Position::AfterLast ||
+           (recordset.liveRows == 0 && recordset.position != Position::OnRow);
 }
 
 bool Recordset::Bof() const
 {
     const RecordsetState& recordset = state();
-    return recordset.position == Position::BeforeFirst
-           || (recordset.liveRows == 0 && recordset.position != Position::OnRow);
+    return recordset.position == Position::BeforeFirst ||
+           (recordset.liveRows == 0 && recordset.position != Position::OnRow);
 }
 
 void Recordset::MoveFirst()
@@ -346,8 +345,8 @@ SqliteStatement& Recordset::writeStatement(WriteStatement& write, bool adding)
     QStringList placeholders;
     for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
         if (recordset.changed[i]) {
-            names.append(SqlDialect::quoteIdentifier(recordset.columns[i].originName)
-                         + (adding ? QString() : QStringLiteral(" = ?")));
+            names.append(SqlDialect::quoteIdentifier(recordset.columns[i].originName) +
+                         (adding ? QString() : QStringLiteral(" = ?")));
             placeholders.append(QStringLiteral("?"));
         }
     }

@@ -4,8 +4,8 @@
 
 #include <QStringDecoder>
 #include <algorithm>
-#include <utility>
 #include <sqlite3.h>
+#include <utility>
 
 namespace store {
 

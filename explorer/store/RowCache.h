@@ -70,8 +70,8 @@ private:
     const Cell& cell(int row, int column) const { return rowCells(row)[column]; }
     Cell* rowCells(int row) const
     {
-        return static_cast<Cell*>(m_cellBlocks[std::size_t(row / rowsPerBlock)].data())
-               + std::size_t(row % rowsPerBlock) * std::size_t(m_columnCount);
+        return static_cast<Cell*>(m_cellBlocks[std::size_t(row / rowsPerBlock)].data()) +
+               std::size_t(row % rowsPerBlock) * std::size_t(m_columnCount);
     }
     void read(Cell& target, sqlite3_stmt* statement, int column);
     void keep(Cell& target, const char* utf8, std::size_t length);

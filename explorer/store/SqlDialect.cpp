@@ -148,8 +148,9 @@ private:
             while (peek().isDigit())
                 ++m_at;
         }
-        if ((peek() == QLatin1Char('e') || peek() == QLatin1Char('E'))
-            && (peek(1).isDigit() || ((peek(1) == QLatin1Char('+') || peek(1) == QLatin1Char('-')) && peek(2).isDigit()))) {
+        if ((peek() == QLatin1Char('e') || peek() == QLatin1Char('E')) &&
+            (peek(1).isDigit() ||
+             ((peek(1) == QLatin1Char('+') || peek(1) == QLatin1Char('-')) && peek(2).isDigit()))) {
             m_at += 2;
             while (peek().isDigit())
                 ++m_at;
@@ -233,8 +234,7 @@ private:
 };
 
 // Index of the first token at parenthesis depth 0, from start on, that satisfies the test; -1 if none.
-template<typename Test>
-qsizetype findTopLevel(const QList<Token>& tokens, qsizetype start, Test test)
+template <typename Test> qsizetype findTopLevel(const QList<Token>& tokens, qsizetype start, Test test)
 {
     int depth = 0;
     for (qsizetype i = start; i < tokens.size(); ++i) {
@@ -273,7 +273,9 @@ QString singleTable(const QList<Token>& tokens)
         }
         return false;
     };
-    if (findTopLevel(tokens, 0, [&](const Token& t) { return isAny(t, {"DISTINCT", "GROUP", "HAVING", "UNION", "JOIN", "INTERSECT", "EXCEPT"}); }) >= 0)
+    if (findTopLevel(tokens, 0, [&](const Token& t) {
+            return isAny(t, {"DISTINCT", "GROUP", "HAVING", "UNION", "JOIN", "INTERSECT", "EXCEPT"});
+        }) >= 0)
         return {};
     const qsizetype from = findTopLevel(tokens, 0, [](const Token& t) { return t.isWord("FROM"); });
     if (from < 0 || from + 1 >= tokens.size() || !isNameToken(tokens.at(from + 1)))
@@ -355,8 +357,8 @@ TranslatedStatement translateInsert(const QList<Token>& tokens, const QString& s
         result.rowidSql.clear();
         return result;
     }
-    const bool crossFile = intoTable && tokens.size() > 5 && tokens.at(3).isWord("IN")
-                           && tokens.at(4).kind == Token::Kind::Text;
+    const bool crossFile =
+        intoTable && tokens.size() > 5 && tokens.at(3).isWord("IN") && tokens.at(4).kind == Token::Kind::Text;
     if (!crossFile) {
         Writer writer;
         for (const Token& token : tokens)

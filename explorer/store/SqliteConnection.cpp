@@ -67,8 +67,8 @@ SqliteConnection SqliteConnection::openWithFlags(const QString& hostPath, int fl
     static const bool configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
     Q_UNUSED(configured);
     sqlite3* database = nullptr;
-    const int result = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &database, flags | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX,
-                                       nullptr);
+    const int result = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &database,
+                                       flags | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX, nullptr);
     SqliteConnection connection(database, displayPath);
     if (result != SQLITE_OK)
         throw connection.error(result, QString());
@@ -110,8 +110,7 @@ void SqliteConnection::detach(const QString& schema)
 
 SqliteConnection SqliteConnection::create(const QString& hostPath, const QString& displayPath)
 {
-    SqliteConnection connection =
-        openWithFlags(hostPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, displayPath);
+    SqliteConnection connection = openWithFlags(hostPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, displayPath);
     connection.execute(QStringLiteral("PRAGMA journal_mode=DELETE"));
     return connection;
 }
@@ -125,17 +124,19 @@ void SqliteConnection::checkFile(const QString& hostPath, const QString& schema,
     char header[100];
     const auto readHeader = [&] {
         sqlite3_file* file = nullptr;
-        return sqlite3_file_control(m_database, schemaName.constData(), SQLITE_FCNTL_FILE_POINTER, &file) == SQLITE_OK
-               && file != nullptr && file->pMethods != nullptr
-               && file->pMethods->xRead(file, header, sizeof header, 0) == SQLITE_OK
-               && std::memcmp(header, "SQLite format 3", 16) == 0;
+        return sqlite3_file_control(m_database, schemaName.constData(), SQLITE_FCNTL_FILE_POINTER, &file) ==
+                   SQLITE_OK &&
+               file != nullptr && file->pMethods != nullptr &&
+               file->pMethods->xRead(file, header, sizeof header, 0) == SQLITE_OK &&
+               std::memcmp(header, "SQLite format 3", 16) == 0;
     };
     bool database = readHeader();
     // A write cut short leaves its journal behind, and the header may be one of the pages it
     // restores: the first read rolls it back.
     if (!database && QFileInfo::exists(hostPath + QStringLiteral("-journal"))) {
-        sqlite3_exec(m_database, QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema).toUtf8().constData(),
-                     nullptr, nullptr, nullptr);
+        sqlite3_exec(m_database,
+                     QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema).toUtf8().constData(), nullptr,
+                     nullptr, nullptr);
         database = readHeader();
     }
     // SQLite takes an empty file for an empty database; the engine does not.
@@ -210,8 +211,7 @@ std::optional<SqliteStatement> SqliteConnection::tryPrepare(const QString& sql, 
 bool SqliteConnection::hasColumn(const char* schema, const QByteArray& table, const char* column) const
 {
     return sqlite3_table_column_metadata(m_database, schema, table.constData(), column, nullptr, nullptr, nullptr,
-                                         nullptr, nullptr)
-           == SQLITE_OK;
+                                         nullptr, nullptr) == SQLITE_OK;
 }
 
 int SqliteConnection::changes() const

@@ -58,7 +58,8 @@ void SqliteStatement::bindText(int index, const QString& value)
 void SqliteStatement::bindUtf16(int index, QStringView text)
 {
     static const char16_t empty = u'\0';
-    sqlite3_bind_text16(m_statement, index, text.isEmpty() ? &empty : text.utf16(), int(text.size() * 2), SQLITE_STATIC);
+    sqlite3_bind_text16(m_statement, index, text.isEmpty() ? &empty : text.utf16(), int(text.size() * 2),
+                        SQLITE_STATIC);
 }
 
 void SqliteStatement::bindValue(int index, const sqlite3_value* value)

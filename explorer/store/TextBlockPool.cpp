@@ -45,8 +45,9 @@ private:
 
 Pool& pool()
 {
-    static Pool instance;
-    return instance;
+    // Never destroyed: handles dropped while the process ends still find it.
+    static Pool* const instance = new Pool;
+    return *instance;
 }
 
 } // namespace

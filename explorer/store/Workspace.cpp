@@ -12,8 +12,7 @@ namespace {
 
 const int objectNotSet = 91;
 
-template<typename Action>
-void forEachOpenDatabase(WorkspaceState& workspace, Action action)
+template <typename Action> void forEachOpenDatabase(WorkspaceState& workspace, Action action)
 {
     std::erase_if(workspace.databases, [](const std::weak_ptr<DatabaseState>& database) { return database.expired(); });
     for (const std::weak_ptr<DatabaseState>& weak : workspace.databases) {

@@ -14,8 +14,7 @@ QString WorkspaceState::commitStatement(int level)
 
 QString WorkspaceState::rollbackStatement(int level)
 {
-    return level == 1 ? QStringLiteral("ROLLBACK")
-                      : QStringLiteral("ROLLBACK TO level%1; RELEASE level%1").arg(level);
+    return level == 1 ? QStringLiteral("ROLLBACK") : QStringLiteral("ROLLBACK TO level%1; RELEASE level%1").arg(level);
 }
 
 } // namespace store

@@ -38,7 +38,9 @@ protected:
 
     static QStringList hiddenLeftovers()
     {
-        return QDir(hostPath(folder)).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot).filter(QStringLiteral(".tmp"));
+        return QDir(hostPath(folder))
+            .entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot)
+            .filter(QStringLiteral(".tmp"));
     }
 };
 
@@ -53,10 +55,14 @@ TEST_F(DbrefitTest, CreatesAnEmptyCardArchiveWithTheThreeTables)
         int type;
         int size;
     } fields[] = {
-        {"Modelli", "PCMTV", store::dbText, 20},        {"Modelli", "GammaTaglie", store::dbText, 100},
-        {"Modelli", "TagliaBase", store::dbText, 3},    {"SchedaModello", "NumeroRiga", store::dbLong, 4},
-        {"SchedaModello", "Digit", store::dbLong, 4},   {"SchedaModello", "Osservazioni", store::dbText, 35},
-        {"SchedaPiazzato", "NumeroRiga", store::dbLong, 4}, {"SchedaPiazzato", "Taglie", store::dbText, 50},
+        {"Modelli", "PCMTV", store::dbText, 20},
+        {"Modelli", "GammaTaglie", store::dbText, 100},
+        {"Modelli", "TagliaBase", store::dbText, 3},
+        {"SchedaModello", "NumeroRiga", store::dbLong, 4},
+        {"SchedaModello", "Digit", store::dbLong, 4},
+        {"SchedaModello", "Osservazioni", store::dbText, 35},
+        {"SchedaPiazzato", "NumeroRiga", store::dbLong, 4},
+        {"SchedaPiazzato", "Taglie", store::dbText, 50},
         {"SchedaPiazzato", "TotalePezzi", store::dbText, 10},
     };
     for (const auto& f : fields) {
@@ -133,7 +139,8 @@ TEST_F(DbrefitTest, FailsClearlyAndChangesNothing)
         ASSERT_EQ(other->status(), QStringLiteral("open"));
         const Result result = dbrefit(QStringLiteral("convert,C:\\Schede\\Usato.mdb"));
         EXPECT_NE(result.exitCode, 0);
-        EXPECT_TRUE(result.errors.contains(QStringLiteral("Could not use 'C:\\Schede\\Usato.mdb'; file already in use.")))
+        EXPECT_TRUE(
+            result.errors.contains(QStringLiteral("Could not use 'C:\\Schede\\Usato.mdb'; file already in use.")))
             << result.errors.toStdString();
     }
     EXPECT_EQ(contentOf(archive), archiveBefore);

@@ -82,9 +82,12 @@ TEST_F(DialectTest, TextsAndDatesAndTruthValuesReadAsTheEngineWritesThem)
     run(QStringLiteral("UPDATE Modelli SET DescCapo = \"say \"\"ciao\"\"\" & '!' WHERE PCMTV = 'A1'"));
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT DescCapo FROM Modelli WHERE PCMTV = 'A1'")),
               QStringList{QStringLiteral("say \"ciao\"!")});
-    EXPECT_EQ(values(m_archive, QStringLiteral("SELECT Digit FROM SchedaModello WHERE Digit Mod 2 = 0 AND PCMTV = 'A1'")),
-              QStringList{QStringLiteral("2")});
-    EXPECT_EQ(values(m_archive, QStringLiteral("SELECT TOP 2 NumeroRiga FROM SchedaModello WHERE PCMTV = 'A1' ORDER BY NumeroRiga DESC")),
+    EXPECT_EQ(
+        values(m_archive, QStringLiteral("SELECT Digit FROM SchedaModello WHERE Digit Mod 2 = 0 AND PCMTV = 'A1'")),
+        QStringList{QStringLiteral("2")});
+    EXPECT_EQ(values(m_archive,
+                     QStringLiteral(
+                         "SELECT TOP 2 NumeroRiga FROM SchedaModello WHERE PCMTV = 'A1' ORDER BY NumeroRiga DESC")),
               (QStringList{QStringLiteral("3"), QStringLiteral("2")}));
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT True, False FROM Modelli WHERE PCMTV = 'A1'")),
               QStringList{QStringLiteral("-1")});
@@ -135,9 +138,9 @@ class CrossFileInsertTest : public DialectTest {
 protected:
     QString copyStatement(const QString& table, const QString& target, const QString& key) const
     {
-        return QStringLiteral("INSERT INTO  ") + table + QStringLiteral(" IN \"") + target
-               + QStringLiteral("\" SELECT * FROM ") + table + QStringLiteral(" WHERE PCMTV = '") + key
-               + QStringLiteral("'");
+        return QStringLiteral("INSERT INTO  ") + table + QStringLiteral(" IN \"") + target +
+               QStringLiteral("\" SELECT * FROM ") + table + QStringLiteral(" WHERE PCMTV = '") + key +
+               QStringLiteral("'");
     }
 
     // Runs the copy with the source opened shared and read-only; returns RecordsAffected.
@@ -175,9 +178,9 @@ TEST_F(CrossFileInsertTest, OnlyAddsRows)
     const QString target = cardArchive(QStringLiteral("Target"));
     addCard(target, QStringLiteral("A1"), 1);
     copy(QStringLiteral("SchedaModello"), target, QStringLiteral("A1"));
-    EXPECT_EQ(values(target, QStringLiteral("SELECT SPN FROM SchedaModello ORDER BY SPN")),
-              (QStringList{QStringLiteral("A1-1"), QStringLiteral("A1-1"), QStringLiteral("A1-2"),
-                           QStringLiteral("A1-3")}));
+    EXPECT_EQ(
+        values(target, QStringLiteral("SELECT SPN FROM SchedaModello ORDER BY SPN")),
+        (QStringList{QStringLiteral("A1-1"), QStringLiteral("A1-1"), QStringLiteral("A1-2"), QStringLiteral("A1-3")}));
 }
 
 TEST_F(CrossFileInsertTest, TargetsItCannotWriteGiveTheEngineErrors)
@@ -187,8 +190,9 @@ TEST_F(CrossFileInsertTest, TargetsItCannotWriteGiveTheEngineErrors)
     narrow[0].columns.removeLast();
     store::DatabaseFile::create(path(QStringLiteral("Narrow")), narrow);
 
-    EXPECT_EQ(ENGINE_ERROR_OF(copy(QStringLiteral("Modelli"), folder + QStringLiteral("Nope.mdb"), QStringLiteral("A1"))),
-              3024);
+    EXPECT_EQ(
+        ENGINE_ERROR_OF(copy(QStringLiteral("Modelli"), folder + QStringLiteral("Nope.mdb"), QStringLiteral("A1"))),
+        3024);
     EXPECT_EQ(ENGINE_ERROR_OF(copy(QStringLiteral("Modelli"), QStringLiteral("C:\\Nope\\T.mdb"), QStringLiteral("A1"))),
               3044);
     EXPECT_EQ(ENGINE_MESSAGE_OF(copy(QStringLiteral("Modelli"), path(QStringLiteral("Narrow")), QStringLiteral("A1"))),
@@ -196,11 +200,11 @@ TEST_F(CrossFileInsertTest, TargetsItCannotWriteGiveTheEngineErrors)
                              "Make sure you have typed the name correctly, and try the operation again."));
     Workspace session = workspace();
     Database source = session.OpenDatabase(m_archive, false, true);
-    EXPECT_EQ(ENGINE_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modeli IN \"") + target
-                                             + QStringLiteral("\" SELECT * FROM Modelli"))),
+    EXPECT_EQ(ENGINE_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modeli IN \"") + target +
+                                             QStringLiteral("\" SELECT * FROM Modelli"))),
               3078);
-    EXPECT_EQ(ENGINE_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modelli IN \"") + target
-                                             + QStringLiteral("\" SELECT * FROM Modeli"))),
+    EXPECT_EQ(ENGINE_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modelli IN \"") + target +
+                                             QStringLiteral("\" SELECT * FROM Modeli"))),
               3078);
     EXPECT_TRUE(values(target, QStringLiteral("SELECT PCMTV FROM Modelli")).isEmpty());
 }
@@ -221,7 +225,8 @@ TEST_F(CrossFileInsertTest, ATargetHeldExclusivelyIsRefusedAndLeftAlone)
     }
     {
         const auto other = holder(target, QStringLiteral("shared"));
-        EXPECT_EQ(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1")), 1) << "a shared holder does not stop it";
+        EXPECT_EQ(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1")), 1)
+            << "a shared holder does not stop it";
     }
     EXPECT_EQ(values(target, QStringLiteral("SELECT PCMTV FROM Modelli")), QStringList{QStringLiteral("A1")});
 }

@@ -19,8 +19,8 @@ int main(int argc, char* argv[])
     const QString mode = QString::fromLatin1(argv[2]);
     try {
         store::Workspace workspace = store::Engine::instance().CreateWorkspace();
-        store::Database database = workspace.OpenDatabase(path, mode == QLatin1String("exclusive"),
-                                                          mode == QLatin1String("readonly"));
+        store::Database database =
+            workspace.OpenDatabase(path, mode == QLatin1String("exclusive"), mode == QLatin1String("readonly"));
         std::printf("open\n");
         std::fflush(stdout);
         if (mode == QLatin1String("churn")) {

@@ -187,7 +187,8 @@ TEST_F(RecordsetTest, ValuesAreCheckedAgainstTheirFields)
     pieces.Fields(QStringLiteral("Digit")).SetValue(QStringLiteral(" 12 "));
     pieces.Fields(QStringLiteral("SPN")).SetValue(QString(21, QLatin1Char('x')));
     EXPECT_EQ(ENGINE_ERROR_OF(pieces.Update()), 3163);
-    EXPECT_EQ(values(m_archive, QStringLiteral("SELECT count(*) FROM SchedaModello")), QStringList{QStringLiteral("0")});
+    EXPECT_EQ(values(m_archive, QStringLiteral("SELECT count(*) FROM SchedaModello")),
+              QStringList{QStringLiteral("0")});
     pieces.Fields(QStringLiteral("SPN")).SetValue(QString(20, QLatin1Char('x')));
     pieces.Fields(QStringLiteral("NumeroRiga")).SetValue(QStringLiteral("7"));
     pieces.Update();
@@ -222,7 +223,8 @@ TEST_F(RecordsetTest, AResultThatIsNoPlainTableIsReadOnlyWithTypesFromItsValues)
     EXPECT_EQ(counted.Fields(QStringLiteral("Quanti")).Value().toLong(), 3);
     EXPECT_EQ(counted.Fields(1).Value().toString(), QStringLiteral("C"));
     EXPECT_EQ(counted.Fields(1).Name(), QStringLiteral("Ultimo"));
-    Recordset joined = open(QStringLiteral("SELECT m.PCMTV, p.SPN FROM Modelli m, SchedaModello p WHERE m.PCMTV = p.PCMTV"));
+    Recordset joined =
+        open(QStringLiteral("SELECT m.PCMTV, p.SPN FROM Modelli m, SchedaModello p WHERE m.PCMTV = p.PCMTV"));
     EXPECT_FALSE(joined.Updatable());
 }
 
@@ -232,9 +234,9 @@ protected:
     {
         store::TableDefinition table{QStringLiteral("Tipi"), {}, {}};
         const std::pair<const char*, store::FieldType> columns[] = {
-            {"Testo", store::dbText},    {"Lungo", store::dbLong},      {"Intero", store::dbInteger},
-            {"Byte", store::dbByte},     {"SiNo", store::dbBoolean},    {"Doppio", store::dbDouble},
-            {"Singolo", store::dbSingle}, {"Data", store::dbDate},      {"Memo", store::dbMemo},
+            {"Testo", store::dbText},     {"Lungo", store::dbLong},   {"Intero", store::dbInteger},
+            {"Byte", store::dbByte},      {"SiNo", store::dbBoolean}, {"Doppio", store::dbDouble},
+            {"Singolo", store::dbSingle}, {"Data", store::dbDate},    {"Memo", store::dbMemo},
         };
         for (const auto& [name, type] : columns)
             table.columns.append({QString::fromLatin1(name), type, type == store::dbText ? 12 : 0});
@@ -251,8 +253,8 @@ TEST_F(FieldTypeTest, SizeAndTypeFollowTheDeclaredColumns)
         const char* name;
         int type;
         int size;
-    } expected[] = {{"Testo", 10, 12}, {"Lungo", 4, 4},  {"Intero", 3, 2}, {"Byte", 2, 1}, {"SiNo", 1, 1},
-                    {"Doppio", 7, 8},  {"Singolo", 6, 4}, {"Data", 8, 8},  {"Memo", 12, 0}};
+    } expected[] = {{"Testo", 10, 12}, {"Lungo", 4, 4},   {"Intero", 3, 2}, {"Byte", 2, 1}, {"SiNo", 1, 1},
+                    {"Doppio", 7, 8},  {"Singolo", 6, 4}, {"Data", 8, 8},   {"Memo", 12, 0}};
     for (const auto& field : expected) {
         EXPECT_EQ(rows.Fields(QString::fromLatin1(field.name)).Type(), field.type) << field.name;
         EXPECT_EQ(rows.Fields(QString::fromLatin1(field.name)).Size(), field.size) << field.name;

@@ -12,25 +12,25 @@
 #include <ostream>
 
 // Runs a statement and gives the number of the RuntimeError it raised, 0 for none.
-#define ENGINE_ERROR_OF(statement)                                                                           \
-    [&]() {                                                                                                  \
-        try {                                                                                                \
-            statement;                                                                                       \
-        } catch (const platform::RuntimeError& error) {                                                      \
-            return error.number();                                                                           \
-        }                                                                                                    \
-        return 0;                                                                                            \
+#define ENGINE_ERROR_OF(statement)                                                                                     \
+    [&]() {                                                                                                            \
+        try {                                                                                                          \
+            statement;                                                                                                 \
+        } catch (const platform::RuntimeError& error) {                                                                \
+            return error.number();                                                                                     \
+        }                                                                                                              \
+        return 0;                                                                                                      \
     }()
 
 // The description of the RuntimeError a statement raised, empty for none.
-#define ENGINE_MESSAGE_OF(statement)                                                                         \
-    [&]() {                                                                                                  \
-        try {                                                                                                \
-            statement;                                                                                       \
-        } catch (const platform::RuntimeError& error) {                                                      \
-            return error.description();                                                                      \
-        }                                                                                                    \
-        return QString();                                                                                    \
+#define ENGINE_MESSAGE_OF(statement)                                                                                   \
+    [&]() {                                                                                                            \
+        try {                                                                                                          \
+            statement;                                                                                                 \
+        } catch (const platform::RuntimeError& error) {                                                                \
+            return error.description();                                                                                \
+        }                                                                                                              \
+        return QString();                                                                                              \
     }()
 
 // Readable QStrings in failure messages.

@@ -83,7 +83,8 @@ TEST_F(TransactionTest, NestedTransactionsAndDatabasesOpenedInsideOne)
     EXPECT_EQ(ENGINE_ERROR_OF(session.Rollback()), 3034);
     session.Close();
     EXPECT_TRUE(keys().isEmpty());
-    EXPECT_TRUE(values(other, QStringLiteral("Modelli")).isEmpty()) << "a database opened inside a transaction joins it";
+    EXPECT_TRUE(values(other, QStringLiteral("Modelli")).isEmpty())
+        << "a database opened inside a transaction joins it";
 }
 
 TEST_F(TransactionTest, AProcessKilledWhileWritingLeavesASoundFile)
@@ -97,7 +98,8 @@ TEST_F(TransactionTest, AProcessKilledWhileWritingLeavesASoundFile)
     }
     Workspace session = workspace();
     Database database = session.OpenDatabase(m_archive, true);
-    EXPECT_EQ(database.OpenRecordset(QStringLiteral("Select * from SchedaModello WHERE PCMTV = 'K1'")).RecordCount(), 5);
+    EXPECT_EQ(database.OpenRecordset(QStringLiteral("Select * from SchedaModello WHERE PCMTV = 'K1'")).RecordCount(),
+              5);
     Recordset churned = database.OpenRecordset(QStringLiteral("SELECT count(*) FROM SchedaModello"));
     EXPECT_EQ((churned.Fields(0).Value().toLong() - 5) % 200, 0) << "no block is half written";
     session.Close();
