@@ -32,6 +32,7 @@ function(tramex_gtest name)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE tramex_policy GTest::gtest GTest::gtest_main GTest::gmock)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen\\;TRAMEX_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                   ENVIRONMENT_MODIFICATION "TRAMEX_BIN_DIR=set:${CMAKE_BINARY_DIR}/bin")
 endfunction()
 include(GoogleTest)
