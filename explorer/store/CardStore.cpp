@@ -1,5 +1,7 @@
 #include "explorer/store/CardStore.h"
 
+#include <utility>
+
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/Engine.h"
 #include "explorer/store/ExplorerState.h"
@@ -25,15 +27,53 @@ void executeAlone(interaction::Procedure& procedure, const QString& path, bool r
     procedure.step([&] { workspace.Close(); });
 }
 
+// Asks like TrapAndAsk and remembers whether any step was given up.
+class RecordingTrapAndAsk : public interaction::Procedure {
+public:
+    explicit RecordingTrapAndAsk(QString procedureName) : m_inner(std::move(procedureName)) {}
+
+    bool step(const std::function<void()>& statement) override
+    {
+        bool ranThrough = false;
+        const bool goOn = m_inner.step([&] {
+            ranThrough = false;
+            statement();
+            ranThrough = true;
+        });
+        if (!ranThrough)
+            m_allRanThrough = false;
+        return goOn;
+    }
+
+    bool allRanThrough() const { return m_allRanThrough; }
+
+private:
+    interaction::TrapAndAsk m_inner;
+    bool m_allRanThrough = true;
+};
+
+QString copyStatement(const QString& sourceTable, const QString& targetPath, const QString& targetTable,
+                      const QString& whereClause)
+{
+    return QStringLiteral("INSERT INTO  ") + targetTable + QStringLiteral(" IN \"") + targetPath +
+           QStringLiteral("\" SELECT * FROM ") + sourceTable + QLatin1Char(' ') + whereClause;
+}
+
 } // namespace
 
 void CopyTable(const QString& sourcePath, const QString& sourceTable, const QString& targetPath,
                const QString& targetTable, const QString& whereClause)
 {
     interaction::TrapAndAsk procedure(QStringLiteral("ModMain_CopyTable"));
-    const QString statement = QStringLiteral("INSERT INTO  ") + targetTable + QStringLiteral(" IN \"") + targetPath +
-                              QStringLiteral("\" SELECT * FROM ") + sourceTable + QLatin1Char(' ') + whereClause;
-    executeAlone(procedure, sourcePath, true, statement);
+    executeAlone(procedure, sourcePath, true, copyStatement(sourceTable, targetPath, targetTable, whereClause));
+}
+
+bool CopyTableSucceeded(const QString& sourcePath, const QString& sourceTable, const QString& targetPath,
+                        const QString& targetTable, const QString& whereClause)
+{
+    RecordingTrapAndAsk procedure(QStringLiteral("ModMain_CopyTable"));
+    executeAlone(procedure, sourcePath, true, copyStatement(sourceTable, targetPath, targetTable, whereClause));
+    return procedure.allRanThrough();
 }
 
 void EseguiSql(const QString& databasePath, const QString& statement)

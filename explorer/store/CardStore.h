@@ -13,6 +13,11 @@ namespace store {
 void CopyTable(const QString& sourcePath, const QString& sourceTable, const QString& targetPath,
                const QString& targetTable, const QString& whereClause);
 
+// CopyTable, telling whether every step ran through (at once or on a retry); false when one was
+// ignored or the copy was left through the dialog.
+bool CopyTableSucceeded(const QString& sourcePath, const QString& sourceTable, const QString& targetPath,
+                        const QString& targetTable, const QString& whereClause);
+
 // Runs one action statement on the database file, opened shared for writing, under the
 // hourglass. Errors go to the error dialog as "EseguiSql"; the pointer comes back however the
 // procedure ends.
