@@ -1,11 +1,11 @@
 #include "explorer/transfer/CardDragData.h"
 
+#include <QMimeData>
+#include <QUrl>
+
 #include "explorer/store/CardListWindow.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
-
-#include <QMimeData>
-#include <QUrl>
 
 namespace transfer::cardDragData {
 

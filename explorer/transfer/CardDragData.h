@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QLatin1String>
-#include <QStringList>
 #include <memory>
 #include <optional>
+
+#include <QLatin1String>
+#include <QStringList>
 
 class QMimeData;
 

@@ -1,5 +1,8 @@
 #include "explorer/transfer/CardTransfer.h"
 
+#include <functional>
+#include <optional>
+
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
 #include "explorer/store/ExplorerState.h"
@@ -9,9 +12,6 @@
 #include "interaction/PendingEvents.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
-
-#include <functional>
-#include <optional>
 
 namespace transfer {
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "explorer/transfer/TransferWindow.h"
+#include <optional>
 
 #include <QString>
-#include <optional>
+
+#include "explorer/transfer/TransferWindow.h"
 
 namespace transfer {
 

@@ -1,12 +1,12 @@
 #include "tests/explorer/transfer/TransferTest.h"
 
-#include "explorer/transfer/CardDragData.h"
-#include "explorer/transfer/CardTransfer.h"
-#include "tests/explorer/transfer/FakeCardTransferWindow.h"
-
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QUrl>
+
+#include "explorer/transfer/CardDragData.h"
+#include "explorer/transfer/CardTransfer.h"
+#include "tests/explorer/transfer/FakeCardTransferWindow.h"
 
 using interaction::Answer;
 using interaction::TextMatcher;

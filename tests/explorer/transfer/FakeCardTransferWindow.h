@@ -1,11 +1,12 @@
 #pragma once
 
-#include "explorer/transfer/CardTransferWindow.h"
-#include "tests/explorer/transfer/FakeTransferWindow.h"
+#include <optional>
 
 #include <QList>
 #include <QStringList>
-#include <optional>
+
+#include "explorer/transfer/CardTransferWindow.h"
+#include "tests/explorer/transfer/FakeTransferWindow.h"
 
 // The main window as card transfers see it: its card list is filled from the open archive, its
 // archive-list selection and drop highlight are set by the test, and what is done to it is logged
