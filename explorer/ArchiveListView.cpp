@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSize>
 #include <QStyledItemDelegate>
 
 namespace explorer {
@@ -46,6 +47,9 @@ ArchiveListView::ArchiveListView(QWidget* parent) : QListWidget(parent)
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setWrapping(true);
+    // Long archive names wrap under their icon in a fixed cell, as the platform's large-icon view shows them.
+    setWordWrap(true);
+    setGridSize(QSize(80, 72));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setItemDelegate(new LabelEditDelegate(*this, m_judge));
