@@ -3,6 +3,7 @@
 // six fields as text. Baseline: the sqlite3 shell printing the same rows (to /dev/null),
 // process start included. Best of five runs each, taken in turns, in processor time.
 #include "bench/BenchWorkstation.h"
+#include "bench/CardListReading.h"
 #include "bench/Figure.h"
 #include "bench/SqliteShell.h"
 #include "demo/SampleCardWriter.h"
@@ -22,32 +23,6 @@ namespace {
 constexpr int cardCount = 50000;
 constexpr int runs = 5;
 
-const std::array<QString, 6> headerFields{QStringLiteral("PCMTV"),        QStringLiteral("DescCollezione"),
-                                          QStringLiteral("DescVariante"), QStringLiteral("DescCapo"),
-                                          QStringLiteral("TagliaBase"),   QStringLiteral("GammaTaglie")};
-
-std::size_t readCardList(const QString& archive)
-{
-    store::Workspace workspace = store::Engine::instance().CreateWorkspace();
-    store::Database database = workspace.OpenDatabase(archive, true, false);
-    store::Recordset rows = database.OpenRecordset(QStringLiteral("Select * from Modelli;"));
-    std::vector<std::array<QString, 6>> list;
-    if (!rows.Eof()) {
-        rows.MoveLast();
-        list.reserve(std::size_t(rows.RecordCount()));
-        rows.MoveFirst();
-        for (; !rows.Eof(); rows.MoveNext()) {
-            std::array<QString, 6>& row = list.emplace_back();
-            for (std::size_t field = 0; field < headerFields.size(); ++field)
-                row[field] = rows.Fields(headerFields[field]).Value().toString();
-        }
-    }
-    rows.Close();
-    database.Close();
-    workspace.Close();
-    return list.size();
-}
-
 int run()
 {
     bench::BenchWorkstation workstation;
@@ -61,7 +36,7 @@ int run()
     double shell = 1e300;
     for (int round = 0; round < runs; ++round) {
         engine = std::min(engine, bench::millisecondsOf([&] {
-                              if (readCardList(archive) != std::size_t(cardCount))
+                              if (bench::readCardList(archive) != std::size_t(cardCount))
                                   throw std::runtime_error("the card list missed rows");
                           }));
         shell = std::min(

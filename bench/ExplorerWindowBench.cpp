@@ -5,6 +5,7 @@
 // five runs each, taken in turns.
 #include "automation/Components.h"
 #include "bench/BenchWorkstation.h"
+#include "bench/CardListReading.h"
 #include "bench/Figure.h"
 #include "demo/SampleCardWriter.h"
 #include "explorer/FrmExplorer.h"
@@ -29,32 +30,6 @@ namespace {
 
 constexpr int cardCount = 50000;
 constexpr int runs = 5;
-
-const std::array<QString, 6> headerFields{QStringLiteral("PCMTV"),        QStringLiteral("DescCollezione"),
-                                          QStringLiteral("DescVariante"), QStringLiteral("DescCapo"),
-                                          QStringLiteral("TagliaBase"),   QStringLiteral("GammaTaglie")};
-
-std::size_t readCardList(const QString& archive)
-{
-    store::Workspace workspace = store::Engine::instance().CreateWorkspace();
-    store::Database database = workspace.OpenDatabase(archive, true, false);
-    store::Recordset rows = database.OpenRecordset(QStringLiteral("Select * from Modelli;"));
-    std::vector<std::array<QString, 6>> list;
-    if (!rows.Eof()) {
-        rows.MoveLast();
-        list.reserve(std::size_t(rows.RecordCount()));
-        rows.MoveFirst();
-        for (; !rows.Eof(); rows.MoveNext()) {
-            std::array<QString, 6>& row = list.emplace_back();
-            for (std::size_t field = 0; field < headerFields.size(); ++field)
-                row[field] = rows.Fields(headerFields[field]).Value().toString();
-        }
-    }
-    rows.Close();
-    database.Close();
-    workspace.Close();
-    return list.size();
-}
 
 int run()
 {
@@ -86,7 +61,7 @@ int run()
                                    throw std::runtime_error("the card list missed rows");
                            }));
         recordset = std::min(recordset, bench::millisecondsOf([&] {
-                                 if (readCardList(archive) != std::size_t(cardCount))
+                                 if (bench::readCardList(archive) != std::size_t(cardCount))
                                      throw std::runtime_error("the recordset missed rows");
                              }));
     }

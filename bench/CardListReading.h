@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+
+namespace bench {
+
+// Reads every card header of an archive through a recordset as the card list is filled: the
+// archive opened exclusively, "Select * from Modelli;", each row's six fields as text.
+std::size_t readCardList(const QString& archive);
+
+} // namespace bench
