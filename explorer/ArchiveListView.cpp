@@ -80,6 +80,20 @@ void ArchiveListView::selectOnly(QListWidgetItem* item)
     setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
 }
 
+QListWidgetItem* ArchiveListView::dropTarget() const
+{
+    return m_dropTarget.isValid() ? item(m_dropTarget.row()) : nullptr;
+}
+
+void ArchiveListView::setDropTarget(QListWidgetItem* target)
+{
+    if (QListWidgetItem* previous = dropTarget())
+        previous->setData(Qt::BackgroundRole, QVariant());
+    m_dropTarget = target ? QPersistentModelIndex(indexFromItem(target)) : QPersistentModelIndex();
+    if (target)
+        target->setBackground(palette().brush(QPalette::Highlight));
+}
+
 // The right button's release decides the selection itself.
 void ArchiveListView::mousePressEvent(QMouseEvent* event)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <QPersistentModelIndex>
 #include <functional>
 
 namespace explorer {
@@ -25,6 +26,11 @@ public:
     // Makes item the only selected and current item; nullptr deselects everything.
     void selectOnly(QListWidgetItem* item);
 
+    // The item highlighted as the target of a drop; nullptr when none is.
+    QListWidgetItem* dropTarget() const;
+    // Highlights the item alone; nullptr removes the highlight.
+    void setDropTarget(QListWidgetItem* item);
+
 Q_SIGNALS:
     void mouseReleased(Qt::MouseButton button, const QPoint& viewportPosition, const QPoint& globalPosition);
     void deletePressed();
@@ -36,6 +42,7 @@ protected:
 
 private:
     LabelEditJudge m_judge;
+    QPersistentModelIndex m_dropTarget;
 };
 
 } // namespace explorer

@@ -19,6 +19,7 @@ CardListView::CardListView(QWidget* parent) : QTreeWidget(parent)
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
     header()->setStretchLastSection(false);
     header()->setSectionsClickable(true);
     connect(header(), &QHeaderView::sectionClicked, this, &CardListView::toggleSort);
@@ -52,6 +53,33 @@ bool CardListView::hasSelectedRow() const
             return true;
     }
     return false;
+}
+
+void CardListView::setRowGhosted(int row, bool ghosted)
+{
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return;
+    const QVariant dimmed = ghosted ? QVariant(palette().brush(QPalette::Disabled, QPalette::Text)) : QVariant();
+    for (int column = 0; column < columnCount; ++column)
+        item->setData(column, Qt::ForegroundRole, dimmed);
+}
+
+bool CardListView::isRowGhosted(int row) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item && item->data(0, Qt::ForegroundRole).isValid();
+}
+
+void CardListView::setDragStarter(DragStarter starter)
+{
+    m_dragStarter = std::move(starter);
+}
+
+void CardListView::startDrag(Qt::DropActions supportedActions)
+{
+    if (m_dragStarter)
+        m_dragStarter(supportedActions);
 }
 
 // The right button leaves the selection as it is.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <functional>
 
 namespace explorer {
 
@@ -12,6 +13,8 @@ class CardListView : public QTreeWidget {
 
 public:
     static constexpr int columnCount = 6;
+    // Runs when the user starts dragging selected rows; the view itself offers nothing.
+    using DragStarter = std::function<void(Qt::DropActions supportedActions)>;
 
     explicit CardListView(QWidget* parent = nullptr);
 
@@ -22,6 +25,15 @@ public:
     void markSorted(int column, Qt::SortOrder order);
     bool hasSelectedRow() const;
 
+    // A cut row shows dimmed until the list is filled again.
+    void setRowGhosted(int row, bool ghosted);
+    bool isRowGhosted(int row) const;
+
+    void setDragStarter(DragStarter starter);
+    // The archive-list image the current drag shows; 0 for none.
+    int dragImage() const { return m_dragImage; }
+    void setDragImage(int image) { m_dragImage = image; }
+
 Q_SIGNALS:
     // rowUnderPointer is false over an empty part of the list.
     void mouseReleased(Qt::MouseButton button, const QPoint& globalPosition, bool rowUnderPointer);
@@ -31,8 +43,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
+    DragStarter m_dragStarter;
+    int m_dragImage = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_sorted = false;
 };

@@ -1,6 +1,7 @@
 #include "explorer/ExplorerCommands.h"
 
 #include "explorer/ArchiveListView.h"
+#include "explorer/CardDragAndDrop.h"
 #include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/ExplorerStatusBar.h"
@@ -11,6 +12,7 @@
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardCsvExport.h"
 #include "explorer/transfer/CardCsvImport.h"
+#include "explorer/transfer/CardTransfer.h"
 #include "explorer/transfer/ModelImportCommand.h"
 #include "interaction/PendingEvents.h"
 #include "interaction/Seams.h"
@@ -45,6 +47,12 @@ void ExplorerCommands::connectMenus()
     on("MnuLWSelectAll", &ExplorerCommands::selectAllCards);
     on("MnuLWEsporta", &ExplorerCommands::MnuLWEsporta);
     on("MnuLWImporta", &ExplorerCommands::MnuLWImporta);
+    on("MnuLWModelliTaglia", &ExplorerCommands::MnuLWModelliTaglia);
+    on("MnuModifica_Taglia", &ExplorerCommands::MnuLWModelliTaglia);
+    on("MnuLWModelliCopia", &ExplorerCommands::MnuLWModelliCopia);
+    on("MnuModifica_Copia", &ExplorerCommands::MnuLWModelliCopia);
+    on("MnuDBIncolla", &ExplorerCommands::MnuDBIncolla);
+    on("MnuModifica_Incolla", &ExplorerCommands::MnuDBIncolla);
 
     const ExplorerMenus& menus = m_window.menus();
     const auto connectEntry = [&](const char* name, auto command) {
@@ -73,6 +81,7 @@ void ExplorerCommands::connectLists()
     });
     connect(&cards, &CardListView::mouseReleased, this, &ExplorerCommands::LWModelli_MouseUp);
     connect(&cards, &CardListView::deletePressed, this, [this] { m_maintenance.MnuEliminaScheda(true); });
+    new CardDragAndDrop(m_window);
 }
 
 void ExplorerCommands::MainToolBar_ButtonClick(const QString& key)
@@ -92,6 +101,12 @@ void ExplorerCommands::MainToolBar_ButtonClick(const QString& key)
         m_maintenance.MnuDBCompatta();
     } else if (key == QLatin1String("Fattura")) {
         MnuLWInviaFattura(m_window);
+    } else if (key == QLatin1String("Taglia")) {
+        MnuLWModelliTaglia();
+    } else if (key == QLatin1String("Copia")) {
+        MnuLWModelliCopia();
+    } else if (key == QLatin1String("Incolla")) {
+        MnuDBIncolla();
     } else if (key == QLatin1String("SelezionaTutti")) {
         selectAllCards();
     }
@@ -156,6 +171,21 @@ void ExplorerCommands::MnuLWEsporta()
 void ExplorerCommands::MnuLWImporta()
 {
     transfer::MnuLWImporta_Click(m_window.transferWindow());
+}
+
+void ExplorerCommands::MnuLWModelliTaglia()
+{
+    transfer::MnuLWModelliTaglia(m_window.cardTransferWindow());
+}
+
+void ExplorerCommands::MnuLWModelliCopia()
+{
+    transfer::MnuLWModelliCopia(m_window.cardTransferWindow());
+}
+
+void ExplorerCommands::MnuDBIncolla()
+{
+    transfer::MnuDBIncolla(m_window.cardTransferWindow());
 }
 
 void ExplorerCommands::LVDB_MouseUp(Qt::MouseButton button, const QPoint& viewportPosition,

@@ -32,6 +32,9 @@ public:
     void MnuImportaScheda();
     void MnuLWEsporta();
     void MnuLWImporta();
+    void MnuLWModelliTaglia();
+    void MnuLWModelliCopia();
+    void MnuDBIncolla();
 
     void LVDB_MouseUp(Qt::MouseButton button, const QPoint& viewportPosition, const QPoint& globalPosition);
     void LWModelli_MouseUp(Qt::MouseButton button, const QPoint& globalPosition, bool rowUnderPointer);

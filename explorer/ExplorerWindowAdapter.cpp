@@ -1,5 +1,8 @@
 #include "explorer/ExplorerWindowAdapter.h"
 
+#include "explorer/ArchiveListView.h"
+#include "explorer/CardListView.h"
+#include "explorer/ExplorerCommands.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FileDialogs.h"
 #include "explorer/FrmExplorer.h"
@@ -111,6 +114,60 @@ QString ExplorerWindowAdapter::chooseAccumarkArea()
 utilex::_UtilexClass& ExplorerWindowAdapter::utility()
 {
     return explorer::utility();
+}
+
+std::optional<QString> ExplorerWindowAdapter::selectedArchiveText() const
+{
+    if (const QListWidgetItem* item = m_window.archiveList().selectedArchive())
+        return item->text();
+    return std::nullopt;
+}
+
+std::optional<QString> ExplorerWindowAdapter::dropTargetArchiveText() const
+{
+    if (const QListWidgetItem* item = m_window.archiveList().dropTarget())
+        return item->text();
+    return std::nullopt;
+}
+
+void ExplorerWindowAdapter::clearDropHighlight()
+{
+    m_window.archiveList().setDropTarget(nullptr);
+}
+
+bool ExplorerWindowAdapter::movePending() const
+{
+    return m_window.MovePending;
+}
+
+void ExplorerWindowAdapter::setMovePending(bool pending)
+{
+    m_window.MovePending = pending;
+}
+
+void ExplorerWindowAdapter::setRowGhosted(int row, bool ghosted)
+{
+    m_window.cardList().setRowGhosted(row, ghosted);
+}
+
+void ExplorerWindowAdapter::clearDragImage()
+{
+    m_window.cardList().setDragImage(0);
+}
+
+void ExplorerWindowAdapter::setProgressMinimum(int minimum)
+{
+    m_window.PrgBar()->setMinimum(minimum);
+}
+
+void ExplorerWindowAdapter::MnuEliminaScheda(bool ask)
+{
+    m_window.commands().maintenance().MnuEliminaScheda(ask);
+}
+
+void ExplorerWindowAdapter::LVDB_DblClick()
+{
+    m_window.LVDB_DblClick();
 }
 
 } // namespace explorer

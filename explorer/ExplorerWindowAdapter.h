@@ -1,6 +1,6 @@
 #pragma once
 
-#include "explorer/transfer/TransferWindow.h"
+#include "explorer/transfer/CardTransferWindow.h"
 
 namespace explorer {
 
@@ -8,9 +8,9 @@ class FrmExplorer;
 
 // The main window as the card store and the transfer commands see it: the rows of LWModelli in
 // list order, the first status-bar panel, the progress bar, the window's dialogs, the archive
-// list and the process's utility object. The progress bar refuses a maximum below 1 and a value
+// list and the process's utility object, and what moving cards between archives needs of it. The progress bar refuses a maximum below 1 and a value
 // outside 0..maximum with error 380, as the platform's control does.
-class ExplorerWindowAdapter : public transfer::TransferWindow {
+class ExplorerWindowAdapter : public transfer::CardTransferWindow {
 public:
     explicit ExplorerWindowAdapter(FrmExplorer& window);
 
@@ -31,6 +31,17 @@ public:
     void showArchive(const QString& archiveName) override;
     QString chooseAccumarkArea() override;
     utilex::_UtilexClass& utility() override;
+
+    std::optional<QString> selectedArchiveText() const override;
+    std::optional<QString> dropTargetArchiveText() const override;
+    void clearDropHighlight() override;
+    bool movePending() const override;
+    void setMovePending(bool pending) override;
+    void setRowGhosted(int row, bool ghosted) override;
+    void clearDragImage() override;
+    void setProgressMinimum(int minimum) override;
+    void MnuEliminaScheda(bool ask) override;
+    void LVDB_DblClick() override;
 
 private:
     FrmExplorer& m_window;

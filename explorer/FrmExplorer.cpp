@@ -243,6 +243,11 @@ transfer::TransferWindow& FrmExplorer::transferWindow()
     return *m_adapter;
 }
 
+transfer::CardTransferWindow& FrmExplorer::cardTransferWindow()
+{
+    return *m_adapter;
+}
+
 void FrmExplorer::SetMainToolBar(bool& anySelected)
 {
     menuStates::SetMainToolBar(*this, anySelected);

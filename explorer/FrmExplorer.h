@@ -14,6 +14,7 @@ namespace store {
 class CardListWindow;
 }
 namespace transfer {
+class CardTransferWindow;
 class TransferWindow;
 }
 
@@ -77,6 +78,7 @@ public:
 
     store::CardListWindow& cardListWindow();
     transfer::TransferWindow& transferWindow();
+    transfer::CardTransferWindow& cardTransferWindow();
 
     void SetMainToolBar(bool& anySelected);
     void SetMnuLWModelli();

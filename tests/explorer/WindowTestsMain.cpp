@@ -1,5 +1,6 @@
 #include <QApplication>
 
+int runCardTransferWindowTest(int argc, char** argv);
 int runFrmExplorerLayoutTest(int argc, char** argv);
 int runFrmExplorerListsTest(int argc, char** argv);
 int runFrmExplorerMenusTest(int argc, char** argv);
@@ -8,7 +9,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     int failed = 0;
-    for (auto run : {&runFrmExplorerListsTest, &runFrmExplorerLayoutTest, &runFrmExplorerMenusTest})
+    for (auto run : {&runFrmExplorerListsTest, &runFrmExplorerLayoutTest, &runFrmExplorerMenusTest,
+                     &runCardTransferWindowTest})
         failed += run(argc, argv);
     return failed == 0 ? 0 : 1;
 }

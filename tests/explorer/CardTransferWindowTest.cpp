@@ -1,0 +1,288 @@
+#include "WindowWorld.h"
+#include "explorer/ArchiveListView.h"
+#include "explorer/CardDragAndDrop.h"
+#include "explorer/CardListView.h"
+#include "explorer/ExplorerMenus.h"
+#include "explorer/ExplorerToolBar.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/ExplorerState.h"
+#include "explorer/transfer/CardDragData.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+using interaction::Answer;
+using interaction::Key;
+
+namespace {
+
+const QString noOpenArchive = QStringLiteral("Seleziona un database con doppio click, poi riprova");
+
+struct DropOutcome {
+    bool moveAccepted = false;
+    bool dropAccepted = false;
+};
+
+// A drag entering the list's viewport, moving to point and dropped there, as the platform delivers it.
+DropOutcome dropOn(QAbstractItemView& list, const QPoint& point, const QMimeData& data,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const Qt::DropActions allowed = Qt::CopyAction | Qt::MoveAction;
+    QWidget* viewport = list.viewport();
+    QDragEnterEvent enter(point, allowed, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(point, allowed, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(viewport, &move);
+    QDropEvent drop(point, allowed, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(viewport, &drop);
+    return {move.isAccepted(), drop.isAccepted()};
+}
+
+std::unique_ptr<QMimeData> cardsOf(const QString& archive, const QStringList& keys)
+{
+    return transfer::cardDragData::encode(QStringList{WindowWorld::archivePath(archive)} + keys);
+}
+
+} // namespace
+
+class CardTransferWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_world = std::make_unique<WindowWorld>();
+        m_world->makeArchiveWithKeys(QStringLiteral("DONNA"), {"D1", "D2", "D3"});
+        m_world->makeArchiveWithKeys(QStringLiteral("UOMO"), {"U1"});
+    }
+    void cleanup()
+    {
+        for (QWidget* popup = QApplication::activePopupWidget(); popup; popup = QApplication::activePopupWidget())
+            popup->close();
+        m_world.reset();
+    }
+
+    void pasteIntoTheOpenArchiveItselfDoesNothing()
+    {
+        openDonnaWithSelection({0, 1});
+        m_world->entry(QStringLiteral("MnuModifica_Incolla"))->trigger();
+        QCOMPARE(m_world->column(), (QStringList{"D1", "D2", "D3"}));
+        QCOMPARE(selectedRows(), (QList<int>{0, 1}));
+        QVERIFY(m_world->window().PrgBar()->isHidden());
+        QVERIFY(m_world->station.prompter.prompts().isEmpty());
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), (QStringList{"D1", "D2", "D3"}));
+    }
+
+    // Cut, then Copy: the paste copies, deselects the copied rows and leaves the source whole.
+    void cutThenCopyThenPasteCopies()
+    {
+        explorer::FrmExplorer& window = openDonnaWithSelection({0, 2});
+        useCardMenuKey(Qt::Key_X);
+        QVERIFY(window.MovePending);
+        QCOMPARE(ghostedRows(), (QList<int>{0, 2}));
+
+        window.toolBar().button(QStringLiteral("Copia"))->trigger();
+        QVERIFY(!window.MovePending);
+        QCOMPARE(ghostedRows(), QList<int>{});
+
+        selectArchive(QStringLiteral("UOMO"));
+        m_world->entry(QStringLiteral("MnuModifica_Incolla"))->trigger();
+        QCOMPARE(m_world->column(), (QStringList{"D1", "D2", "D3"}));
+        QCOMPARE(selectedRows(), QList<int>{});
+        QVERIFY(window.PrgBar()->isHidden());
+        QVERIFY(m_world->station.prompter.prompts().isEmpty());
+        QCOMPARE(cardsIn(QStringLiteral("UOMO")), (QStringList{"D1", "D3", "U1"}));
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), (QStringList{"D1", "D2", "D3"}));
+    }
+
+    // Copy, then Cut: the paste moves without asking and the card list shows what is left.
+    void copyThenCutThenPasteMoves()
+    {
+        explorer::FrmExplorer& window = openDonnaWithSelection({1});
+        useCardMenuKey(Qt::Key_C);
+        QVERIFY(!window.MovePending);
+        window.toolBar().button(QStringLiteral("Taglia"))->trigger();
+        QVERIFY(window.MovePending);
+        QCOMPARE(ghostedRows(), QList<int>{1});
+
+        selectArchive(QStringLiteral("UOMO"));
+        window.SetMnuLVDB();
+        QTest::keyClick(window.LVDB(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_world->column(), (QStringList{"D1", "D3"}));
+        QCOMPARE(ghostedRows(), QList<int>{});
+        QVERIFY(!window.MovePending);
+        QVERIFY(m_world->station.prompter.prompts().isEmpty());
+        QCOMPARE(cardsIn(QStringLiteral("UOMO")), (QStringList{"D2", "U1"}));
+    }
+
+    void dragDataNamesTheOpenArchiveAndTheSelectedKeys()
+    {
+        openDonnaWithSelection({0, 2});
+        const std::unique_ptr<QMimeData> data = m_world->window().findChild<explorer::CardDragAndDrop*>()->dragData();
+        QCOMPARE(transfer::cardDragData::decode(*data),
+                 (QStringList{store::explorerState().currentArchivePath(true), "D1", "D3"}));
+    }
+
+    // Over the archive list Shift refuses the drop; without it the cards are copied into the
+    // archive under the pointer and the source keeps them.
+    void dropOnTheArchiveListCopiesUnlessShiftIsHeld()
+    {
+        explorer::FrmExplorer& window = openDonnaWithSelection({0});
+        const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("DONNA"), {"D1", "D2"});
+
+        m_world->station.keys.hold(Key::Shift);
+        DropOutcome outcome = dropOn(*window.LVDB(), itemCentre(QStringLiteral("UOMO")), *data, Qt::ShiftModifier);
+        QVERIFY(!outcome.moveAccepted);
+        QVERIFY(!outcome.dropAccepted);
+        QVERIFY(window.MovePending);
+        QCOMPARE(window.cardList().dragImage(), 6);
+        QCOMPARE(cardsIn(QStringLiteral("UOMO")), QStringList{"U1"});
+
+        m_world->station.keys.release(Key::Shift);
+        outcome = dropOn(*window.LVDB(), itemCentre(QStringLiteral("UOMO")), *data);
+        QVERIFY(outcome.moveAccepted);
+        QVERIFY(outcome.dropAccepted);
+        QVERIFY(!window.MovePending);
+        QCOMPARE(window.archiveList().dropTarget(), nullptr);
+        QCOMPARE(m_world->column(), (QStringList{"D1", "D2", "D3"}));
+        QCOMPARE(cardsIn(QStringLiteral("UOMO")), (QStringList{"D1", "D2", "U1"}));
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), (QStringList{"D1", "D2", "D3"}));
+    }
+
+    // Drops that lead nowhere: onto the open archive's own item, back onto the list the cards
+    // came from, and data from other programs.
+    void dropsOntoTheSourceOrWithForeignDataDoNothing()
+    {
+        explorer::FrmExplorer& window = openDonnaWithSelection({0});
+        const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("DONNA"), {"D1"});
+        dropOn(*window.LVDB(), itemCentre(QStringLiteral("DONNA")), *data);
+        dropOn(*window.LWModelli(), window.LWModelli()->viewport()->rect().center(), *data);
+
+        QMimeData text;
+        text.setText(QStringLiteral("D1"));
+        QVERIFY(!dropOn(*window.LVDB(), itemCentre(QStringLiteral("UOMO")), text).dropAccepted);
+        QVERIFY(!dropOn(*window.LWModelli(), QPoint(5, 5), text).dropAccepted);
+
+        QVERIFY(m_world->station.prompter.prompts().isEmpty());
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), (QStringList{"D1", "D2", "D3"}));
+        QCOMPARE(cardsIn(QStringLiteral("UOMO")), QStringList{"U1"});
+    }
+
+    void dropOnTheCardListWithoutAnOpenArchiveAsksForOne()
+    {
+        explorer::FrmExplorer& window = m_world->openWindow();
+        m_world->station.prompter.expectMessage(noOpenArchive, Answer::Ok);
+        const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("DONNA"), {"D1"});
+        QVERIFY(dropOn(*window.LWModelli(), QPoint(5, 5), *data).dropAccepted);
+        QCOMPARE(m_world->station.prompter.remaining(), 0);
+        QCOMPARE(cardsIn(QStringLiteral("UOMO")), QStringList{"U1"});
+    }
+
+    // Cards from another explorer arrive in the open archive, asking before one is replaced.
+    void dropOnTheCardListCopiesIntoTheOpenArchive()
+    {
+        m_world->makeArchiveWithKeys(QStringLiteral("ALTRO"), {"D1", "X1"});
+        explorer::FrmExplorer& window = openDonnaWithSelection({});
+        m_world->station.prompter.expectMessage(QStringLiteral("Il modello D1 esiste, lo vuoi sovrascrivere ?"),
+                                                Answer::No);
+        const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("ALTRO"), {"D1", "X1"});
+        QVERIFY(dropOn(*window.LWModelli(), QPoint(5, 5), *data, Qt::ShiftModifier).dropAccepted);
+        QCOMPARE(m_world->station.prompter.remaining(), 0);
+        QCOMPARE(m_world->column(), (QStringList{"D1", "D2", "D3", "X1"}));
+    }
+
+private:
+    explorer::FrmExplorer& openDonnaWithSelection(const QList<int>& rows)
+    {
+        explorer::FrmExplorer& window = m_world->openWindow();
+        m_world->openArchive(QStringLiteral("DONNA"));
+        QTreeWidget* cards = window.LWModelli();
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        for (int row : rows) {
+            const QPoint centre = cards->visualItemRect(cards->topLevelItem(row)).center();
+            QTest::mouseClick(cards->viewport(), Qt::LeftButton, modifiers, centre);
+            modifiers = Qt::ControlModifier;
+        }
+        return window;
+    }
+
+    // The card list's pop-up menu sets which of its keys act; then the key is pressed.
+    void useCardMenuKey(Qt::Key key)
+    {
+        explorer::FrmExplorer& window = m_world->window();
+        QTreeWidget* cards = window.LWModelli();
+        const QPoint row = cards->visualItemRect(cards->topLevelItem(0)).center();
+        QTest::mouseClick(cards->viewport(), Qt::RightButton, Qt::NoModifier, row);
+        window.menus().MnuLWModelli()->close();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        cards->setFocus();
+        QTest::keyClick(cards, key, Qt::ControlModifier);
+    }
+
+    void selectArchive(const QString& name)
+    {
+        QListWidget* archives = m_world->window().LVDB();
+        archives->setCurrentItem(m_world->archiveItem(name), QItemSelectionModel::ClearAndSelect);
+    }
+
+    QPoint itemCentre(const QString& name) const
+    {
+        QListWidget* archives = m_world->window().LVDB();
+        return archives->visualItemRect(m_world->archiveItem(name)).center();
+    }
+
+    QList<int> selectedRows() const
+    {
+        QList<int> rows;
+        const QTreeWidget* cards = m_world->window().LWModelli();
+        for (int row = 0; row < cards->topLevelItemCount(); ++row) {
+            if (cards->topLevelItem(row)->isSelected())
+                rows.append(row);
+        }
+        return rows;
+    }
+
+    QList<int> ghostedRows() const
+    {
+        QList<int> rows;
+        const explorer::CardListView& cards = m_world->window().cardList();
+        for (int row = 0; row < cards.topLevelItemCount(); ++row) {
+            if (cards.isRowGhosted(row))
+                rows.append(row);
+        }
+        return rows;
+    }
+
+    // The keys the archive holds, as opening it in a second window shows them.
+    QStringList cardsIn(const QString& archive) const
+    {
+        const QString current = store::explorerState().CurrentArchive;
+        explorer::FrmExplorer reader;
+        reader.findArchiveItem(archive)->setSelected(true);
+        reader.LVDB_DblClick();
+        QStringList keys;
+        for (int row = 0; row < reader.LWModelli()->topLevelItemCount(); ++row)
+            keys.append(reader.LWModelli()->topLevelItem(row)->text(0));
+        store::explorerState().CurrentArchive = current;
+        return keys;
+    }
+
+    std::unique_ptr<WindowWorld> m_world;
+};
+
+int runCardTransferWindowTest(int argc, char** argv)
+{
+    CardTransferWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CardTransferWindowTest.moc"
