@@ -7,14 +7,18 @@
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardDragData.h"
+#include "platform/Workstation.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
@@ -197,6 +201,32 @@ private Q_SLOTS:
         QVERIFY(dropOn(*window.LWModelli(), QPoint(5, 5), *data, Qt::ShiftModifier).dropAccepted);
         QCOMPARE(m_world->station.prompter.remaining(), 0);
         QCOMPARE(m_world->column(), (QStringList{"D1", "D2", "D3", "X1"}));
+    }
+
+    // Another explorer process receives the payload this one encodes and the cards arrive.
+    void cardsTravelToAnotherExplorerProcess()
+    {
+        openDonnaWithSelection({0, 2});
+        const std::unique_ptr<QMimeData> data = m_world->window().findChild<explorer::CardDragAndDrop*>()->dragData();
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QFile payload(folder.filePath(QStringLiteral("payload")));
+        QVERIFY(payload.open(QIODevice::WriteOnly));
+        payload.write(data->data(transfer::cardDragData::MimeType));
+        payload.close();
+
+        QProcess receiver;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TRAMEX_WORKSTATION"), platform::Workstation::current().root());
+        receiver.setProcessEnvironment(environment);
+        receiver.start(qEnvironmentVariable("TRAMEX_BIN_DIR") + QStringLiteral("/card_drop_receiver"),
+                       {payload.fileName(), QStringLiteral("UOMO")});
+        QVERIFY(receiver.waitForFinished(60000));
+        QCOMPARE(receiver.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(receiver.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 (QStringList{"D1", "D3", "U1"}));
+        QCOMPARE(cardsIn(QStringLiteral("UOMO")), (QStringList{"D1", "D3", "U1"}));
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), (QStringList{"D1", "D2", "D3"}));
     }
 
 private:
