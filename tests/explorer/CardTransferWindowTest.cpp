@@ -127,6 +127,42 @@ private Q_SLOTS:
         QCOMPARE(cardsIn(QStringLiteral("UOMO")), (QStringList{"D2", "U1"}));
     }
 
+    // Every menu entry and toolbar button leads to its command: Cut and Copy set what the next
+    // paste does, Paste copies the selected card into the archive selected in the archive list.
+    void everyEntryLeadsToItsCommand_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("toolBarButton");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("card menu Taglia") << "MnuLWModelliTaglia" << false << "cut";
+        QTest::newRow("Modifica Taglia") << "MnuModifica_Taglia" << false << "cut";
+        QTest::newRow("toolbar Taglia") << "Taglia" << true << "cut";
+        QTest::newRow("card menu Copia") << "MnuLWModelliCopia" << false << "copy";
+        QTest::newRow("Modifica Copia") << "MnuModifica_Copia" << false << "copy";
+        QTest::newRow("toolbar Copia") << "Copia" << true << "copy";
+        QTest::newRow("archive menu Incolla") << "MnuDBIncolla" << false << "paste";
+        QTest::newRow("Modifica Incolla") << "MnuModifica_Incolla" << false << "paste";
+        QTest::newRow("toolbar Incolla") << "Incolla" << true << "paste";
+    }
+    void everyEntryLeadsToItsCommand()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, toolBarButton);
+        QFETCH(QString, command);
+        explorer::FrmExplorer& window = openDonnaWithSelection({1});
+        window.SetMnuLWModelli();
+        const bool cutBefore = command == QLatin1String("copy");
+        window.MovePending = cutBefore;
+        selectArchive(QStringLiteral("UOMO"));
+        window.SetMnuLVDB();
+        QAction* action = toolBarButton ? window.toolBar().button(entry) : m_world->entry(entry);
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        QCOMPARE(window.MovePending, command == QLatin1String("cut"));
+        const QStringList expected = command == QLatin1String("paste") ? QStringList{"D2", "U1"} : QStringList{"U1"};
+        QCOMPARE(cardsIn(QStringLiteral("UOMO")), expected);
+    }
+
     void dragDataNamesTheOpenArchiveAndTheSelectedKeys()
     {
         openDonnaWithSelection({0, 2});
