@@ -103,8 +103,7 @@ int run()
         copyTable = std::min(copyTable, bench::millisecondsOf([&] {
                                  for (const QString& key : keys) {
                                      for (const QLatin1String table : cardSchema::CardTables)
-                                         store::CopyTable(source, table, target, table,
-                                                          cardSchema::cardCondition(key));
+                                         store::CopyTable(source, table, target, table, cardSchema::cardCondition(key));
                                  }
                              }));
         expectCards(target, cardCount);

@@ -65,10 +65,8 @@ void CardDragAndDrop::startDrag(Qt::DropActions)
     auto* drag = new QDrag(&cards);
     drag->setMimeData(data.release());
     drag->setPixmap(icons::archiveImage(3).pixmap(dragImageSize));
-    drag->setDragCursor(icons::archiveImage(transfer::dragFeedback::CopyImage).pixmap(dragImageSize),
-                        Qt::CopyAction);
-    drag->setDragCursor(icons::archiveImage(transfer::dragFeedback::MoveImage).pixmap(dragImageSize),
-                        Qt::MoveAction);
+    drag->setDragCursor(icons::archiveImage(transfer::dragFeedback::CopyImage).pixmap(dragImageSize), Qt::CopyAction);
+    drag->setDragCursor(icons::archiveImage(transfer::dragFeedback::MoveImage).pixmap(dragImageSize), Qt::MoveAction);
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
     cards.setDragImage(0);
 }
@@ -114,8 +112,8 @@ bool CardDragAndDrop::eventFilter(QObject* watched, QEvent* event)
 
 void CardDragAndDrop::archiveListDragMove(QDragMoveEvent& event)
 {
-    const Qt::DropAction effect = transfer::dragFeedback::archiveListEffect(
-        event.modifiers(), event.possibleActions(), event.proposedAction());
+    const Qt::DropAction effect =
+        transfer::dragFeedback::archiveListEffect(event.modifiers(), event.possibleActions(), event.proposedAction());
     ArchiveListView& archives = m_window.archiveList();
     QListWidgetItem* under = archives.itemAt(event.position().toPoint());
     if (!under)
@@ -135,8 +133,8 @@ void CardDragAndDrop::archiveListDrop(QDropEvent& event)
 {
     const std::optional<QStringList> entries =
         carriesCards(event) ? transfer::cardDragData::decode(*event.mimeData()) : std::nullopt;
-    const Qt::DropAction effect = transfer::dragFeedback::archiveListEffect(
-        event.modifiers(), event.possibleActions(), event.proposedAction());
+    const Qt::DropAction effect =
+        transfer::dragFeedback::archiveListEffect(event.modifiers(), event.possibleActions(), event.proposedAction());
     if (!entries || effect == Qt::IgnoreAction) {
         event.ignore();
         return;
@@ -148,8 +146,8 @@ void CardDragAndDrop::archiveListDrop(QDropEvent& event)
 
 void CardDragAndDrop::cardListDragMove(QDragMoveEvent& event)
 {
-    event.setDropAction(transfer::dragFeedback::cardListEffect(event.modifiers(), event.possibleActions(),
-                                                               event.proposedAction()));
+    event.setDropAction(
+        transfer::dragFeedback::cardListEffect(event.modifiers(), event.possibleActions(), event.proposedAction()));
     event.accept();
 }
 
