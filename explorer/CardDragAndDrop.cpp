@@ -40,6 +40,8 @@ CardDragAndDrop::CardDragAndDrop(FrmExplorer& window) : QObject(&window), m_wind
         list->viewport()->setAcceptDrops(true);
         list->setDropIndicatorShown(false);
     }
+    m_archiveViewport = m_window.archiveList().viewport();
+    m_cardViewport = m_window.cardList().viewport();
     m_window.cardList().setDragStarter([this](Qt::DropActions actions) { startDrag(actions); });
 }
 
@@ -73,8 +75,8 @@ void CardDragAndDrop::startDrag(Qt::DropActions)
 
 bool CardDragAndDrop::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool archives = watched == m_window.archiveList().viewport();
-    if (!archives && watched != m_window.cardList().viewport())
+    const bool archives = watched == m_archiveViewport;
+    if (!archives && watched != m_cardViewport)
         return false;
     switch (event->type()) {
     case QEvent::DragEnter:

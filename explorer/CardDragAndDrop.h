@@ -35,6 +35,9 @@ private:
     void cardListDrop(QDropEvent& event);
 
     FrmExplorer& m_window;
+    // Kept apart from the window, which is gone while its lists are being destroyed.
+    QObject* m_archiveViewport = nullptr;
+    QObject* m_cardViewport = nullptr;
 };
 
 } // namespace explorer
