@@ -2,6 +2,8 @@
 
 #include "interaction/PendingEvents.h"
 
+#include <QElapsedTimer>
+
 namespace interaction
 {
 
@@ -10,6 +12,9 @@ class QtPendingEvents : public PendingEvents
 {
 public:
     void run() override;
+
+private:
+    QElapsedTimer m_sinceLastRun;
 };
 
 } // namespace interaction
