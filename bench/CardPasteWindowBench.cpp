@@ -123,10 +123,5 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    try {
-        return run();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_card_paste_window: %s\n", error.what());
-        return 2;
-    }
+    return bench::runProgram(run);
 }

@@ -138,10 +138,5 @@ int run()
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    try {
-        return run();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_card_transfer: %s\n", error.what());
-        return 2;
-    }
+    return bench::runProgram(run);
 }

@@ -79,10 +79,5 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    try {
-        return run();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_explorer_window: %s\n", error.what());
-        return 2;
-    }
+    return bench::runProgram(run);
 }

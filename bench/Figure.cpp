@@ -1,6 +1,9 @@
 #include "bench/Figure.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
+#include <exception>
 #include <sys/resource.h>
 
 namespace bench {
@@ -33,6 +36,16 @@ double millisecondsOf(const std::function<void()>& work)
     const double start = processorMilliseconds();
     work();
     return processorMilliseconds() - start;
+}
+
+int runProgram(const std::function<int()>& body)
+{
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), error.what());
+        return 2;
+    }
 }
 
 } // namespace bench

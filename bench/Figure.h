@@ -24,4 +24,8 @@ struct Figure {
 // busy on the machine do not skew a ratio.
 double millisecondsOf(const std::function<void()>& work);
 
+// Runs a benchmark program's body once its application exists: its exit status, or 2 with the
+// failure on standard error when it throws.
+int runProgram(const std::function<int()>& body);
+
 } // namespace bench
