@@ -14,7 +14,7 @@
 #include "demo/SampleCardWriter.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/CardSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardCsvExport.h"
 #include "explorer/transfer/CardCsvImport.h"

@@ -8,7 +8,7 @@
 #include "bench/SqliteShell.h"
 #include "demo/SampleCardWriter.h"
 #include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "bench/CardListReading.h"
 
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 
 #include <array>
 #include <vector>

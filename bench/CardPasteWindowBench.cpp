@@ -14,7 +14,7 @@
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
 
 #include <QAction>

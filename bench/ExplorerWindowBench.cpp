@@ -12,7 +12,7 @@
 #include "explorer/ProgramIdentity.h"
 #include "explorer/Utility.h"
 #include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "demo/SampleCardWriter.h"
 
 #include "automation/Variant.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 
 #include <array>
 #include <stdexcept>

@@ -2,7 +2,8 @@
 
 #include "explorer/CardListItem.h"
 
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/DatabaseSession.h"
+#include "explorer/store/engine/Engine.h"
 #include "interaction/SkipFailingSteps.h"
 #include "interaction/TrapAndAsk.h"
 
@@ -35,9 +36,8 @@ QString cellText(const store::Field& field)
 void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& cardIcon, const QString& procedureName,
                   CardOrder order)
 {
-    store::Workspace workspace;
-    store::Database database;
-    store::Recordset rows;
+    store::DatabaseSession session;
+    auto& [workspace, database, rows] = session;
     const auto closeAll = [&] {
         interaction::SkipFailingSteps closing;
         closing.step([&] { rows.Close(); });

@@ -1,6 +1,6 @@
 #include "explorer/store/CardArchiveSchema.h"
 
-#include "explorer/store/DatabaseFile.h"
+#include "explorer/store/engine/DatabaseFile.h"
 
 namespace store {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "explorer/store/TableDefinition.h"
+#include "explorer/store/engine/TableDefinition.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "explorer/store/CardSchema.h"
 
-#include "explorer/store/SqlText.h"
+#include "explorer/store/engine/SqlText.h"
 
 namespace store::cardSchema {
 

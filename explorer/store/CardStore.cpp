@@ -3,7 +3,8 @@
 #include <utility>
 
 #include "explorer/store/CardSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/DatabaseSession.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/BusyPointer.h"
 #include "interaction/TrapAndAsk.h"
@@ -85,21 +86,23 @@ void EseguiSql(const QString& databasePath, const QString& statement)
 
 bool CardExists(const QString& key)
 {
-    Workspace workspace = Engine::instance().CreateWorkspace();
-    Database database = workspace.OpenDatabase(explorerState().currentArchivePath(false));
-    Recordset header = database.OpenRecordset(cardSchema::selectCardHeader(key));
+    DatabaseSession session;
+    auto& [workspace, database, header] = session;
+    workspace = Engine::instance().CreateWorkspace();
+    database = workspace.OpenDatabase(explorerState().currentArchivePath(false));
+    header = database.OpenRecordset(cardSchema::selectCardHeader(key));
     const bool exists = header.RecordCount() >= 1;
-    header.Close();
-    database.Close();
-    workspace.Close();
+    session.close();
     return exists;
 }
 
 void CreateCardHeader(const QString& key)
 {
-    Workspace workspace = Engine::instance().CreateWorkspace();
-    Database database = workspace.OpenDatabase(explorerState().currentArchivePath(false));
-    Recordset header = database.OpenRecordset(cardSchema::selectCardHeader(key));
+    DatabaseSession session;
+    auto& [workspace, database, header] = session;
+    workspace = Engine::instance().CreateWorkspace();
+    database = workspace.OpenDatabase(explorerState().currentArchivePath(false));
+    header = database.OpenRecordset(cardSchema::selectCardHeader(key));
     if (header.Eof()) {
         header.AddNew();
         header.Fields(QStringLiteral("PCMTV")).SetValue(key);
@@ -110,9 +113,7 @@ void CreateCardHeader(const QString& key)
         header.Fields(QStringLiteral("GammaTaglie")).SetValue(QString(cardSchema::DefaultGammaTaglie));
         header.Update();
     }
-    header.Close();
-    database.Close();
-    workspace.Close();
+    session.close();
 }
 
 } // namespace store

@@ -2,9 +2,10 @@
 
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/DatabaseSession.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
-#include "explorer/store/SqlText.h"
+#include "explorer/store/engine/SqlText.h"
 #include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/InputFieldReader.h"
 #include "explorer/transfer/TextRules.h"
@@ -88,15 +89,12 @@ QString dumpFileName(const QString& appFolder, const QString& area)
 void ImportaModello(const QString& dumpPath)
 {
     InputFieldReader file;
-    store::Workspace workspace;
-    store::Database database;
-    store::Recordset rows;
+    store::DatabaseSession session;
+    auto& [workspace, database, rows] = session;
     interaction::TrapAndAsk procedure(QStringLiteral("Proc:ImportaModello_Error"));
     // Dropping the workspace without a commit discards the run being written.
     procedure.onAbort([&] {
-        rows = store::Recordset();
-        database = store::Database();
-        workspace = store::Workspace();
+        session.reset();
         file = InputFieldReader();
     });
 

@@ -1,7 +1,8 @@
 #include "explorer/transfer/CardCsvExport.h"
 
 #include "explorer/store/CardSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/DatabaseSession.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardCsvLayout.h"
 #include "explorer/transfer/CardRows.h"
@@ -69,15 +70,12 @@ void writeSection(interaction::Procedure& procedure, store::Database& database, 
 void ExportData(const QString& folder, const QString& archiveName, const QString& key)
 {
     OutputFile file;
-    store::Workspace workspace;
-    store::Database database;
-    store::Recordset rows;
+    store::DatabaseSession session;
+    auto& [workspace, database, rows] = session;
     interaction::TrapAndAsk procedure(QStringLiteral("ModMain_ExportData"));
     procedure.onAbort([&] {
         file.Close();
-        rows = store::Recordset();
-        database = store::Database();
-        workspace = store::Workspace();
+        session.reset();
     });
 
     if (!procedure.step([&] { file = OutputFile(folder + key + QStringLiteral(".csv")); }))

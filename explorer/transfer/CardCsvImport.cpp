@@ -1,7 +1,8 @@
 #include "explorer/transfer/CardCsvImport.h"
 
 #include "explorer/store/CardSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/DatabaseSession.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardCsvLayout.h"
 #include "explorer/transfer/CardRows.h"
@@ -96,9 +97,11 @@ void importCard(const QString& path, const QString& archiveName)
         header.append(kept(file.readField(), column));
     const QString key = trimBlanks(header.first());
 
-    store::Workspace workspace = store::Engine::instance().CreateWorkspace();
-    store::Database database = workspace.OpenDatabase(store::explorerState().DatabaseFolder + archiveName);
-    store::Recordset model = database.OpenRecordset(selectCardRows(store::cardSchema::Modelli, key));
+    store::DatabaseSession session;
+    auto& [workspace, database, model] = session;
+    workspace = store::Engine::instance().CreateWorkspace();
+    database = workspace.OpenDatabase(store::explorerState().DatabaseFolder + archiveName);
+    model = database.OpenRecordset(selectCardRows(store::cardSchema::Modelli, key));
     if (!model.Eof()) {
         refuseExistingCard(path, archiveName);
         return;

@@ -4,7 +4,8 @@
 #include "automation/Variant.h"
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/DatabaseSession.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/TransferWindow.h"
@@ -49,15 +50,12 @@ QString LectraCardKey(utilex::_UtilexClass& utility, const QString& path)
 
 void ImportaModelloLectra(utilex::_UtilexClass& utility, const QString& path, const QString& key)
 {
-    store::Workspace workspace;
-    store::Database database;
-    store::Recordset rows;
+    store::DatabaseSession session;
+    auto& [workspace, database, rows] = session;
     interaction::TrapAndAsk procedure(QStringLiteral("Proc:ImportaModello_Error"));
     // Dropping the workspace without a commit discards every change of the import.
     procedure.onAbort([&] {
-        rows = store::Recordset();
-        database = store::Database();
-        workspace = store::Workspace();
+        session.reset();
     });
 
     QString text;

@@ -1,7 +1,7 @@
 #include "demo/SampleArchives.h"
 #include "demo/SampleCardWriter.h"
 #include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
 

@@ -4,7 +4,7 @@
 #include "explorer/ProgramIdentity.h"
 #include "explorer/StartUp.h"
 #include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "platform/WindowsPath.h"
 
 #include <QDir>

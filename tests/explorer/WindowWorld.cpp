@@ -3,7 +3,7 @@
 #include "explorer/ExplorerMenus.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"

@@ -1,5 +1,5 @@
 #include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/DatabaseFile.h"
+#include "explorer/store/engine/DatabaseFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,8 @@
 #include "tools/Fattix/InvoiceJournal.h"
 
 #include "explorer/store/CardSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/DatabaseSession.h"
+#include "explorer/store/engine/Engine.h"
 #include "platform/Codepage.h"
 #include "platform/Profile.h"
 #include "platform/RuntimeError.h"
@@ -57,10 +58,11 @@ JournalEntry lookUpCard(const QString& archive, const QString& key)
         return entry;
     }
     try {
-        store::Workspace workspace = store::Engine::instance().CreateWorkspace();
-        store::Database database =
-            workspace.OpenDatabase(cardArchiveFolder() + archive + QStringLiteral(".mdb"), false, true);
-        store::Recordset header = database.OpenRecordset(store::cardSchema::selectCardHeader(key));
+        store::DatabaseSession session;
+        auto& [workspace, database, header] = session;
+        workspace = store::Engine::instance().CreateWorkspace();
+        database = workspace.OpenDatabase(cardArchiveFolder() + archive + QStringLiteral(".mdb"), false, true);
+        header = database.OpenRecordset(store::cardSchema::selectCardHeader(key));
         entry.found = !header.Eof();
         if (entry.found) {
             entry.collection = textOf(header, QStringLiteral("DescCollezione"));
@@ -68,9 +70,7 @@ JournalEntry lookUpCard(const QString& archive, const QString& key)
         } else {
             entry.collection = QStringLiteral("scheda non trovata");
         }
-        header.Close();
-        database.Close();
-        workspace.Close();
+        session.close();
     } catch (const platform::RuntimeError& error) {
         entry.found = false;
         entry.collection = QStringLiteral("archivio non leggibile: ") + error.description();

@@ -1,7 +1,7 @@
 #include "tests/explorer/store/CardArchiveFixture.h"
 
 #include "automation/Variant.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 
 using automation::Variant;
 

@@ -2,7 +2,7 @@
 // a test can kill it in the middle of the copy.
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "platform/Workstation.h"
 
 #include <QCoreApplication>

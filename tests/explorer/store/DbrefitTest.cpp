@@ -1,6 +1,6 @@
 #include "StoreTestSupport.h"
 
-#include "explorer/store/FieldType.h"
+#include "explorer/store/engine/FieldType.h"
 
 #include <QFile>
 #include <QProcessEnvironment>

@@ -1,5 +1,5 @@
 #include "demo/SampleCardWriter.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "tests/explorer/store/CardArchiveFixture.h"
 
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "explorer/store/Engine.h"
-#include "explorer/store/TableDefinition.h"
+#include "explorer/store/engine/Engine.h"
+#include "explorer/store/engine/TableDefinition.h"
 #include "platform/RuntimeError.h"
 
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "tests/explorer/transfer/TransferTest.h"
 
 #include "automation/Screen.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/transfer/AccumarkImport.h"
 #include "interaction/BusyPointer.h"
 

@@ -1,8 +1,8 @@
 #include "tests/explorer/transfer/TransferTest.h"
 
 #include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/DatabaseFile.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/DatabaseFile.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/transfer/CardCsvExport.h"
 #include "explorer/transfer/CardCsvImport.h"
 

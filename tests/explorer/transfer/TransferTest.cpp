@@ -1,6 +1,6 @@
 #include "tests/explorer/transfer/TransferTest.h"
 
-#include "explorer/store/SqlText.h"
+#include "explorer/store/engine/SqlText.h"
 
 void TransferTest::addModel(const QString& archive, const QString& key, const Variant& collection,
                             const Variant& variant, const Variant& garment, const Variant& baseSize,

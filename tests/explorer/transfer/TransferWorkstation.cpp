@@ -2,7 +2,7 @@
 
 #include "automation/Components.h"
 #include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/Engine.h"
+#include "explorer/store/engine/Engine.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
 

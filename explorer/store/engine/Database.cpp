@@ -1,0 +1,178 @@
+#include "explorer/store/engine/Database.h"
+
+#include "explorer/store/engine/DatabasePath.h"
+#include "explorer/store/engine/DatabaseState.h"
+#include "explorer/store/engine/EngineError.h"
+#include "explorer/store/engine/FieldValue.h"
+#include "explorer/store/engine/InsertSelect.h"
+#include "explorer/store/engine/RecordsetState.h"
+#include "explorer/store/engine/SqlDialect.h"
+#include "explorer/store/engine/WorkspaceState.h"
+
+#include <sqlite3.h>
+#include <utility>
+
+namespace store {
+
+namespace {
+
+const int objectNotSet = 91;
+
+QString textOrEmpty(const char* text)
+{
+    return text != nullptr ? QString::fromUtf8(text) : QString();
+}
+
+// Whether every column of a prepared select (after the row id) is a plain column of table.
+bool readsOnlyColumnsOf(sqlite3_stmt* statement, const QString& table)
+{
+    for (int column = 1; column < sqlite3_column_count(statement); ++column) {
+        if (sqlite3_column_origin_name(statement, column) == nullptr ||
+            textOrEmpty(sqlite3_column_database_name(statement, column)) != QLatin1String("main") ||
+            textOrEmpty(sqlite3_column_table_name(statement, column)).compare(table, Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+
+void readColumns(RecordsetState& recordset, sqlite3_stmt* statement, int firstColumn)
+{
+    const int count = sqlite3_column_count(statement) - firstColumn;
+    recordset.columns.resize(std::size_t(count));
+    for (int i = 0; i < count; ++i) {
+        RecordsetColumn& column = recordset.columns[std::size_t(i)];
+        column.name = textOrEmpty(sqlite3_column_name(statement, firstColumn + i));
+        column.originName = textOrEmpty(sqlite3_column_origin_name(statement, firstColumn + i));
+        const std::optional<ColumnType> declared =
+            columnTypeFromDeclaration(textOrEmpty(sqlite3_column_decltype(statement, firstColumn + i)));
+        column.type = declared.value_or(ColumnType{dbText, -1});
+    }
+    recordset.rows = RowCache(count);
+}
+
+} // namespace
+
+Database::Database(std::shared_ptr<DatabaseState> state) : m_state(std::move(state)) {}
+
+DatabaseState& Database::state() const
+{
+    if (!m_state)
+        throw platform::RuntimeError(objectNotSet);
+    if (!m_state->connection.isOpen())
+        throw engineError::make(engineError::ObjectClosed);
+    return *m_state;
+}
+
+Database Database::open(const std::shared_ptr<WorkspaceState>& workspace, const QString& path, bool exclusive,
+                        bool readOnly)
+{
+    auto state = std::make_shared<DatabaseState>();
+    state->workspace = workspace;
+    state->name = DatabasePath::withDefaultExtension(path);
+    state->readOnly = readOnly;
+    const QString host = DatabasePath::existingHostPath(state->name);
+    state->lock = FileLock::acquire(host, exclusive ? FileLock::Mode::Exclusive : FileLock::Mode::Shared, state->name);
+    state->connection = SqliteConnection::open(host, readOnly, state->name);
+    for (int level = 1; level <= workspace->transactionLevel; ++level)
+        state->connection.execute(WorkspaceState::beginStatement(level));
+    return Database(std::move(state));
+}
+
+void Database::Execute(const QString& statement)
+{
+    DatabaseState& database = state();
+    const TranslatedStatement translated = SqlDialect::translateStatement(statement);
+    if (translated.kind == TranslatedStatement::Kind::Select)
+        throw engineError::make(engineError::SelectNotExecutable);
+    database.recordsAffected = 0;
+    if (translated.kind == TranslatedStatement::Kind::CrossFileInsert) {
+        database.recordsAffected =
+            InsertSelect::intoOtherFile(database.connection, database.lock, translated, statement);
+        return;
+    }
+    if (database.readOnly)
+        throw engineError::make(engineError::ReadOnly);
+    if (translated.kind == TranslatedStatement::Kind::InsertSelect) {
+        database.recordsAffected = InsertSelect::intoSameFile(database.connection, translated, statement);
+        return;
+    }
+    SqliteStatement action = database.connection.prepare(translated.sql, statement);
+    action.bindTexts(translated.parameters);
+    while (action.step()) {
+    }
+    database.recordsAffected = database.connection.changes();
+}
+
+int Database::RecordsAffected() const
+{
+    return state().recordsAffected;
+}
+
+Recordset Database::OpenRecordset(const QString& source)
+{
+    DatabaseState& database = state();
+    const TranslatedStatement translated = SqlDialect::translateSelect(source);
+    auto recordset = std::make_shared<RecordsetState>();
+    recordset->database = m_state;
+
+    std::optional<SqliteStatement> select;
+    int firstColumn = 0;
+    if (!translated.rowidSql.isEmpty())
+        select = database.connection.tryPrepare(translated.rowidSql, source);
+    if (select) {
+        if (readsOnlyColumnsOf(select->handle(), translated.table)) {
+            firstColumn = 1;
+            recordset->table = QString::fromUtf8(sqlite3_column_table_name(select->handle(), 1));
+        } else {
+            select.reset();
+        }
+    }
+    if (!select)
+        select.emplace(database.connection.prepare(translated.sql, source));
+    if (database.readOnly)
+        recordset->table.clear();
+    select->bindTexts(translated.parameters);
+    readColumns(*recordset, select->handle(), firstColumn);
+
+    while (select->step())
+        recordset->rows.append(select->handle(), firstColumn, firstColumn - 1);
+    for (std::size_t i = 0; i < recordset->columns.size(); ++i) {
+        if (recordset->columns[i].type.size < 0)
+            recordset->columns[i].type = fieldValue::inferredType(recordset->rows, int(i));
+    }
+    recordset->liveRows = recordset->rows.rowCount();
+    if (recordset->liveRows > 0) {
+        recordset->position = RecordsetState::Position::OnRow;
+        recordset->current = 0;
+    }
+    std::erase_if(database.recordsets, [](const std::weak_ptr<RecordsetState>& weak) { return weak.expired(); });
+    database.recordsets.push_back(recordset);
+    return Recordset(std::move(recordset));
+}
+
+void Database::Close()
+{
+    DatabaseState& database = state();
+    for (const std::weak_ptr<RecordsetState>& weak : std::exchange(database.recordsets, {})) {
+        const std::shared_ptr<RecordsetState> recordset = weak.lock();
+        if (recordset && recordset->open)
+            Recordset(recordset).Close();
+    }
+    database.connection.close();
+    database.lock.release();
+    std::erase_if(database.workspace->databases, [this](const std::weak_ptr<DatabaseState>& weak) {
+        return weak.expired() || weak.lock() == m_state;
+    });
+}
+
+QString Database::Name() const
+{
+    return state().name;
+}
+
+bool Database::Updatable() const
+{
+    return !state().readOnly;
+}
+
+} // namespace store

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "explorer/store/engine/FileLock.h"
+#include "explorer/store/engine/SqliteConnection.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace store {
+
+struct WorkspaceState;
+struct RecordsetState;
+
+// What the handles of one open database share. The lock outlives the connection.
+struct DatabaseState {
+    std::shared_ptr<WorkspaceState> workspace;
+    QString name; // the Windows path, with its extension
+    bool readOnly = false;
+    FileLock lock;
+    SqliteConnection connection;
+    int recordsAffected = 0;
+    std::vector<std::weak_ptr<RecordsetState>> recordsets;
+};
+
+} // namespace store

@@ -1,0 +1,163 @@
+#include "explorer/store/engine/InsertSelect.h"
+
+#include "explorer/store/engine/DatabasePath.h"
+#include "explorer/store/engine/EngineError.h"
+#include "explorer/store/engine/FileLock.h"
+#include "explorer/store/engine/SqliteConnection.h"
+
+#include <QStringList>
+#include <sqlite3.h>
+
+namespace store {
+
+namespace {
+
+const QString targetSchema = QStringLiteral("target_file");
+
+QStringList columnNames(const SqliteStatement& select)
+{
+    QStringList names;
+    for (int column = 0; column < select.columnCount(); ++column)
+        names.append(select.columnName(column));
+    return names;
+}
+
+// The columns of table in schema that take the named columns of a select, in their order;
+// SQLite finds a column by its name ignoring case, as the engine does.
+QStringList matchingColumns(const SqliteConnection& connection, const char* schema, const QString& table,
+                            const QStringList& names)
+{
+    const QByteArray tableName = table.toUtf8();
+    if (!connection.hasColumn(schema, tableName, nullptr))
+        throw engineError::tableNotFound(table);
+    QStringList matching;
+    for (const QString& name : names) {
+        if (!connection.hasColumn(schema, tableName, name.toUtf8().constData()))
+            throw engineError::unknownInsertField(name);
+        matching.append(SqlDialect::quoteIdentifier(name));
+    }
+    return matching;
+}
+
+// Rolls the target's transaction back unless it was committed.
+class TargetTransaction {
+public:
+    explicit TargetTransaction(SqliteConnection& connection) : m_connection(connection)
+    {
+        m_connection.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    ~TargetTransaction()
+    {
+        if (m_connection.inTransaction())
+            m_connection.close();
+    }
+    void commit() { m_connection.execute(QStringLiteral("COMMIT")); }
+
+    TargetTransaction(const TargetTransaction&) = delete;
+    TargetTransaction& operator=(const TargetTransaction&) = delete;
+
+private:
+    SqliteConnection& m_connection;
+};
+
+// Detaches the target however the copy ends.
+class Attachment {
+public:
+    Attachment(SqliteConnection& connection, const QString& hostPath, const QString& displayPath)
+        : m_connection(connection)
+    {
+        m_connection.attach(hostPath, targetSchema, displayPath);
+    }
+    ~Attachment() { m_connection.detach(targetSchema); }
+
+    Attachment(const Attachment&) = delete;
+    Attachment& operator=(const Attachment&) = delete;
+
+private:
+    SqliteConnection& m_connection;
+};
+
+// The target attached to the source connection, and one INSERT ... SELECT: what the sqlite3
+// shell would do, and the cheapest way.
+int throughAttachment(SqliteConnection& source, const QString& targetHost, const QString& targetPath,
+                      const TranslatedStatement& statement, const QString& callerText)
+{
+    // Prepared before the target is attached, the select reads only the source's tables; it is
+    // gone before the target is, so that nothing keeps the target from being detached.
+    const QStringList names = columnNames(source.prepare(statement.sql, callerText));
+    const Attachment attachment(source, targetHost, targetPath);
+    const QStringList columns = matchingColumns(source, targetSchema.toUtf8().constData(), statement.table, names);
+    SqliteStatement insert = source.prepare(
+        QStringLiteral("INSERT INTO %1.%2 (%3) ")
+                .arg(targetSchema, SqlDialect::quoteIdentifier(statement.table), columns.join(QStringLiteral(", "))) +
+            statement.sql,
+        callerText);
+    insert.bindTexts(statement.parameters);
+    insert.step();
+    return source.changes();
+}
+
+// A connection of its own on the target, for a target that is the source file itself or a
+// source inside a transaction (which can attach nothing): the rows read from the source and
+// written in one transaction of the target.
+int throughSecondConnection(const SqliteConnection& source, const QString& targetHost, const QString& targetPath,
+                            const TranslatedStatement& statement, const QString& callerText)
+{
+    SqliteStatement select = source.prepare(statement.sql, callerText);
+    select.bindTexts(statement.parameters);
+    SqliteConnection target = SqliteConnection::open(targetHost, false, targetPath);
+    TargetTransaction transaction(target);
+    const QStringList insertColumns = matchingColumns(target, "main", statement.table, columnNames(select));
+    QStringList placeholders;
+    for (int column = 0; column < insertColumns.size(); ++column)
+        placeholders.append(QStringLiteral("?"));
+    SqliteStatement insert =
+        target.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(SqlDialect::quoteIdentifier(statement.table), insertColumns.join(QStringLiteral(", ")),
+                                placeholders.join(QStringLiteral(", "))),
+                       callerText);
+    int written = 0;
+    while (select.step()) {
+        for (int column = 0; column < select.columnCount(); ++column)
+            insert.bindValue(column + 1, sqlite3_column_value(select.handle(), column));
+        insert.step();
+        insert.reset();
+        ++written;
+    }
+    select.reset();
+    transaction.commit();
+    return written;
+}
+
+} // namespace
+
+int InsertSelect::intoSameFile(SqliteConnection& connection, const TranslatedStatement& statement,
+                               const QString& callerText)
+{
+    const QStringList columns = matchingColumns(connection, "main", statement.table,
+                                                columnNames(connection.prepare(statement.sql, callerText)));
+    SqliteStatement insert = connection.prepare(
+        QStringLiteral("INSERT INTO %1 (%2) ")
+                .arg(SqlDialect::quoteIdentifier(statement.table), columns.join(QStringLiteral(", "))) +
+            statement.sql,
+        callerText);
+    insert.bindTexts(statement.parameters);
+    insert.step();
+    return connection.changes();
+}
+
+int InsertSelect::intoOtherFile(SqliteConnection& source, const FileLock& sourceLock,
+                                const TranslatedStatement& statement, const QString& callerText)
+{
+    const QString targetPath = DatabasePath::withDefaultExtension(statement.targetFile);
+    const QString targetHost = DatabasePath::existingHostPath(targetPath);
+    const bool sameFile = FileLock::identityOf(targetHost) == sourceLock.identity();
+    FileLock targetLock;
+    if (!sameFile)
+        targetLock = FileLock::acquire(targetHost, FileLock::Mode::Shared, targetPath);
+    if (sameFile || source.inTransaction())
+        return throughSecondConnection(source, targetHost, targetPath, statement, callerText);
+    return throughAttachment(source, targetHost, targetPath, statement, callerText);
+}
+
+} // namespace store

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "explorer/store/engine/SqlDialect.h"
+
+#include <QString>
+
+namespace store {
+
+class FileLock;
+class SqliteConnection;
+
+// "INSERT INTO t SELECT ..." and "INSERT INTO t IN "file" SELECT ...": the columns of the
+// select go into the columns of t with the same names, ignoring case, never by position; a
+// column t lacks is refused (3127). Both return the number of rows written.
+class InsertSelect {
+public:
+    // Into table t of the same database, as one statement.
+    static int intoSameFile(SqliteConnection& connection, const TranslatedStatement& statement,
+                            const QString& callerText);
+    // Into table t of another file, never opened by the caller, under a shared lock of that
+    // file (3045 while someone holds it exclusively): all the rows or none, committed at once
+    // whatever the transaction of the source's workspace.
+    static int intoOtherFile(SqliteConnection& source, const FileLock& sourceLock, const TranslatedStatement& statement,
+                             const QString& callerText);
+};
+
+} // namespace store

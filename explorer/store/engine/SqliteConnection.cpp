@@ -1,0 +1,238 @@
+#include "explorer/store/engine/SqliteConnection.h"
+
+#include "explorer/store/engine/EngineError.h"
+#include "explorer/store/engine/LikePattern.h"
+
+#include <QFileInfo>
+#include <cstring>
+#include <sqlite3.h>
+#include <utility>
+
+namespace store {
+
+namespace {
+
+// Another connection of this suite writing the same file waits this long before the write fails.
+const int busyTimeoutMilliseconds = 5000;
+
+QString argumentText(sqlite3_value* value)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)), sqlite3_value_bytes(value));
+}
+
+// "text LIKE pattern" calls like(pattern, text); true is -1 as everywhere in the engine.
+void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL || sqlite3_value_type(arguments[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int(context, LikePattern::matches(argumentText(arguments[1]), argumentText(arguments[0])) ? -1 : 0);
+}
+
+// What a read-only connection may not do to its own file.
+int refuseChangesToMain(void*, int action, const char*, const char*, const char* schema, const char*)
+{
+    switch (action) {
+    case SQLITE_INSERT:
+    case SQLITE_UPDATE:
+    case SQLITE_DELETE:
+    case SQLITE_CREATE_INDEX:
+    case SQLITE_CREATE_TABLE:
+    case SQLITE_CREATE_TRIGGER:
+    case SQLITE_CREATE_VIEW:
+    case SQLITE_DROP_INDEX:
+    case SQLITE_DROP_TABLE:
+    case SQLITE_DROP_TRIGGER:
+    case SQLITE_DROP_VIEW:
+    case SQLITE_ALTER_TABLE:
+    case SQLITE_REINDEX:
+    case SQLITE_ANALYZE:
+        return schema != nullptr && std::strcmp(schema, "main") == 0 ? SQLITE_DENY : SQLITE_OK;
+    default:
+        return SQLITE_OK;
+    }
+}
+
+} // namespace
+
+SqliteConnection::SqliteConnection(sqlite3* database, QString displayPath)
+    : m_database(database), m_displayPath(std::move(displayPath))
+{
+}
+
+SqliteConnection SqliteConnection::openWithFlags(const QString& hostPath, int flags, const QString& displayPath)
+{
+    // Before SQLite starts: without its memory statistics every allocation skips a mutex.
+    static const bool configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    Q_UNUSED(configured);
+    sqlite3* database = nullptr;
+    const int result = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &database,
+                                       flags | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX, nullptr);
+    SqliteConnection connection(database, displayPath);
+    if (result != SQLITE_OK)
+        throw connection.error(result, QString());
+    sqlite3_extended_result_codes(database, 1);
+    sqlite3_busy_timeout(database, busyTimeoutMilliseconds);
+    sqlite3_create_function_v2(database, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction, nullptr,
+                               nullptr, nullptr);
+    return connection;
+}
+
+SqliteConnection SqliteConnection::open(const QString& hostPath, bool readOnly, const QString& displayPath)
+{
+    // Read-only connections are SQLite read-write ones that the authorizer keeps from changing
+    // their file: so they can roll back a journal a crash left, and write into attached files.
+    SqliteConnection connection = openWithFlags(hostPath, SQLITE_OPEN_READWRITE, displayPath);
+    if (readOnly)
+        sqlite3_set_authorizer(connection.m_database, refuseChangesToMain, nullptr);
+    connection.checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
+    return connection;
+}
+
+void SqliteConnection::attach(const QString& hostPath, const QString& schema, const QString& displayPath)
+{
+    SqliteStatement attach = prepare(QStringLiteral("ATTACH ? AS ") + schema, QString());
+    attach.bindText(1, hostPath);
+    attach.step();
+    try {
+        checkFile(hostPath, schema, false, displayPath);
+    } catch (const platform::RuntimeError&) {
+        detach(schema);
+        throw;
+    }
+}
+
+void SqliteConnection::detach(const QString& schema)
+{
+    sqlite3_exec(m_database, (QStringLiteral("DETACH ") + schema).toUtf8().constData(), nullptr, nullptr, nullptr);
+}
+
+SqliteConnection SqliteConnection::create(const QString& hostPath, const QString& displayPath)
+{
+    SqliteConnection connection = openWithFlags(hostPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, displayPath);
+    connection.execute(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    return connection;
+}
+
+void SqliteConnection::checkFile(const QString& hostPath, const QString& schema, bool readOnly,
+                                 const QString& displayPath)
+{
+    // The file's first bytes, read through SQLite's own descriptor: a second descriptor closed
+    // here would drop the process's locks on the file.
+    const QByteArray schemaName = schema.toUtf8();
+    char header[100];
+    const auto readHeader = [&] {
+        sqlite3_file* file = nullptr;
+        return sqlite3_file_control(m_database, schemaName.constData(), SQLITE_FCNTL_FILE_POINTER, &file) ==
+                   SQLITE_OK &&
+               file != nullptr && file->pMethods != nullptr &&
+               file->pMethods->xRead(file, header, sizeof header, 0) == SQLITE_OK &&
+               std::memcmp(header, "SQLite format 3", 16) == 0;
+    };
+    bool database = readHeader();
+    // A write cut short leaves its journal behind, and the header may be one of the pages it
+    // restores: the first read rolls it back.
+    if (!database && QFileInfo::exists(hostPath + QStringLiteral("-journal"))) {
+        sqlite3_exec(m_database,
+                     QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema).toUtf8().constData(), nullptr,
+                     nullptr, nullptr);
+        database = readHeader();
+    }
+    // SQLite takes an empty file for an empty database; the engine does not.
+    if (!database)
+        throw engineError::unrecognizedFormat(displayPath);
+    const bool writeAheadLog = header[18] == 2 || header[19] == 2;
+    if (writeAheadLog && !readOnly)
+        execute(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(schema));
+}
+
+SqliteConnection::SqliteConnection(SqliteConnection&& other) noexcept
+    : m_database(std::exchange(other.m_database, nullptr)), m_displayPath(std::move(other.m_displayPath))
+{
+}
+
+SqliteConnection& SqliteConnection::operator=(SqliteConnection&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_database = std::exchange(other.m_database, nullptr);
+        m_displayPath = std::move(other.m_displayPath);
+    }
+    return *this;
+}
+
+SqliteConnection::~SqliteConnection()
+{
+    close();
+}
+
+void SqliteConnection::close()
+{
+    if (m_database == nullptr)
+        return;
+    if (inTransaction())
+        sqlite3_exec(m_database, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(m_database);
+    m_database = nullptr;
+}
+
+void SqliteConnection::execute(const QString& sql)
+{
+    char* message = nullptr;
+    const int result = sqlite3_exec(m_database, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (result != SQLITE_OK)
+        throw error(result, QString());
+}
+
+SqliteStatement SqliteConnection::prepare(const QString& sql, const QString& callerText) const
+{
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
+    const int result = sqlite3_prepare_v2(m_database, utf8.constData(), int(utf8.size()), &statement, &tail);
+    if (result != SQLITE_OK)
+        throw error(result, callerText);
+    return SqliteStatement(statement, *this, callerText);
+}
+
+std::optional<SqliteStatement> SqliteConnection::tryPrepare(const QString& sql, const QString& callerText) const
+{
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(m_database, utf8.constData(), int(utf8.size()), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return std::nullopt;
+    }
+    return SqliteStatement(statement, *this, callerText);
+}
+
+bool SqliteConnection::hasColumn(const char* schema, const QByteArray& table, const char* column) const
+{
+    return sqlite3_table_column_metadata(m_database, schema, table.constData(), column, nullptr, nullptr, nullptr,
+                                         nullptr, nullptr) == SQLITE_OK;
+}
+
+int SqliteConnection::changes() const
+{
+    return sqlite3_changes(m_database);
+}
+
+qint64 SqliteConnection::lastInsertRowid() const
+{
+    return sqlite3_last_insert_rowid(m_database);
+}
+
+bool SqliteConnection::inTransaction() const
+{
+    return m_database != nullptr && sqlite3_get_autocommit(m_database) == 0;
+}
+
+platform::RuntimeError SqliteConnection::error(int resultCode, const QString& callerText) const
+{
+    const QString message = m_database != nullptr ? QString::fromUtf8(sqlite3_errmsg(m_database)) : QString();
+    return engineError::fromSqlite(resultCode, message, m_displayPath, callerText);
+}
+
+} // namespace store

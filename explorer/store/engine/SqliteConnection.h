@@ -1,0 +1,64 @@
+#pragma once
+
+#include "explorer/store/engine/SqliteStatement.h"
+#include "platform/RuntimeError.h"
+
+#include <QString>
+#include <optional>
+
+struct sqlite3;
+
+namespace store {
+
+// One SQLite connection on a database file, closed with its owner. Opening checks that the file
+// is a database and keeps it in rollback-journal mode.
+class SqliteConnection {
+public:
+    SqliteConnection() = default;
+    // displayPath is the file's Windows form, for the errors. A read-only connection refuses
+    // every change to its own file (SQLite's authorizer) but may write into a file attached
+    // to it.
+    static SqliteConnection open(const QString& hostPath, bool readOnly, const QString& displayPath);
+    // A new, empty database file (the caller makes sure that nothing is at hostPath).
+    static SqliteConnection create(const QString& hostPath, const QString& displayPath);
+
+    SqliteConnection(SqliteConnection&& other) noexcept;
+    SqliteConnection& operator=(SqliteConnection&& other) noexcept;
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+    ~SqliteConnection();
+
+    bool isOpen() const { return m_database != nullptr; }
+    void close(); // rolls back what is not committed
+
+    // Runs statements of the engine's own (transactions, pragmas).
+    void execute(const QString& sql);
+    SqliteStatement prepare(const QString& sql, const QString& callerText) const;
+    // The statement, or nothing when sql does not prepare; raises nothing.
+    std::optional<SqliteStatement> tryPrepare(const QString& sql, const QString& callerText) const;
+
+    // Attaches another database file under schema, checked as open checks its own file.
+    void attach(const QString& hostPath, const QString& schema, const QString& displayPath);
+    void detach(const QString& schema);
+
+    // Whether the table exists in schema and, when column is not null, has that column (names
+    // compared ignoring case).
+    bool hasColumn(const char* schema, const QByteArray& table, const char* column) const;
+    int changes() const;
+    qint64 lastInsertRowid() const;
+    bool inTransaction() const;
+
+    platform::RuntimeError error(int resultCode, const QString& callerText) const;
+
+private:
+    SqliteConnection(sqlite3* database, QString displayPath);
+    static SqliteConnection openWithFlags(const QString& hostPath, int flags, const QString& displayPath);
+    // Rolls back what a writer cut short left in its journal, then refuses a file that is no
+    // database and keeps a database in rollback-journal mode.
+    void checkFile(const QString& hostPath, const QString& schema, bool readOnly, const QString& displayPath);
+
+    sqlite3* m_database = nullptr;
+    QString m_displayPath;
+};
+
+} // namespace store

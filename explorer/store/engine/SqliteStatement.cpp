@@ -1,0 +1,109 @@
+#include "explorer/store/engine/SqliteStatement.h"
+
+#include "explorer/store/engine/SqliteConnection.h"
+
+#include <sqlite3.h>
+#include <utility>
+
+namespace store {
+
+SqliteStatement::SqliteStatement(sqlite3_stmt* statement, const SqliteConnection& connection, QString callerText)
+    : m_statement(statement), m_connection(&connection), m_callerText(std::move(callerText))
+{
+}
+
+SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
+    : m_statement(std::exchange(other.m_statement, nullptr)), m_connection(other.m_connection),
+      m_callerText(std::move(other.m_callerText))
+{
+}
+
+SqliteStatement& SqliteStatement::operator=(SqliteStatement&& other) noexcept
+{
+    if (this != &other) {
+        sqlite3_finalize(m_statement);
+        m_statement = std::exchange(other.m_statement, nullptr);
+        m_connection = other.m_connection;
+        m_callerText = std::move(other.m_callerText);
+    }
+    return *this;
+}
+
+SqliteStatement::~SqliteStatement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+void SqliteStatement::bindNull(int index)
+{
+    sqlite3_bind_null(m_statement, index);
+}
+
+void SqliteStatement::bindInteger(int index, qint64 value)
+{
+    sqlite3_bind_int64(m_statement, index, value);
+}
+
+void SqliteStatement::bindDouble(int index, double value)
+{
+    sqlite3_bind_double(m_statement, index, value);
+}
+
+void SqliteStatement::bindText(int index, const QString& value)
+{
+    const QByteArray utf8 = value.toUtf8();
+    sqlite3_bind_text(m_statement, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+void SqliteStatement::bindUtf16(int index, QStringView text)
+{
+    static const char16_t empty = u'\0';
+    sqlite3_bind_text16(m_statement, index, text.isEmpty() ? &empty : text.utf16(), int(text.size() * 2),
+                        SQLITE_STATIC);
+}
+
+void SqliteStatement::bindValue(int index, const sqlite3_value* value)
+{
+    sqlite3_bind_value(m_statement, index, value);
+}
+
+void SqliteStatement::bindTexts(const QStringList& values, int firstIndex)
+{
+    for (int i = 0; i < values.size(); ++i)
+        bindText(firstIndex + i, values.at(i));
+}
+
+bool SqliteStatement::step()
+{
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_ROW)
+        return true;
+    if (result == SQLITE_DONE)
+        return false;
+    const platform::RuntimeError error = m_connection->error(result, m_callerText);
+    sqlite3_reset(m_statement);
+    throw error;
+}
+
+void SqliteStatement::reset()
+{
+    sqlite3_reset(m_statement);
+}
+
+int SqliteStatement::columnCount() const
+{
+    return sqlite3_column_count(m_statement);
+}
+
+QString SqliteStatement::columnName(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+}
+
+QString SqliteStatement::columnText(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
+}
+
+} // namespace store
