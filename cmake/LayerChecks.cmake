@@ -36,9 +36,9 @@ endfunction()
 
 function(tramex_check_layers)
     # The engine stands alone: Permix links it without the card store or the seams.
-    tramex_forbid_links(tramex_engine tramex_interaction tramex_store tramex_transfer tramex_ui)
+    tramex_forbid_links(tramex_engine tramex_interaction tramex_store tramex_common tramex_transfer tramex_ui)
     # Core libraries and components use QtCore at most.
-    foreach(core tramex_platform tramex_automation tramex_interaction tramex_engine tramex_store
+    foreach(core tramex_platform tramex_automation tramex_interaction tramex_engine tramex_store tramex_common
                  tramex_transfer Utilex4)
         tramex_forbid_links(${core} Qt6::Gui Qt6::Widgets tramex_ui)
     endforeach()

@@ -1,10 +1,10 @@
 #include "explorer/ArchiveMaintenance.h"
 
-#include "explorer/ChildProgram.h"
+#include "common/ChildProgram.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FileDialogs.h"
 #include "explorer/FrmExplorer.h"
-#include "explorer/Utility.h"
+#include "common/Utility.h"
 #include "explorer/store/DeleteSelectedCards.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/TextRules.h"

@@ -1,7 +1,7 @@
 #include "explorer/ExplorerLayout.h"
 
 #include "explorer/FormPlacement.h"
-#include "explorer/Settings.h"
+#include "common/Settings.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/SingleText.h"
 #include "interaction/TrapAndAsk.h"

@@ -7,8 +7,8 @@
 #include "explorer/FileDialogs.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/FrmScegliArea.h"
-#include "explorer/ProgramIdentity.h"
-#include "explorer/Utility.h"
+#include "common/ProgramIdentity.h"
+#include "common/Utility.h"
 #include "platform/RuntimeError.h"
 
 #include <QListWidget>

@@ -1,6 +1,6 @@
 #include "explorer/FormPlacement.h"
 
-#include "explorer/Settings.h"
+#include "common/Settings.h"
 #include "interaction/SingleText.h"
 #include "ui/WidgetTwips.h"
 

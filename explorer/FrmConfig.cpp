@@ -3,7 +3,7 @@
 #include "explorer/FileDialogs.h"
 #include "explorer/FormPlacement.h"
 #include "explorer/FrmExplorer.h"
-#include "explorer/Settings.h"
+#include "common/Settings.h"
 #include "explorer/store/ExplorerState.h"
 
 #include <QComboBox>

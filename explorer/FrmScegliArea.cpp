@@ -2,8 +2,8 @@
 
 #include "automation/Variant.h"
 #include "explorer/FormPlacement.h"
-#include "explorer/Settings.h"
-#include "explorer/Utility.h"
+#include "common/Settings.h"
+#include "common/Utility.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/AccumarkAreas.h"
 #include "interaction/SkipFailingSteps.h"

@@ -1,8 +1,8 @@
 #include "explorer/StartUp.h"
 
 #include "explorer/FrmExplorer.h"
-#include "explorer/ProgramIdentity.h"
-#include "explorer/Settings.h"
+#include "common/ProgramIdentity.h"
+#include "common/Settings.h"
 #include "explorer/store/ExplorerState.h"
 
 namespace explorer {

@@ -1,6 +1,6 @@
-#include "explorer/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 #include "explorer/StartUp.h"
-#include "explorer/Utility.h"
+#include "common/Utility.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
 #include "platform/RuntimeError.h"

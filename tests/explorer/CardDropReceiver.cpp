@@ -1,7 +1,7 @@
 #include "automation/Components.h"
 #include "explorer/FrmExplorer.h"
-#include "explorer/ProgramIdentity.h"
-#include "explorer/Utility.h"
+#include "common/ProgramIdentity.h"
+#include "common/Utility.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardDragData.h"
 

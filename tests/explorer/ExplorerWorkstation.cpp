@@ -1,8 +1,8 @@
 #include "ExplorerWorkstation.h"
 
 #include "automation/Components.h"
-#include "explorer/ProgramIdentity.h"
-#include "explorer/Utility.h"
+#include "common/ProgramIdentity.h"
+#include "common/Utility.h"
 #include "explorer/store/ExplorerState.h"
 #include "platform/Profile.h"
 #include "platform/Workstation.h"

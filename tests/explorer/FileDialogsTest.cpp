@@ -2,7 +2,7 @@
 
 #include "ExplorerWorkstation.h"
 #include "explorer/FrmExplorer.h"
-#include "explorer/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 #include "explorer/StartUp.h"
 
 #include <QPointer>

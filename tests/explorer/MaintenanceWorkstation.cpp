@@ -1,7 +1,7 @@
 #include "MaintenanceWorkstation.h"
 
 #include "explorer/FrmExplorer.h"
-#include "explorer/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 #include "explorer/StartUp.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/Engine.h"

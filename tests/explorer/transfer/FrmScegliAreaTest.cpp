@@ -1,6 +1,6 @@
 #include "explorer/FrmScegliArea.h"
 
-#include "explorer/Utility.h"
+#include "common/Utility.h"
 #include "platform/Profile.h"
 #include "tests/explorer/transfer/TransferWorkstation.h"
 #include "tests/ui/WhenShown.h"

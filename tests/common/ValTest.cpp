@@ -1,4 +1,4 @@
-#include "explorer/Val.h"
+#include "common/Val.h"
 
 #include "platform/RuntimeError.h"
 

@@ -1,9 +1,9 @@
-#include "explorer/Settings.h"
+#include "common/Settings.h"
 
 #include "automation/Boolean.h"
 #include "automation/Variant.h"
-#include "explorer/Utility.h"
-#include "explorer/Val.h"
+#include "common/Utility.h"
+#include "common/Val.h"
 
 namespace explorer::settings {
 

@@ -1,7 +1,7 @@
-#include "explorer/ChildProgram.h"
+#include "common/ChildProgram.h"
 
-#include "explorer/ProgramIdentity.h"
-#include "explorer/Utility.h"
+#include "common/ProgramIdentity.h"
+#include "common/Utility.h"
 #include "platform/Process.h"
 #include "platform/WindowsPath.h"
 

@@ -1,4 +1,4 @@
-#include "explorer/Utility.h"
+#include "common/Utility.h"
 
 #include "automation/Components.h"
 

@@ -1,4 +1,4 @@
-#include "explorer/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 
 #include "platform/WindowsPath.h"
 
