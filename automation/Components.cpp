@@ -8,6 +8,7 @@
 #include "automation/LoadedLibraries.h"
 #include "automation/Registry.h"
 #include "automation/TypeInfo.h"
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
 
@@ -15,21 +16,18 @@ namespace automation {
 
 namespace {
 
-constexpr int cannotCreateObject = 429;
-constexpr int errorInLoadingDll = 48;
-constexpr int dllEntryPointNotFound = 453;
 
 // Loads the library registered for the class; 429 for any failure on the way.
 std::pair<Registration, LoadedLibraries::Library*> loadRegisteredLibrary(const QString& progIdOrClsid)
 {
     const auto registration = registry::find(progIdOrClsid);
     if (!registration)
-        throw platform::RuntimeError(cannotCreateObject);
+        throw platform::RuntimeError(platform::CannotCreateObject);
     try {
         const QString hostPath = platform::windowsPath::toHost(registration->serverPath);
         return {*registration, LoadedLibraries::instance().acquire(hostPath)};
     } catch (const platform::RuntimeError&) {
-        throw platform::RuntimeError(cannotCreateObject);
+        throw platform::RuntimeError(platform::CannotCreateObject);
     }
 }
 
@@ -51,7 +49,7 @@ void callRegistrationEntryPoint(const QString& libraryHostPath, const char* name
     const QString path = QFileInfo(libraryHostPath).absoluteFilePath();
     void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
-        throw platform::RuntimeError(errorInLoadingDll,
+        throw platform::RuntimeError(platform::ErrorInLoadingDll,
                                      QStringLiteral("The module \"%1\" failed to load: %2")
                                          .arg(libraryHostPath, QString::fromLocal8Bit(dlerror())));
     const auto entryPoint = reinterpret_cast<HRESULT (*)()>(dlsym(handle, name));
@@ -59,7 +57,7 @@ void callRegistrationEntryPoint(const QString& libraryHostPath, const char* name
     dlclose(handle);
     if (!entryPoint)
         throw platform::RuntimeError(
-            dllEntryPointNotFound,
+            platform::DllEntryPointNotFound,
             QStringLiteral("The module \"%1\" was loaded but the entry-point %2 was not found.")
                 .arg(libraryHostPath, QLatin1String(name)));
     if (result != S_OK)
@@ -78,7 +76,7 @@ ObjectRef createObject(const QString& progIdOrClsid)
     ObjectRef inner = createInstance(*library, registration.clsid);
     if (!inner) {
         LoadedLibraries::instance().release(library);
-        throw platform::RuntimeError(cannotCreateObject);
+        throw platform::RuntimeError(platform::CannotCreateObject);
     }
     // The deleter is this library's code, so it can still run after the component is unloaded:
     // it destroys the object first and then lets the library go.
@@ -96,7 +94,7 @@ std::shared_ptr<const LibraryInfo> loadTypeLibrary(const QString& progIdOrClsid)
     if (!info) {
         LoadedLibraries::instance().release(library);
         throw platform::RuntimeError(
-            dllEntryPointNotFound,
+            platform::DllEntryPointNotFound,
             QStringLiteral("The library of %1 has no type information.").arg(progIdOrClsid));
     }
     return std::shared_ptr<const LibraryInfo>(

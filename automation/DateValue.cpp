@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 namespace automation::dateValue {
@@ -31,7 +32,7 @@ double toSerial(const QDateTime& value)
 QDateTime fromSerial(double serial)
 {
     if (!(serial >= firstSerial && serial <= lastSerial + 0.00001))
-        throw platform::RuntimeError(6);
+        throw platform::RuntimeError(platform::Overflow);
     const double days = std::trunc(serial);
     qint64 seconds = std::llround(std::fabs(serial - days) * secondsPerDay);
     qint64 wholeDays = qint64(days);

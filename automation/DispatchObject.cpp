@@ -1,18 +1,18 @@
 #include "automation/DispatchObject.h"
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 namespace automation {
 
 namespace {
 
-constexpr int memberNotFound = 438;
 
 int requireId(const DispatchObject& object, const QString& name)
 {
     const int id = object.idOfName(name);
     if (id == DispatchObject::unknownName)
-        throw platform::RuntimeError(memberNotFound);
+        throw platform::RuntimeError(platform::MemberNotFound);
     return id;
 }
 

@@ -5,14 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 namespace automation {
 
 namespace {
 
-constexpr int errorInLoadingDll = 48;
-constexpr int dllEntryPointNotFound = 453;
 
 QString canonicalPath(const QString& hostPath)
 {
@@ -38,14 +37,14 @@ LoadedLibraries::Library* LoadedLibraries::acquire(const QString& hostPath)
 {
     const QString path = canonicalPath(hostPath);
     if (path.isEmpty())
-        throw platform::RuntimeError(errorInLoadingDll,
+        throw platform::RuntimeError(platform::ErrorInLoadingDll,
                                      QStringLiteral("The module \"%1\" was not found.").arg(hostPath));
     const std::lock_guard lock(m_mutex);
     auto found = m_libraries.find(path);
     if (found == m_libraries.end()) {
         void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!handle)
-            throw platform::RuntimeError(errorInLoadingDll,
+            throw platform::RuntimeError(platform::ErrorInLoadingDll,
                                          QStringLiteral("The module \"%1\" failed to load: %2")
                                              .arg(hostPath, QString::fromLocal8Bit(dlerror())));
         auto library = std::make_unique<Library>();
@@ -57,7 +56,7 @@ LoadedLibraries::Library* LoadedLibraries::acquire(const QString& hostPath)
         if (!library->getClassObject || !library->canUnloadNow) {
             dlclose(handle);
             throw platform::RuntimeError(
-                dllEntryPointNotFound,
+                platform::DllEntryPointNotFound,
                 QStringLiteral(
                     "The module \"%1\" is no component library (no DllGetClassObject or DllCanUnloadNow).")
                     .arg(hostPath));

@@ -6,17 +6,19 @@
 #include <limits>
 #include <string>
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 namespace automation::numericText {
 
 namespace {
 
-constexpr int overflow = 6;
 
-std::optional<double> parseRadix(const std::string& digits, int radix)
+// Whole: every character must be a digit and there must be one; otherwise the digits up to the
+// first that is none are read.
+std::optional<double> parseRadix(const std::string& digits, int radix, bool whole)
 {
-    if (digits.empty())
+    if (whole && digits.empty())
         return std::nullopt;
     std::uint64_t value = 0;
     for (char c : digits) {
@@ -27,11 +29,14 @@ std::optional<double> parseRadix(const std::string& digits, int radix)
             digit = c - 'a' + 10;
         else if (c >= 'A' && c <= 'F')
             digit = c - 'A' + 10;
-        if (digit < 0 || digit >= radix)
-            return std::nullopt;
+        if (digit < 0 || digit >= radix) {
+            if (whole)
+                return std::nullopt;
+            break;
+        }
         value = value * std::uint64_t(radix) + std::uint64_t(digit);
         if (value > 0xFFFFFFFFull)
-            throw platform::RuntimeError(overflow);
+            throw platform::RuntimeError(platform::Overflow);
     }
     if (value <= 0xFFFF)
         return double(std::int16_t(std::uint16_t(value)));
@@ -44,8 +49,8 @@ bool isDigit(char c)
 }
 
 // Checks the decimal grammar and writes it in the form std::from_chars reads; empty when the text
-// is no number.
-std::optional<std::string> normalisedDecimal(const std::string& text, long& decimalExponent)
+// (or, when not whole, its start) is no number.
+std::optional<std::string> normalisedDecimal(const std::string& text, long& decimalExponent, bool whole)
 {
     std::string out;
     std::size_t i = 0;
@@ -71,6 +76,7 @@ std::optional<std::string> normalisedDecimal(const std::string& text, long& deci
     if (mantissaDigits == 0)
         return std::nullopt;
     long exponent = 0;
+    const std::size_t mantissaLength = out.size();
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         out += 'e';
         ++i;
@@ -86,15 +92,46 @@ std::optional<std::string> normalisedDecimal(const std::string& text, long& deci
             out += text[i++];
             ++exponentDigits;
         }
-        if (exponentDigits == 0)
-            return std::nullopt;
+        if (exponentDigits == 0) {
+            if (whole)
+                return std::nullopt;
+            out.resize(mantissaLength);
+        }
         if (negative)
             exponent = -exponent;
     }
-    if (i != text.size())
+    if (whole && i != text.size())
         return std::nullopt;
     decimalExponent = exponent + integerDigits;
     return out;
+}
+
+std::optional<double> parseAscii(const std::string& ascii, bool whole)
+{
+    if (ascii.size() >= 2 && ascii[0] == '&') {
+        if (ascii[1] == 'h' || ascii[1] == 'H')
+            return parseRadix(ascii.substr(2), 16, whole);
+        if (ascii[1] == 'o' || ascii[1] == 'O')
+            return parseRadix(ascii.substr(2), 8, whole);
+        return std::nullopt;
+    }
+    long decimalExponent = 0;
+    const auto normalised = normalisedDecimal(ascii, decimalExponent, whole);
+    if (!normalised)
+        return std::nullopt;
+    double value = 0;
+    const char* begin = normalised->data();
+    const char* end = begin + normalised->size();
+    const auto [last, error] = std::from_chars(begin, end, value);
+    if (error == std::errc::result_out_of_range) {
+        // Too small to hold is zero; too large is the runtime's platform::Overflow.
+        if (decimalExponent <= 0)
+            return 0.0;
+        throw platform::RuntimeError(platform::Overflow);
+    }
+    if (error != std::errc() || last != end)
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -105,31 +142,16 @@ std::optional<double> parse(const QString& text)
     for (QChar c : trimmed)
         if (c.unicode() > 0x7F)
             return std::nullopt;
-    const std::string ascii = trimmed.toStdString();
-    if (ascii.size() >= 2 && ascii[0] == '&') {
-        if (ascii[1] == 'h' || ascii[1] == 'H')
-            return parseRadix(ascii.substr(2), 16);
-        if (ascii[1] == 'o' || ascii[1] == 'O')
-            return parseRadix(ascii.substr(2), 8);
-        return std::nullopt;
-    }
-    long decimalExponent = 0;
-    const auto normalised = normalisedDecimal(ascii, decimalExponent);
-    if (!normalised)
-        return std::nullopt;
-    double value = 0;
-    const char* begin = normalised->data();
-    const char* end = begin + normalised->size();
-    const auto [last, error] = std::from_chars(begin, end, value);
-    if (error == std::errc::result_out_of_range) {
-        // Too small to hold is zero; too large is the runtime's overflow.
-        if (decimalExponent <= 0)
-            return 0.0;
-        throw platform::RuntimeError(overflow);
-    }
-    if (error != std::errc() || last != end)
-        return std::nullopt;
-    return value;
+    return parseAscii(trimmed.toStdString(), true);
+}
+
+double parseLeading(const QString& text)
+{
+    // No character beyond ASCII belongs to a number.
+    qsizetype length = 0;
+    while (length < text.size() && text[length].unicode() <= 0x7F)
+        ++length;
+    return parseAscii(text.left(length).toStdString(), false).value_or(0.0);
 }
 
 QString format(double value, int significantDigits)

@@ -1,5 +1,6 @@
 #include "automation/Registry.h"
 
+#include "platform/ErrorNumber.h"
 #include "platform/Profile.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
@@ -9,7 +10,6 @@ namespace automation::registry {
 
 namespace {
 
-constexpr int pathFileAccessError = 75;
 
 const QString progIdSection = QStringLiteral("ProgID");
 const QString progIdKey = QStringLiteral("ProgID");
@@ -40,7 +40,7 @@ QString read(const QString& section, const QString& key)
 void write(const QString& section, const QString& key, const QString& value)
 {
     if (!platform::profile::writePrivateProfileString(section, key, value, registryFile()))
-        throw platform::RuntimeError(pathFileAccessError);
+        throw platform::RuntimeError(platform::PathFileAccessError);
 }
 
 // A null key deletes the section, a null value the key. Deleting what is not there may report
@@ -49,7 +49,7 @@ void erase(const QString& section, const QString& key)
 {
     platform::profile::writePrivateProfileString(section, key, QString(), registryFile());
     if (!read(section, key.isNull() ? serverKey : key).isEmpty())
-        throw platform::RuntimeError(pathFileAccessError);
+        throw platform::RuntimeError(platform::PathFileAccessError);
 }
 
 void removeProgIdOf(const QString& classSection)

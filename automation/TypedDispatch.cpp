@@ -4,17 +4,13 @@
 #include <new>
 #include <stdexcept>
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 namespace automation {
 
 namespace {
 
-constexpr int outOfMemory = 7;
-constexpr int automationError = 440;
-constexpr int memberNotFound = 438;
-constexpr int argumentNotOptional = 449;
-constexpr int wrongNumberOfArguments = 450;
 
 Variant zeroValueOf(VarType type)
 {
@@ -49,7 +45,7 @@ Variant argumentFor(const ParameterInfo& parameter, const Variant* given)
     if (given && !given->isMissing())
         return given->convertedTo(parameter.type);
     if (!parameter.optional)
-        throw platform::RuntimeError(argumentNotOptional);
+        throw platform::RuntimeError(platform::ArgumentNotOptional);
     if (parameter.defaultValue)
         return parameter.defaultValue->convertedTo(parameter.type);
     return zeroValueOf(parameter.type);
@@ -66,12 +62,12 @@ Variant runThunk(const TypedDispatch::Thunk& thunk, std::vector<Variant>& values
         throw platform::RuntimeError(error.number(),
                                      QString(error.description().constData(), error.description().size()));
     } catch (const std::bad_alloc&) {
-        throw platform::RuntimeError(outOfMemory);
+        throw platform::RuntimeError(platform::OutOfMemory);
     } catch (const std::exception& error) {
-        throw platform::RuntimeError(automationError, QStringLiteral("Automation error: ") +
+        throw platform::RuntimeError(platform::AutomationError, QStringLiteral("Automation error: ") +
                                                           QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        throw platform::RuntimeError(automationError, QStringLiteral("Automation error"));
+        throw platform::RuntimeError(platform::AutomationError, QStringLiteral("Automation error"));
     }
 }
 
@@ -97,14 +93,14 @@ Variant TypedDispatch::invoke(int dispatchId, InvokeKind kind, std::vector<Varia
     const int index = dispatchId - InterfaceInfo::firstDispatchId;
     if (index < 0 || std::size_t(index) >= m_interface.methods.size() ||
         std::size_t(index) >= m_thunks.size())
-        throw platform::RuntimeError(memberNotFound);
+        throw platform::RuntimeError(platform::MemberNotFound);
     const MethodInfo& method = m_interface.methods[std::size_t(index)];
     if (kind == InvokeKind::PropertyPut || (kind == InvokeKind::PropertyGet && !method.result))
-        throw platform::RuntimeError(memberNotFound);
+        throw platform::RuntimeError(platform::MemberNotFound);
 
     const auto& parameters = method.parameters;
     if (arguments.size() > parameters.size())
-        throw platform::RuntimeError(wrongNumberOfArguments);
+        throw platform::RuntimeError(platform::WrongNumberOfArguments);
     std::vector<Variant> values;
     values.reserve(parameters.size());
     for (std::size_t i = 0; i < parameters.size(); ++i)

@@ -6,17 +6,13 @@
 
 #include "automation/DateValue.h"
 #include "automation/NumericText.h"
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 namespace automation {
 
 namespace {
 
-constexpr int overflow = 6;
-constexpr int subscriptOutOfRange = 9;
-constexpr int typeMismatch = 13;
-constexpr int invalidUseOfNull = 94;
-constexpr int objectRequired = 424;
 constexpr std::int32_t paramNotFound = std::int32_t(0x80020004);
 constexpr std::int32_t runtimeErrorFacility = std::int32_t(0x800A0000);
 
@@ -29,11 +25,11 @@ double roundHalfEven(double value)
 template <class Integer> Integer wholeNumber(double value)
 {
     if (std::isnan(value))
-        throw platform::RuntimeError(overflow);
+        throw platform::RuntimeError(platform::Overflow);
     const double rounded = roundHalfEven(value);
     if (rounded < double(std::numeric_limits<Integer>::min()) ||
         rounded > double(std::numeric_limits<Integer>::max()))
-        throw platform::RuntimeError(overflow);
+        throw platform::RuntimeError(platform::Overflow);
     return Integer(rounded);
 }
 
@@ -41,7 +37,7 @@ double numberFromText(const QString& text)
 {
     const auto number = numericText::parse(text);
     if (!number)
-        throw platform::RuntimeError(typeMismatch);
+        throw platform::RuntimeError(platform::TypeMismatch);
     return *number;
 }
 
@@ -166,7 +162,7 @@ double Variant::toDouble() const
     case VarType::Empty:
         return 0;
     case VarType::Null:
-        throw platform::RuntimeError(invalidUseOfNull);
+        throw platform::RuntimeError(platform::InvalidUseOfNull);
     case VarType::Integer:
         return std::get<std::int16_t>(m_value);
     case VarType::Long:
@@ -184,7 +180,7 @@ double Variant::toDouble() const
     case VarType::String:
         return numberFromText(std::get<QString>(m_value));
     default:
-        throw platform::RuntimeError(typeMismatch);
+        throw platform::RuntimeError(platform::TypeMismatch);
     }
 }
 
@@ -194,7 +190,7 @@ float Variant::toSingle() const
         return single->value;
     const double value = toDouble();
     if (std::fabs(value) > double(FLT_MAX))
-        throw platform::RuntimeError(overflow);
+        throw platform::RuntimeError(platform::Overflow);
     return float(value);
 }
 
@@ -252,7 +248,7 @@ QString Variant::toString() const
     case VarType::Empty:
         return QString();
     case VarType::Null:
-        throw platform::RuntimeError(invalidUseOfNull);
+        throw platform::RuntimeError(platform::InvalidUseOfNull);
     case VarType::Integer:
         return QString::number(std::get<std::int16_t>(m_value));
     case VarType::Long:
@@ -272,7 +268,7 @@ QString Variant::toString() const
     case VarType::Error:
         return QStringLiteral("Error %1").arg(errorNumberOf(std::get<Missing>(m_value).scode));
     default:
-        throw platform::RuntimeError(typeMismatch);
+        throw platform::RuntimeError(platform::TypeMismatch);
     }
 }
 
@@ -280,14 +276,14 @@ std::shared_ptr<DispatchObject> Variant::toObject() const
 {
     if (const auto* object = std::get_if<std::shared_ptr<DispatchObject>>(&m_value))
         return *object;
-    throw platform::RuntimeError(objectRequired);
+    throw platform::RuntimeError(platform::ObjectRequired);
 }
 
 std::int32_t Variant::errorCode() const
 {
     if (const auto* error = std::get_if<Missing>(&m_value))
         return error->scode;
-    throw platform::RuntimeError(typeMismatch);
+    throw platform::RuntimeError(platform::TypeMismatch);
 }
 
 Variant Variant::convertedTo(VarType target) const
@@ -317,8 +313,8 @@ Variant Variant::convertedTo(VarType target) const
         return fromByte(toByte());
     default:
         if (isNull())
-            throw platform::RuntimeError(invalidUseOfNull);
-        throw platform::RuntimeError(typeMismatch);
+            throw platform::RuntimeError(platform::InvalidUseOfNull);
+        throw platform::RuntimeError(platform::TypeMismatch);
     }
 }
 
@@ -340,14 +336,14 @@ const Variant::ArrayData& Variant::arrayData() const
 {
     if (const auto* data = std::get_if<std::shared_ptr<ArrayData>>(&m_value))
         return **data;
-    throw platform::RuntimeError(typeMismatch);
+    throw platform::RuntimeError(platform::TypeMismatch);
 }
 
 Variant::ArrayData& Variant::arrayData()
 {
     auto* data = std::get_if<std::shared_ptr<ArrayData>>(&m_value);
     if (!data)
-        throw platform::RuntimeError(typeMismatch);
+        throw platform::RuntimeError(platform::TypeMismatch);
     if (data->use_count() > 1)
         *data = std::make_shared<ArrayData>(**data);
     return **data;
@@ -357,7 +353,7 @@ const Variant& Variant::at(int index) const
 {
     const ArrayData& data = arrayData();
     if (index < data.lowerBound || index > upperBound())
-        throw platform::RuntimeError(subscriptOutOfRange);
+        throw platform::RuntimeError(platform::SubscriptOutOfRange);
     return data.elements[index - data.lowerBound];
 }
 

@@ -61,7 +61,7 @@ int run()
 {
     bench::BenchWorkstation workstation;
     automation::registerLibrary(QCoreApplication::applicationDirPath() + QStringLiteral("/Utilex4.dll"));
-    explorer::program::setName(QStringLiteral("Schedex"));
+    common::program::setName(QStringLiteral("Schedex"));
     store::ExplorerState& state = store::explorerState();
     state.IniFileName = QStringLiteral("Schedex.ini");
     state.DatabaseFolder = bench::BenchWorkstation::archiveFolder;
@@ -110,7 +110,7 @@ int run()
         emptyArchive(target);
     }
     window.reset();
-    explorer::releaseUtility();
+    common::releaseUtility();
     const bench::Figure figure{QStringLiteral("pasting 1000 cards through the window"), pasting, copyTable,
                                QStringLiteral("ms"), 1.2};
     figure.print();

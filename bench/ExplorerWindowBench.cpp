@@ -35,7 +35,7 @@ int run()
 {
     bench::BenchWorkstation workstation;
     automation::registerLibrary(QCoreApplication::applicationDirPath() + QStringLiteral("/Utilex4.dll"));
-    explorer::program::setName(QStringLiteral("Schedex"));
+    common::program::setName(QStringLiteral("Schedex"));
     store::ExplorerState& state = store::explorerState();
     state.IniFileName = QStringLiteral("Schedex.ini");
     state.DatabaseFolder = bench::BenchWorkstation::archiveFolder;
@@ -66,7 +66,7 @@ int run()
                              }));
     }
     window.reset();
-    explorer::releaseUtility();
+    common::releaseUtility();
     const bench::Figure figure{QStringLiteral("opening an archive of 50000 cards in the window"), opening, recordset,
                                QStringLiteral("ms"), 3};
     figure.print();

@@ -7,9 +7,9 @@
 
 #include <cstdint>
 
-namespace explorer::childProgram {
+namespace common::childProgram {
 
-QString besideExplorer(const QString& fileName)
+QString besideProgram(const QString& fileName)
 {
     return program::folder() + u'\\' + fileName;
 }
@@ -25,4 +25,4 @@ void runAndWait(const QString& commandLine)
     utility().WaitForShell(pid);
 }
 
-} // namespace explorer::childProgram
+} // namespace common::childProgram

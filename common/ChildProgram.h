@@ -2,12 +2,12 @@
 
 #include <QString>
 
-// The outside programs the explorer starts from its own folder (the database utility, the
-// invoicing program) and waits for, as child processes.
-namespace explorer::childProgram {
+// The outside programs a program starts from its own folder (the explorer's database utility and
+// invoicing program, ...) and waits for, as child processes.
+namespace common::childProgram {
 
-// The program folder + "\" + fileName ("Dbrefit.exe").
-QString besideExplorer(const QString& fileName);
+// The running program's folder + "\" + fileName ("Dbrefit.exe").
+QString besideProgram(const QString& fileName);
 
 // Whether the program is there: the file itself, or, as the platform starts programs, the same
 // name without its ".exe".
@@ -17,4 +17,4 @@ bool exists(const QString& programPath);
 // process has ended (the utility object's WaitForShell). Raises 53 when no program is found.
 void runAndWait(const QString& commandLine);
 
-} // namespace explorer::childProgram
+} // namespace common::childProgram

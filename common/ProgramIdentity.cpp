@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <optional>
 
-namespace explorer::program {
+namespace common::program {
 
 namespace {
 
@@ -61,4 +61,4 @@ QString GetAppFolder()
     return programFolder.endsWith(QLatin1Char('\\')) ? programFolder : programFolder + QLatin1Char('\\');
 }
 
-} // namespace explorer::program
+} // namespace common::program

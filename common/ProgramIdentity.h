@@ -4,7 +4,7 @@
 
 // Who the running program is: the executable's base name (which names its INI file and its
 // captions) and its folder. Tests set both, so that they run as "Schedex" from a chosen folder.
-namespace explorer::program {
+namespace common::program {
 
 QString name();
 void setName(const QString& name);
@@ -16,4 +16,4 @@ void setFolder(const QString& windowsFolder);
 // GetAppFolder: the program's folder, always ending with "\".
 QString GetAppFolder();
 
-} // namespace explorer::program
+} // namespace common::program

@@ -2,10 +2,11 @@
 
 #include "automation/Boolean.h"
 #include "automation/Variant.h"
+#include "common/IniKey.h"
 #include "common/Utility.h"
 #include "common/Val.h"
 
-namespace explorer::settings {
+namespace common::settings {
 
 // The methods take their arguments by reference, so each call gets its own variables.
 QString read(const QString& section, const QString& key, const QString& defaultValue, const QString& file)
@@ -31,4 +32,19 @@ bool write(const QString& section, const QString& key, const QString& value, con
     return utility().WritePrivateProfileString(appName, keyName, valueArgument, fileArgument) != automation::False;
 }
 
-} // namespace explorer::settings
+QString read(const IniKey& key)
+{
+    return read(key.section, key.name, key.defaultValue, key.file);
+}
+
+double readNumber(const IniKey& key)
+{
+    return readNumber(key.section, key.name, key.defaultValue, key.file);
+}
+
+bool write(const IniKey& key, const QString& value)
+{
+    return write(key.section, key.name, value, key.file);
+}
+
+} // namespace common::settings

@@ -2,13 +2,21 @@
 
 #include <QString>
 
-// The explorer's INI access, always through the utility object's GetPrivateProfileString and
+namespace common {
+struct IniKey;
+}
+
+// The programs' INI access, always through the utility object's GetPrivateProfileString and
 // WritePrivateProfileString. File names are passed as given: a bare name lives in the Windows folder.
-namespace explorer::settings {
+namespace common::settings {
 
 QString read(const QString& section, const QString& key, const QString& defaultValue, const QString& file);
 // The value read as the runtime's Val reads numbers.
 double readNumber(const QString& section, const QString& key, const QString& defaultValue, const QString& file);
 bool write(const QString& section, const QString& key, const QString& value, const QString& file);
 
-} // namespace explorer::settings
+QString read(const IniKey& key);
+double readNumber(const IniKey& key);
+bool write(const IniKey& key, const QString& value);
+
+} // namespace common::settings

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace explorer {
+namespace common {
 
 namespace {
 
@@ -28,4 +28,4 @@ void releaseUtility()
     instance().reset();
 }
 
-} // namespace explorer
+} // namespace common

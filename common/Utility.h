@@ -2,7 +2,7 @@
 
 #include "utilex/UtilexClass.h"
 
-namespace explorer {
+namespace common {
 
 // The process's one UtilexClass of Utilex4, created at its first use and bound by class id
 // through the dual interface. Raises 429 when the component is not registered.
@@ -11,4 +11,4 @@ utilex::_UtilexClass& utility();
 // Lets the instance go before the program ends; a later use creates a new one.
 void releaseUtility();
 
-} // namespace explorer
+} // namespace common

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace explorer {
+namespace common {
 
 // The runtime's Val: the number at the start of the text, 0 when there is none. Blanks, tabs and
 // line feeds anywhere are ignored; "&H" and "&O" read hexadecimal and octal whole numbers (16-bit
@@ -10,4 +10,4 @@ namespace explorer {
 // or of a Long for "&H" and "&O".
 double Val(const QString& text);
 
-} // namespace explorer
+} // namespace common

@@ -1,6 +1,7 @@
 #include "demo/DemoWorkstation.h"
 
 #include "automation/Components.h"
+#include "common/SharedIni.h"
 #include "demo/SampleAccumarkAreas.h"
 #include "demo/SampleArchives.h"
 #include "platform/Profile.h"
@@ -18,11 +19,11 @@ const QString installFolder = QStringLiteral("C:\\Tramex\\");
 const QString archiveFolder = QStringLiteral("C:\\Tramex\\Schede\\");
 
 // Existing values are the user's: only missing keys are written.
-void writeMissing(const QString& file, const QString& section, const QString& key, const QString& value)
+void writeMissing(const common::IniKey& key, const QString& value)
 {
     const QString absent = QStringLiteral("\x01");
-    if (platform::profile::readString(section, key, absent, file) == absent)
-        platform::profile::writePrivateProfileString(section, key, value, file);
+    if (platform::profile::readString(key.section, key.name, absent, key.file) == absent)
+        platform::profile::writePrivateProfileString(key.section, key.name, value, key.file);
 }
 
 bool isSuiteFile(const QString& name)
@@ -75,22 +76,21 @@ void DemoWorkstation::writeDrives()
 
 void DemoWorkstation::writeSettings()
 {
-    const QString hard = QStringLiteral("TramexHardConfig.ini");
-    writeMissing(hard, QStringLiteral("Generale"), QStringLiteral("TxtPathDatabase"), archiveFolder);
-    writeMissing(hard, QStringLiteral("Generale"), QStringLiteral("TxtPathTramexCFG"), installFolder);
+    using namespace common::sharedIni;
+    writeMissing(DatabaseFolder, archiveFolder);
+    writeMissing(ConfigFolder, installFolder);
 
-    const QString cad = QStringLiteral("TramexCADConfig.ini");
-    writeMissing(cad, QStringLiteral("Impostazioni"), QStringLiteral("Usa sistema CAD"), QStringLiteral("1"));
-    writeMissing(cad, QStringLiteral("Impostazioni"), QStringLiteral("Sistema Installato_0"), QStringLiteral("0"));
-    writeMissing(cad, QStringLiteral("Impostazioni"), QStringLiteral("Sistema Installato_1"), QStringLiteral("0"));
-    writeMissing(cad, QStringLiteral("Impostazioni"), QStringLiteral("Sistema Installato_2"), QStringLiteral("1"));
+    // Lectra.
+    writeMissing(UsesCadSystem, QStringLiteral("1"));
+    writeMissing(InstalledCadSystem.numbered(0), QStringLiteral("0"));
+    writeMissing(InstalledCadSystem.numbered(1), QStringLiteral("0"));
+    writeMissing(InstalledCadSystem.numbered(2), QStringLiteral("1"));
 
     const QStringList captions = {QStringLiteral("Codice scheda"), QStringLiteral("Collezione"),
                                   QStringLiteral("Variante"),      QStringLiteral("Capo"),
                                   QStringLiteral("Taglia base"),   QStringLiteral("Gamma taglie")};
     for (int i = 0; i < captions.size(); ++i)
-        writeMissing(QStringLiteral("Tramex.ini"), QStringLiteral("Scheda"),
-                     QStringLiteral("Etichetta") + QString::number(i), captions[i]);
+        writeMissing(CardCaption.numbered(i), captions[i]);
 }
 
 void DemoWorkstation::installPrograms()

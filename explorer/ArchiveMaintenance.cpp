@@ -39,20 +39,20 @@ store::ExplorerState& state()
 
 QString dbrefit()
 {
-    return childProgram::besideExplorer(QStringLiteral("Dbrefit.exe"));
+    return common::childProgram::besideProgram(QStringLiteral("Dbrefit.exe"));
 }
 
 QString leftString(const QString& text, const QString& separator)
 {
     QString textArgument = text;
     QString separatorArgument = separator;
-    return utility().LeftString(textArgument, separatorArgument);
+    return common::utility().LeftString(textArgument, separatorArgument);
 }
 
 bool fileExists(const QString& path)
 {
     QString argument = path;
-    return utility().FileExists(argument) != 0;
+    return common::utility().FileExists(argument) != 0;
 }
 
 bool holdsInvalidCharacter(const QString& name)
@@ -140,9 +140,9 @@ void ArchiveMaintenance::MnuNuovoArchivioSchede()
             sayArchiveExists();
             return;
         }
-        if (!path.isEmpty() && childProgram::exists(dbrefit())) {
+        if (!path.isEmpty() && common::childProgram::exists(dbrefit())) {
             interaction::TrapAndAsk procedure(procedureName(QStringLiteral("MnuNuovoArchivioSchede")));
-            if (!procedure.step([&] { childProgram::runAndWait(dbrefit() + QStringLiteral(" create,") + path); }))
+            if (!procedure.step([&] { common::childProgram::runAndWait(dbrefit() + QStringLiteral(" create,") + path); }))
                 return;
         }
     }
@@ -155,7 +155,7 @@ void ArchiveMaintenance::MnuDBCompatta()
     QListWidget* archives = m_window.LVDB();
     CompactionProgress progress(m_window);
     progress.setMaximum(int(archives->selectedItems().size()));
-    if (!childProgram::exists(dbrefit()))
+    if (!common::childProgram::exists(dbrefit()))
         return;
     const interaction::BusyPointer hourglass;
     interaction::TrapAndAsk procedure(procedureName(QStringLiteral("MnuDBCompatta")));
@@ -168,7 +168,7 @@ void ArchiveMaintenance::MnuDBCompatta()
         m_window.STBar()->setPanelText(1, QStringLiteral("Compatta: ") + item->text());
         const QString commandLine =
             dbrefit() + QStringLiteral(" convert,") + state().DatabaseFolder + item->text() + archiveExtension;
-        if (!procedure.step([&] { childProgram::runAndWait(commandLine); }))
+        if (!procedure.step([&] { common::childProgram::runAndWait(commandLine); }))
             return;
         item->setSelected(false);
         progress.setValue(compacted);
@@ -179,7 +179,7 @@ void ArchiveMaintenance::MnuDBCompattaTutti()
 {
     QListWidget* archives = m_window.LVDB();
     CompactionProgress progress(m_window);
-    if (!childProgram::exists(dbrefit()))
+    if (!common::childProgram::exists(dbrefit()))
         return;
     const interaction::BusyPointer hourglass;
     progress.setMaximum(archives->count());
@@ -187,7 +187,7 @@ void ArchiveMaintenance::MnuDBCompattaTutti()
     for (int row = 0; row < archives->count(); ++row) {
         const QString commandLine =
             dbrefit() + QStringLiteral(" convert,") + state().DatabaseFolder + archives->item(row)->text();
-        if (!procedure.step([&] { childProgram::runAndWait(commandLine); }))
+        if (!procedure.step([&] { common::childProgram::runAndWait(commandLine); }))
             return;
         progress.setValue(row + 1);
     }

@@ -45,7 +45,7 @@ int storedTwips(double value)
 
 int readTwips(const QString& section, const QString& key)
 {
-    return storedTwips(settings::readNumber(section, key, defaultTwips, iniFile()));
+    return storedTwips(common::settings::readNumber(section, key, defaultTwips, iniFile()));
 }
 
 QString twipsText(int value)
@@ -141,7 +141,7 @@ void ExplorerLayout::LoadControlsPos()
     m_archiveColumnWidth = readTwips(archiveSection, columnKey(1));
     twips::setLeft(m_cardList, twips::left(m_archiveList) + twips::width(m_archiveList) + gap);
 
-    if (settings::read(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"), QStringLiteral("0"), iniFile()) ==
+    if (common::settings::read(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"), QStringLiteral("0"), iniFile()) ==
         QLatin1String("1"))
         m_window.setWindowState(Qt::WindowMaximized);
     else
@@ -162,13 +162,13 @@ void ExplorerLayout::SaveControlsPos()
     const QString archiveSection = QStringLiteral("LVDB");
     const QString ini = iniFile();
     if (!procedure.step([&] {
-            settings::write(archiveSection, QStringLiteral("Width"), twipsText(twips::width(m_archiveList)), ini);
+            common::settings::write(archiveSection, QStringLiteral("Width"), twipsText(twips::width(m_archiveList)), ini);
         }))
         return;
-    if (!procedure.step([&] { settings::write(archiveSection, columnKey(1), twipsText(m_archiveColumnWidth), ini); }))
+    if (!procedure.step([&] { common::settings::write(archiveSection, columnKey(1), twipsText(m_archiveColumnWidth), ini); }))
         return;
     if (!procedure.step([&] {
-            settings::write(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"),
+            common::settings::write(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"),
                             m_window.isMaximized() ? QStringLiteral("1") : QStringLiteral("0"), ini);
         }))
         return;
@@ -177,7 +177,7 @@ void ExplorerLayout::SaveControlsPos()
     for (int column = 1; column <= m_cardList.columnCount(); ++column) {
         const int width = interaction::twips::fromPixels(m_cardList.header()->sectionSize(column - 1));
         if (!procedure.step(
-                [&] { settings::write(QStringLiteral("LWModelli"), columnKey(column), twipsText(width), ini); }))
+                [&] { common::settings::write(QStringLiteral("LWModelli"), columnKey(column), twipsText(width), ini); }))
             return;
     }
 }

@@ -9,6 +9,7 @@
 #include "explorer/FrmScegliArea.h"
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 #include <QListWidget>
@@ -16,12 +17,6 @@
 #include <QTreeWidget>
 
 namespace explorer {
-
-namespace {
-
-constexpr int invalidPropertyValue = 380;
-
-} // namespace
 
 ExplorerWindowAdapter::ExplorerWindowAdapter(FrmExplorer& window) : m_window(window) {}
 
@@ -67,7 +62,7 @@ void ExplorerWindowAdapter::setProgressMaximum(int maximum)
 {
     QProgressBar* bar = m_window.PrgBar();
     if (maximum < 1)
-        throw platform::RuntimeError(invalidPropertyValue);
+        throw platform::RuntimeError(platform::InvalidPropertyValue);
     bar->setMaximum(maximum);
 }
 
@@ -75,7 +70,7 @@ void ExplorerWindowAdapter::setProgressValue(int value)
 {
     QProgressBar* bar = m_window.PrgBar();
     if (value < bar->minimum() || value > bar->maximum())
-        throw platform::RuntimeError(invalidPropertyValue);
+        throw platform::RuntimeError(platform::InvalidPropertyValue);
     bar->setValue(value);
 }
 
@@ -94,7 +89,7 @@ QString ExplorerWindowAdapter::openFileDialog(const QList<interaction::FileFilte
 
 QString ExplorerWindowAdapter::appFolder() const
 {
-    return program::GetAppFolder();
+    return common::program::GetAppFolder();
 }
 
 void ExplorerWindowAdapter::showArchive(const QString& archiveName)
@@ -113,7 +108,7 @@ QString ExplorerWindowAdapter::chooseAccumarkArea()
 
 utilex::_UtilexClass& ExplorerWindowAdapter::utility()
 {
-    return explorer::utility();
+    return common::utility();
 }
 
 std::optional<QString> ExplorerWindowAdapter::selectedArchiveText() const

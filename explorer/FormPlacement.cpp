@@ -40,15 +40,15 @@ void StoreFormPlacement(const QWidget& window, const QString& iniFile)
 {
     const QString section = window.objectName();
     if (window.isMinimized() || window.isMaximized()) {
-        settings::write(section, QStringLiteral("WindowState"),
+        common::settings::write(section, QStringLiteral("WindowState"),
                         QString::number(window.isMinimized() ? minimised : maximised), iniFile);
         return;
     }
-    settings::write(section, QStringLiteral("Left"), twipsText(ui::widgetTwips::left(window)), iniFile);
-    settings::write(section, QStringLiteral("Top"), twipsText(ui::widgetTwips::top(window)), iniFile);
-    settings::write(section, QStringLiteral("Larghezza"), twipsText(ui::widgetTwips::width(window)), iniFile);
-    settings::write(section, QStringLiteral("Altezza"), twipsText(ui::widgetTwips::height(window)), iniFile);
-    settings::write(section, QStringLiteral("WindowState"), QString::number(normal), iniFile);
+    common::settings::write(section, QStringLiteral("Left"), twipsText(ui::widgetTwips::left(window)), iniFile);
+    common::settings::write(section, QStringLiteral("Top"), twipsText(ui::widgetTwips::top(window)), iniFile);
+    common::settings::write(section, QStringLiteral("Larghezza"), twipsText(ui::widgetTwips::width(window)), iniFile);
+    common::settings::write(section, QStringLiteral("Altezza"), twipsText(ui::widgetTwips::height(window)), iniFile);
+    common::settings::write(section, QStringLiteral("WindowState"), QString::number(normal), iniFile);
 }
 
 void RestoreFormPlacement(QWidget& window, const QString& iniFile, bool keepPosition, bool keepSize)
@@ -56,7 +56,7 @@ void RestoreFormPlacement(QWidget& window, const QString& iniFile, bool keepPosi
     const QString section = window.objectName();
     const QString zero = QStringLiteral("0");
     // Read as a Byte is read: rounded half to even.
-    const double state = std::nearbyint(settings::readNumber(section, QStringLiteral("WindowState"), zero, iniFile));
+    const double state = std::nearbyint(common::settings::readNumber(section, QStringLiteral("WindowState"), zero, iniFile));
     if (state != normal) {
         // Only the two states exist; any other stored number leaves the window as it is.
         if (state == minimised)
@@ -65,10 +65,10 @@ void RestoreFormPlacement(QWidget& window, const QString& iniFile, bool keepPosi
             window.setWindowState(Qt::WindowMaximized);
         return;
     }
-    const float left = float(settings::readNumber(section, QStringLiteral("Left"), zero, iniFile));
-    const float top = float(settings::readNumber(section, QStringLiteral("Top"), zero, iniFile));
-    const float width = float(settings::readNumber(section, QStringLiteral("Larghezza"), zero, iniFile));
-    const float height = float(settings::readNumber(section, QStringLiteral("Altezza"), zero, iniFile));
+    const float left = float(common::settings::readNumber(section, QStringLiteral("Left"), zero, iniFile));
+    const float top = float(common::settings::readNumber(section, QStringLiteral("Top"), zero, iniFile));
+    const float width = float(common::settings::readNumber(section, QStringLiteral("Larghezza"), zero, iniFile));
+    const float height = float(common::settings::readNumber(section, QStringLiteral("Altezza"), zero, iniFile));
     if (!keepPosition) {
         ui::widgetTwips::setLeft(window, storedTwips(left));
         ui::widgetTwips::setTop(window, storedTwips(top));

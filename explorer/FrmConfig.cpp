@@ -4,6 +4,7 @@
 #include "explorer/FormPlacement.h"
 #include "explorer/FrmExplorer.h"
 #include "common/Settings.h"
+#include "common/SharedIni.h"
 #include "explorer/store/ExplorerState.h"
 
 #include <QComboBox>
@@ -20,22 +21,15 @@ namespace explorer {
 
 namespace {
 
-const QString hardConfig = QStringLiteral("TramexHardConfig.ini");
-const QString generalSection = QStringLiteral("Generale");
-const QString folderKey = QStringLiteral("TxtPathDatabase");
-const QString archiveListSection = QStringLiteral("Database");
-const QString archiveListKey = QStringLiteral("CmbColoreFinestraDB");
-const QString cardListSection = QStringLiteral("Modelli");
-const QString cardListKey = QStringLiteral("CmbColoreFinestraModelli");
-
-QString iniFile()
+// The keys as they stand in the explorer's own INI file.
+common::IniKey ownKey(const common::IniKey& key)
 {
-    return store::explorerState().IniFileName;
+    return key.in(store::explorerState().IniFileName);
 }
 
 QString installationFolder()
 {
-    return settings::read(generalSection, folderKey, QString(), hardConfig);
+    return common::settings::read(common::sharedIni::DatabaseFolder);
 }
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
@@ -128,17 +122,18 @@ void FrmConfig::buildControls()
 
 void FrmConfig::LoadDataFromIni()
 {
-    m_databaseFolder->setText(settings::read(generalSection, folderKey, installationFolder(), iniFile()));
-    m_archiveListColour->setCurrentText(
-        settings::read(archiveListSection, archiveListKey, QStringLiteral("Rosso"), iniFile()));
-    m_cardListColour->setCurrentText(settings::read(cardListSection, cardListKey, QStringLiteral("Giallo"), iniFile()));
+    using namespace common::sharedIni;
+    m_databaseFolder->setText(common::settings::read(ownKey(DatabaseFolder).defaultingTo(installationFolder())));
+    m_archiveListColour->setCurrentText(common::settings::read(ownKey(ArchiveListColour)));
+    m_cardListColour->setCurrentText(common::settings::read(ownKey(CardListColour)));
 }
 
 void FrmConfig::SaveDataToIni()
 {
-    settings::write(generalSection, folderKey, m_databaseFolder->text(), iniFile());
-    settings::write(archiveListSection, archiveListKey, m_archiveListColour->currentText(), iniFile());
-    settings::write(cardListSection, cardListKey, m_cardListColour->currentText(), iniFile());
+    using namespace common::sharedIni;
+    common::settings::write(ownKey(DatabaseFolder), m_databaseFolder->text());
+    common::settings::write(ownKey(ArchiveListColour), m_archiveListColour->currentText());
+    common::settings::write(ownKey(CardListColour), m_cardListColour->currentText());
 }
 
 void FrmConfig::CmdSfogliaPathMdb_Click()
@@ -161,7 +156,8 @@ void FrmConfig::CmdArchivia_Click()
     SaveDataToIni();
     m_mainWindow.ConfigureListView();
     store::ExplorerState& state = store::explorerState();
-    state.DatabaseFolder = settings::read(generalSection, folderKey, state.DatabaseFolder, iniFile());
+    state.DatabaseFolder =
+        common::settings::read(ownKey(common::sharedIni::DatabaseFolder).defaultingTo(state.DatabaseFolder));
     m_mainWindow.FillLVDB();
     accept();
 }

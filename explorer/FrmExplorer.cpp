@@ -15,6 +15,7 @@
 #include "explorer/ListColours.h"
 #include "common/ProgramIdentity.h"
 #include "common/Settings.h"
+#include "common/SharedIni.h"
 #include "explorer/StartUp.h"
 #include "common/Utility.h"
 #include "explorer/store/ExplorerState.h"
@@ -76,7 +77,7 @@ FrmExplorer::FrmExplorer(QWidget* parent) : QMainWindow(parent)
     m_commands = new ExplorerCommands(*this);
     resize(toPixels(designWidthTwips), toPixels(designHeightTwips));
 
-    setWindowTitle(program::name() + QStringLiteral(" - ") + cadName(state().CadType));
+    setWindowTitle(common::program::name() + QStringLiteral(" - ") + cadName(state().CadType));
     InitLVDB();
     InitLWModelli();
     FillLVDB();
@@ -120,8 +121,7 @@ void FrmExplorer::InitLWModelli()
 {
     QStringList captions;
     for (int column = 0; column < cardColumnCount; ++column)
-        captions.append(settings::read(QStringLiteral("Scheda"), QStringLiteral("Etichetta") + QString::number(column),
-                                       QString(), QStringLiteral("Tramex.ini")));
+        captions.append(common::settings::read(common::sharedIni::CardCaption.numbered(column)));
     m_cardList->setHeaderLabels(captions);
     const int width = QFontMetrics(font()).horizontalAdvance(QString(20, QLatin1Char(' ')));
     for (int column = 0; column < cardColumnCount; ++column)
@@ -139,7 +139,7 @@ void FrmExplorer::FillLVDB()
         procedure.step([&] {
             QString upper = file.toUpper();
             QString extension = QStringLiteral(".MDB");
-            const QString archive = utility().LeftString(upper, extension);
+            const QString archive = common::utility().LeftString(upper, extension);
             if (archive == QLatin1String("TRAMEX CONFIG"))
                 return;
             auto* item = new QListWidgetItem(archive);
@@ -190,10 +190,8 @@ void FrmExplorer::fillCards(CardOrder order)
 void FrmExplorer::ConfigureListView()
 {
     const QString ini = state().IniFileName;
-    setBackground(*m_archiveList, settings::read(QStringLiteral("Database"), QStringLiteral("CmbColoreFinestraDB"),
-                                                 QStringLiteral("Rosso"), ini));
-    setBackground(*m_cardList, settings::read(QStringLiteral("Modelli"), QStringLiteral("CmbColoreFinestraModelli"),
-                                              QStringLiteral("Giallo"), ini));
+    setBackground(*m_archiveList, common::settings::read(common::sharedIni::ArchiveListColour.in(ini)));
+    setBackground(*m_cardList, common::settings::read(common::sharedIni::CardListColour.in(ini)));
 }
 
 void FrmExplorer::LoadControlsPos()

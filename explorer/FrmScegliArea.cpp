@@ -100,10 +100,10 @@ void FrmScegliArea::load()
     QString networkKind;
     QString lastArea;
     if (!procedure.step([&] { RestoreFormPlacement(*this, iniFile(), false, false); }) || !procedure.step([&] {
-            networkKind = settings::read(section, QStringLiteral("TipoRete"), QStringLiteral("1"), iniFile());
+            networkKind = common::settings::read(section, QStringLiteral("TipoRete"), QStringLiteral("1"), iniFile());
         }) ||
         !procedure.step(
-            [&] { lastArea = settings::read(section, QStringLiteral("LastArea"), QStringLiteral("1"), iniFile()); }) ||
+            [&] { lastArea = common::settings::read(section, QStringLiteral("LastArea"), QStringLiteral("1"), iniFile()); }) ||
         !procedure.step([&] { m_networkKinds[0]->setChecked(networkKind == QLatin1String("1")); }) ||
         !procedure.step([&] { m_networkKinds[1]->setChecked(!m_networkKinds[0]->isChecked()); }))
         return;
@@ -122,7 +122,7 @@ void FrmScegliArea::FillListaAree(const QString& TipoRete)
     interaction::SkipFailingSteps procedure;
     procedure.step([&] { m_areas->clear(); });
     procedure.step([&] {
-        const std::optional<QStringList> areas = transfer::GetAccumarkArea(utility(), TipoRete);
+        const std::optional<QStringList> areas = transfer::GetAccumarkArea(common::utility(), TipoRete);
         for (const QString& area : areas.value_or(QStringList()))
             m_areas->addItem(area.toUpper());
     });
@@ -145,11 +145,11 @@ void FrmScegliArea::unload()
     interaction::SkipFailingSteps procedure;
     procedure.step([&] { StoreFormPlacement(*this, iniFile()); });
     procedure.step([&] {
-        settings::write(section, QStringLiteral("TipoRete"),
+        common::settings::write(section, QStringLiteral("TipoRete"),
                         m_networkKinds[0]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), iniFile());
     });
     procedure.step([&] {
-        settings::write(section, QStringLiteral("LastArea"), QString::number(m_areas->currentRow()), iniFile());
+        common::settings::write(section, QStringLiteral("LastArea"), QString::number(m_areas->currentRow()), iniFile());
     });
 }
 

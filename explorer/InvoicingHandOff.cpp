@@ -3,6 +3,7 @@
 #include "common/ChildProgram.h"
 #include "explorer/FrmExplorer.h"
 #include "common/Settings.h"
+#include "common/SharedIni.h"
 #include "common/Utility.h"
 #include "common/Val.h"
 #include "explorer/store/ExplorerState.h"
@@ -29,7 +30,7 @@ int handOffDelay(const QString& ritardo)
 {
     constexpr double longest = 32767;
     try {
-        return int(std::clamp(std::nearbyint(Val(ritardo)), 0.0, longest));
+        return int(std::clamp(std::nearbyint(common::Val(ritardo)), 0.0, longest));
     } catch (const platform::RuntimeError&) {
         // Beyond the range of any number: held at the nearer end.
         return ritardo.trimmed().startsWith(u'-') ? 0 : int(longest);
@@ -45,23 +46,21 @@ void MnuLWInviaFattura(FrmExplorer& window)
                          QStringLiteral("Invio dati al prg di fatturazione")) != Answer::Ok)
         return;
     const store::ExplorerState& state = store::explorerState();
-    const int delay = handOffDelay(settings::read(QStringLiteral("Configurazione"), QStringLiteral("Ritardo"),
-                                                  QStringLiteral("1000"), state.IniFileName));
-    settings::write(QStringLiteral("Impostazioni"), QStringLiteral("Database corrente"), state.CurrentArchive,
-                    QStringLiteral("Tramex.ini"));
+    const int delay = handOffDelay(common::settings::read(common::sharedIni::HandOffDelay.in(state.IniFileName)));
+    common::settings::write(common::sharedIni::CurrentArchive, state.CurrentArchive);
 
     interaction::TrapAndAsk procedure(window.objectName() + QStringLiteral("_MnuLWInviaFattura"));
-    const QString invoicing = childProgram::besideExplorer(QStringLiteral("Fattix.exe"));
+    const QString invoicing = common::childProgram::besideProgram(QStringLiteral("Fattix.exe"));
     QTreeWidget* cards = window.LWModelli();
     for (int row = 0; row < cards->topLevelItemCount(); ++row) {
         const QTreeWidgetItem* card = cards->topLevelItem(row);
         if (!card->isSelected())
             continue;
         const QString commandLine = invoicing + u' ' + card->text(0);
-        if (!procedure.step([&] { childProgram::runAndWait(commandLine); }))
+        if (!procedure.step([&] { common::childProgram::runAndWait(commandLine); }))
             return;
         std::int32_t pause = delay;
-        utility().Wait(pause);
+        common::utility().Wait(pause);
     }
     prompter.message(QStringLiteral("Invio dati completato !!"), Buttons::Ok, Icon::None, DefaultButton::First,
                      interaction::Seams::programTitle());

@@ -3,26 +3,18 @@
 #include "explorer/FrmExplorer.h"
 #include "common/ProgramIdentity.h"
 #include "common/Settings.h"
+#include "common/SharedIni.h"
 #include "explorer/store/ExplorerState.h"
 
 namespace explorer {
 
-namespace {
-
-const QString cadConfig = QStringLiteral("TramexCADConfig.ini");
-const QString hardConfig = QStringLiteral("TramexHardConfig.ini");
-const QString cadSection = QStringLiteral("Impostazioni");
-
-} // namespace
-
 std::uint8_t ReadCadType()
 {
-    if (settings::readNumber(cadSection, QStringLiteral("Usa sistema CAD"), QString(), cadConfig) != 1)
+    if (common::settings::readNumber(common::sharedIni::UsesCadSystem) != 1)
         return 0;
     std::uint8_t cadType = 0;
     for (int i = 0; i <= 2; ++i) {
-        const QString key = QStringLiteral("Sistema Installato_") + QString::number(i);
-        if (settings::read(cadSection, key, QString(), cadConfig) == QLatin1String("1"))
+        if (common::settings::read(common::sharedIni::InstalledCadSystem.numbered(i)) == QLatin1String("1"))
             cadType = std::uint8_t(i + 1);
     }
     return cadType;
@@ -45,11 +37,10 @@ QString cadName(std::uint8_t cadType)
 FrmExplorer* startUp()
 {
     store::ExplorerState& state = store::explorerState();
-    state.IniFileName = program::name() + QStringLiteral(".ini");
-    const QString section = QStringLiteral("Generale");
-    const QString key = QStringLiteral("TxtPathDatabase");
-    const QString installationFolder = settings::read(section, key, QString(), hardConfig);
-    state.DatabaseFolder = settings::read(section, key, installationFolder, state.IniFileName);
+    state.IniFileName = common::program::name() + QStringLiteral(".ini");
+    const common::IniKey& folderKey = common::sharedIni::DatabaseFolder;
+    const QString installationFolder = common::settings::read(folderKey);
+    state.DatabaseFolder = common::settings::read(folderKey.in(state.IniFileName).defaultingTo(installationFolder));
     state.CadType = ReadCadType();
     auto* window = new FrmExplorer;
     window->show();

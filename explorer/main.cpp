@@ -11,7 +11,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const auto seams = ui::installQtSeams(explorer::program::name());
+    const auto seams = ui::installQtSeams(common::program::name());
     int result = 1;
     try {
         explorer::startUp();
@@ -22,6 +22,6 @@ int main(int argc, char** argv)
             QStringLiteral("Errore ") + QString::number(error.number()) + QStringLiteral(": ") + error.description(),
             interaction::Buttons::Ok, interaction::Icon::Critical, interaction::DefaultButton::First, QString());
     }
-    explorer::releaseUtility();
+    common::releaseUtility();
     return result;
 }

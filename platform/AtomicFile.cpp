@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 
 #include "platform/DosAttributes.h"
+#include "platform/ErrorNumber.h"
 #include "platform/HostError.h"
 #include "platform/HostWrite.h"
 #include "platform/Listing.h"
@@ -31,11 +32,11 @@ AtomicFile::AtomicFile(const QString& hostPath)
         target = info.canonicalFilePath();
     const auto existing = dosAttributes::read(target);
     if (existing && (*existing & (listing::Directory | listing::ReadOnly)))
-        throw RuntimeError(75);
+        throw RuntimeError(PathFileAccessError);
     const qsizetype slash = target.lastIndexOf(u'/');
     const QString folder = target.first(slash + 1);
     if (!QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).isDir())
-        throw RuntimeError(76);
+        throw RuntimeError(PathNotFound);
     m_target = QFile::encodeName(target);
     if (existing)
         m_metadataSource = m_target;

@@ -11,6 +11,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/DosAttributes.h"
+#include "platform/ErrorNumber.h"
 #include "platform/HostError.h"
 #include "platform/HostWrite.h"
 #include "platform/Listing.h"
@@ -20,11 +21,6 @@ namespace platform::files {
 
 namespace {
 
-constexpr int fileNotFound = 53;
-constexpr int alreadyExists = 58;
-constexpr int differentDrive = 74;
-constexpr int accessError = 75;
-constexpr int pathNotFound = 76;
 constexpr std::int64_t copyChunk = 1 << 20;
 
 std::optional<struct stat> statusOf(const QString& hostPath)
@@ -44,7 +40,7 @@ QString parentOf(const QString& hostPath)
 void requireParentFolder(const QString& hostPath)
 {
     if (!QFileInfo(parentOf(hostPath)).isDir())
-        throw RuntimeError(pathNotFound);
+        throw RuntimeError(PathNotFound);
 }
 
 bool isReadOnly(const QString& hostPath)
@@ -58,9 +54,9 @@ QString existingFile(const QString& path)
     const QString host = windowsPath::toHost(path);
     const auto status = statusOf(host);
     if (!status)
-        throw RuntimeError(fileNotFound);
+        throw RuntimeError(FileNotFound);
     if (S_ISDIR(status->st_mode))
-        throw RuntimeError(accessError);
+        throw RuntimeError(PathFileAccessError);
     return host;
 }
 
@@ -79,10 +75,10 @@ void makeDirectory(const QString& path)
 {
     const QString host = windowsPath::toHost(path);
     if (statusOf(host))
-        throw RuntimeError(accessError);
+        throw RuntimeError(PathFileAccessError);
     requireParentFolder(host);
     if (::mkdir(QFile::encodeName(host).constData(), 0777) != 0)
-        hostError::raise(errno, pathNotFound);
+        hostError::raise(errno, PathNotFound);
 }
 
 void removeDirectory(const QString& path)
@@ -90,28 +86,28 @@ void removeDirectory(const QString& path)
     const QString host = windowsPath::toHost(path);
     const auto status = statusOf(host);
     if (!status || !S_ISDIR(status->st_mode))
-        throw RuntimeError(pathNotFound);
+        throw RuntimeError(PathNotFound);
     if (isReadOnly(host))
-        throw RuntimeError(accessError);
+        throw RuntimeError(PathFileAccessError);
     if (::rmdir(QFile::encodeName(host).constData()) != 0)
-        hostError::raise(errno, pathNotFound);
+        hostError::raise(errno, PathNotFound);
 }
 
 void removeFile(const QString& path)
 {
     const QString name = windowsPath::namePart(path);
     if (name.isEmpty())
-        throw RuntimeError(fileNotFound);
+        throw RuntimeError(FileNotFound);
     const QStringList names = listing::dir(path, listing::Normal);
     if (names.isEmpty())
-        throw RuntimeError(fileNotFound);
+        throw RuntimeError(FileNotFound);
     QString folder = windowsPath::toHost(windowsPath::fullPath(windowsPath::folderPart(path)));
     if (!folder.endsWith(u'/'))
         folder += u'/';
     for (const QString& found : names) {
         const QString host = folder + found;
         if (isReadOnly(host))
-            throw RuntimeError(accessError);
+            throw RuntimeError(PathFileAccessError);
         if (::unlink(QFile::encodeName(host).constData()) != 0)
             hostError::raise(errno);
     }
@@ -122,17 +118,17 @@ void rename(const QString& from, const QString& to)
     const QString fromFull = windowsPath::fullPath(from);
     const QString toFull = windowsPath::fullPath(to);
     if (fromFull.front() != toFull.front())
-        throw RuntimeError(differentDrive);
+        throw RuntimeError(RenameAcrossDrives);
     const QString source = windowsPath::toHost(fromFull);
     const auto sourceStatus = statusOf(source);
     if (!sourceStatus)
-        throw RuntimeError(fileNotFound);
+        throw RuntimeError(FileNotFound);
     QString target = windowsPath::toHost(toFull);
     if (const auto targetStatus = statusOf(target)) {
         const bool sameEntry =
             targetStatus->st_dev == sourceStatus->st_dev && targetStatus->st_ino == sourceStatus->st_ino;
         if (!sameEntry)
-            throw RuntimeError(alreadyExists);
+            throw RuntimeError(FileAlreadyExists);
         // Only the case of the name changes: the target keeps the spelling asked for.
         target = parentOf(target) + u'/' + windowsPath::namePart(toFull);
         if (target == source)
@@ -143,10 +139,10 @@ void rename(const QString& from, const QString& to)
                     QFile::encodeName(target).constData(), RENAME_NOREPLACE) == 0)
         return;
     if (errno == EEXIST)
-        throw RuntimeError(alreadyExists);
+        throw RuntimeError(FileAlreadyExists);
     if (errno == EINVAL && S_ISDIR(sourceStatus->st_mode))
-        throw RuntimeError(accessError); // a folder moved into itself
-    hostError::raise(errno, pathNotFound);
+        throw RuntimeError(PathFileAccessError); // a folder moved into itself
+    hostError::raise(errno, PathNotFound);
 }
 
 void copy(const QString& from, const QString& to)
@@ -157,16 +153,16 @@ void copy(const QString& from, const QString& to)
     const auto sourceStatus = statusOf(source);
     if (const auto targetStatus = statusOf(target)) {
         if (targetStatus->st_dev == sourceStatus->st_dev && targetStatus->st_ino == sourceStatus->st_ino)
-            throw RuntimeError(accessError);
+            throw RuntimeError(PathFileAccessError);
     }
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
-        throw RuntimeError(accessError);
+        throw RuntimeError(PathFileAccessError);
     AtomicFile output(target);
     while (!input.atEnd()) {
         const QByteArray chunk = input.read(copyChunk);
         if (chunk.isEmpty() && input.error() != QFileDevice::NoError)
-            throw RuntimeError(57);
+            throw RuntimeError(DeviceIoError);
         output.write(chunk);
     }
     output.takeMetadataFrom(source);
@@ -178,7 +174,7 @@ qint64 length(const QString& path)
     const QString host = windowsPath::toHost(path);
     const auto status = statusOf(host);
     if (!status || S_ISDIR(status->st_mode))
-        throw RuntimeError(fileNotFound);
+        throw RuntimeError(FileNotFound);
     return qint64(status->st_size);
 }
 
@@ -186,10 +182,10 @@ QByteArray readAll(const QString& path)
 {
     QFile file(existingFile(path));
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(accessError);
+        throw RuntimeError(PathFileAccessError);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw RuntimeError(57);
+        throw RuntimeError(DeviceIoError);
     return bytes;
 }
 
@@ -203,13 +199,13 @@ void append(const QString& path, const QByteArray& bytes)
     const QString host = windowsPath::toHost(path);
     if (const auto status = statusOf(host)) {
         if (S_ISDIR(status->st_mode) || isReadOnly(host))
-            throw RuntimeError(accessError);
+            throw RuntimeError(PathFileAccessError);
     }
     requireParentFolder(host);
     const int descriptor =
         ::open(QFile::encodeName(host).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (descriptor < 0)
-        hostError::raise(errno, pathNotFound);
+        hostError::raise(errno, PathNotFound);
     try {
         writeFully(descriptor, bytes);
     } catch (const RuntimeError&) {

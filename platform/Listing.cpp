@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "platform/DosAttributes.h"
+#include "platform/ErrorNumber.h"
 #include "platform/NameOrder.h"
 #include "platform/RuntimeError.h"
 #include "platform/WildcardPattern.h"
@@ -16,11 +17,6 @@ namespace platform::listing {
 
 namespace {
 
-constexpr int invalidCall = 5;
-constexpr int badFileName = 52;
-constexpr int fileNotFound = 53;
-constexpr int diskNotReady = 71;
-constexpr int pathNotFound = 76;
 constexpr int filteredBits = Hidden | System | Directory;
 constexpr int settableBits = ReadOnly | Hidden | System | Archive;
 
@@ -39,9 +35,9 @@ QStringList volumeLabel(const QString& pattern)
     const Workstation& workstation = Workstation::current();
     const auto drive = workstation.drive(letter);
     if (!drive)
-        throw RuntimeError(68);
+        throw RuntimeError(DeviceUnavailable);
     if (!workstation.isReady(letter))
-        throw RuntimeError(diskNotReady);
+        throw RuntimeError(DiskNotReady);
     return drive->label.isEmpty() ? QStringList() : QStringList{drive->label};
 }
 
@@ -56,11 +52,11 @@ QStringList dir(const QString& pattern, int attributes)
     if (name.isEmpty())
         name = QStringLiteral("*.*");
     if (!isValidPattern(name))
-        throw RuntimeError(badFileName);
+        throw RuntimeError(BadFileNameOrNumber);
     const QString windowsFolder = windowsPath::fullPath(folder);
     const QString hostFolder = windowsPath::toHost(windowsFolder);
     if (!QFileInfo(hostFolder).isDir())
-        throw RuntimeError(pathNotFound);
+        throw RuntimeError(PathNotFound);
 
     const WildcardPattern wildcard(name);
     QStringList names;
@@ -92,14 +88,14 @@ int attributes(const QString& path)
 {
     const auto found = dosAttributes::read(windowsPath::toHost(path));
     if (!found)
-        throw RuntimeError(fileNotFound);
+        throw RuntimeError(FileNotFound);
     return *found;
 }
 
 void setAttributes(const QString& path, int attributes)
 {
     if (attributes & ~settableBits)
-        throw RuntimeError(invalidCall);
+        throw RuntimeError(InvalidProcedureCall);
     dosAttributes::write(windowsPath::toHost(path), attributes);
 }
 

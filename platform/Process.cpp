@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include "platform/CommandLine.h"
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 #include "platform/Workstation.h"
 
@@ -104,11 +105,11 @@ std::int64_t start(const QString& commandLine)
     const int error = ::posix_spawn(&pid, argv[0], nullptr, attributes.get(), argv.data(), envp.data());
     switch (error) {
     case 0: return pid;
-    case ENOENT: throw RuntimeError(53);
+    case ENOENT: throw RuntimeError(FileNotFound);
     case EACCES:
-    case EPERM: throw RuntimeError(70);
-    case ENOMEM: throw RuntimeError(7);
-    default: throw RuntimeError(5);
+    case EPERM: throw RuntimeError(PermissionDenied);
+    case ENOMEM: throw RuntimeError(OutOfMemory);
+    default: throw RuntimeError(InvalidProcedureCall);
     }
 }
 

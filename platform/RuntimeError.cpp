@@ -1,5 +1,7 @@
 #include "platform/RuntimeError.h"
 
+#include "platform/ErrorNumber.h"
+
 #include <utility>
 
 namespace platform {
@@ -15,37 +17,37 @@ RuntimeError::RuntimeError(int number, QString description)
 QString RuntimeError::standardDescription(int number)
 {
     switch (number) {
-    case 5: return QStringLiteral("Invalid procedure call or argument");
-    case 6: return QStringLiteral("Overflow");
-    case 7: return QStringLiteral("Out of memory");
-    case 9: return QStringLiteral("Subscript out of range");
-    case 11: return QStringLiteral("Division by zero");
-    case 13: return QStringLiteral("Type mismatch");
-    case 52: return QStringLiteral("Bad file name or number");
-    case 53: return QStringLiteral("File not found");
-    case 54: return QStringLiteral("Bad file mode");
-    case 55: return QStringLiteral("File already open");
-    case 57: return QStringLiteral("Device I/O error");
-    case 58: return QStringLiteral("File already exists");
-    case 61: return QStringLiteral("Disk full");
-    case 62: return QStringLiteral("Input past end of file");
-    case 67: return QStringLiteral("Too many files");
-    case 68: return QStringLiteral("Device unavailable");
-    case 70: return QStringLiteral("Permission denied");
-    case 71: return QStringLiteral("Disk not ready");
-    case 74: return QStringLiteral("Can't rename with different drive");
-    case 75: return QStringLiteral("Path/File access error");
-    case 76: return QStringLiteral("Path not found");
-    case 91: return QStringLiteral("Object variable or With block variable not set");
-    case 94: return QStringLiteral("Invalid use of Null");
-    case 424: return QStringLiteral("Object required");
-    case 429: return QStringLiteral("ActiveX component can't create object");
-    case 438: return QStringLiteral("Object doesn't support this property or method");
-    case 445: return QStringLiteral("Object doesn't support this action");
-    case 449: return QStringLiteral("Argument not optional");
-    case 450: return QStringLiteral("Wrong number of arguments or invalid property assignment");
-    case 482: return QStringLiteral("Printer error");
-    case 484:
+    case InvalidProcedureCall: return QStringLiteral("Invalid procedure call or argument");
+    case Overflow: return QStringLiteral("Overflow");
+    case OutOfMemory: return QStringLiteral("Out of memory");
+    case SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
+    case DivisionByZero: return QStringLiteral("Division by zero");
+    case TypeMismatch: return QStringLiteral("Type mismatch");
+    case BadFileNameOrNumber: return QStringLiteral("Bad file name or number");
+    case FileNotFound: return QStringLiteral("File not found");
+    case BadFileMode: return QStringLiteral("Bad file mode");
+    case FileAlreadyOpen: return QStringLiteral("File already open");
+    case DeviceIoError: return QStringLiteral("Device I/O error");
+    case FileAlreadyExists: return QStringLiteral("File already exists");
+    case DiskFull: return QStringLiteral("Disk full");
+    case InputPastEndOfFile: return QStringLiteral("Input past end of file");
+    case TooManyFiles: return QStringLiteral("Too many files");
+    case DeviceUnavailable: return QStringLiteral("Device unavailable");
+    case PermissionDenied: return QStringLiteral("Permission denied");
+    case DiskNotReady: return QStringLiteral("Disk not ready");
+    case RenameAcrossDrives: return QStringLiteral("Can't rename with different drive");
+    case PathFileAccessError: return QStringLiteral("Path/File access error");
+    case PathNotFound: return QStringLiteral("Path not found");
+    case ObjectVariableNotSet: return QStringLiteral("Object variable or With block variable not set");
+    case InvalidUseOfNull: return QStringLiteral("Invalid use of Null");
+    case ObjectRequired: return QStringLiteral("Object required");
+    case CannotCreateObject: return QStringLiteral("ActiveX component can't create object");
+    case MemberNotFound: return QStringLiteral("Object doesn't support this property or method");
+    case ActionNotSupported: return QStringLiteral("Object doesn't support this action");
+    case ArgumentNotOptional: return QStringLiteral("Argument not optional");
+    case WrongNumberOfArguments: return QStringLiteral("Wrong number of arguments or invalid property assignment");
+    case PrinterError: return QStringLiteral("Printer error");
+    case PrinterInformationError:
         return QStringLiteral("Problem getting printer information from the system. "
                               "Make sure the printer is set up correctly.");
     default: return QStringLiteral("Application-defined or object-defined error");

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "platform/ErrorNumber.h"
 #include "platform/NameOrder.h"
 #include "platform/RuntimeError.h"
 #include "platform/Workstation.h"
@@ -15,9 +16,6 @@ namespace platform::windowsPath {
 
 namespace {
 
-constexpr int badFileName = 52;
-constexpr int deviceUnavailable = 68;
-constexpr int diskNotReady = 71;
 
 bool isSeparator(QChar c)
 {
@@ -62,13 +60,13 @@ QString withoutTrailingDotsAndBlanks(QString name)
 Location resolve(const Workstation& workstation, const QString& path)
 {
     if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]))
-        throw RuntimeError(badFileName);
+        throw RuntimeError(BadFileNameOrNumber);
     Location location;
     QStringView rest(path);
     if (path.size() >= 2 && path[1] == u':') {
         const QChar letter = path[0].toUpper();
         if (letter < u'A' || letter > u'Z')
-            throw RuntimeError(badFileName);
+            throw RuntimeError(BadFileNameOrNumber);
         rest = rest.sliced(2);
         if (!rest.isEmpty() && isSeparator(rest.front())) {
             location = Location{letter, {}};
@@ -104,7 +102,7 @@ Location resolve(const Workstation& workstation, const QString& path)
         if (name.isEmpty())
             continue;
         if (!isValidName(name))
-            throw RuntimeError(badFileName);
+            throw RuntimeError(BadFileNameOrNumber);
         location.components.append(name);
     }
     return location;
@@ -165,9 +163,9 @@ QString toHost(const Workstation& workstation, const QString& path)
     const Location location = resolve(workstation, path);
     const auto drive = workstation.drive(location.drive);
     if (!drive)
-        throw RuntimeError(deviceUnavailable);
+        throw RuntimeError(DeviceUnavailable);
     if (!workstation.isReady(location.drive))
-        throw RuntimeError(diskNotReady);
+        throw RuntimeError(DiskNotReady);
     QString host = drive->hostFolder;
     bool existing = true;
     for (const QString& component : location.components) {

@@ -13,6 +13,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Codepage.h"
+#include "platform/ErrorNumber.h"
 #include "platform/IniFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
@@ -141,7 +142,7 @@ QString Workstation::defaultRoot()
 void Workstation::layOutDefault(const QString& rootFolder)
 {
     if (!QDir().mkpath(rootFolder))
-        throw RuntimeError(75);
+        throw RuntimeError(PathFileAccessError);
     const QString drivesFile = QDir(rootFolder).filePath(drivesFileName);
     if (!QFileInfo::exists(drivesFile))
         AtomicFile::write(drivesFile, QByteArray(defaultDrives));

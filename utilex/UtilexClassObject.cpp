@@ -1,5 +1,6 @@
 #include "utilex/UtilexClassObject.h"
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 #include "utilex/UtilexClassThunks.h"
 #include "utilex/UtilexServer.h"
@@ -12,7 +13,7 @@ namespace {
 // The form, window and device methods are not available in this build of the library.
 [[noreturn]] void notSupported()
 {
-    throw platform::RuntimeError(445);
+    throw platform::RuntimeError(platform::ActionNotSupported);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 #include "utilex/UtilexTypeLibrary.h"
 
@@ -96,9 +97,9 @@ TypedDispatch::Thunk thunk(_UtilexClass& object, const MethodInfo& info, Result 
         throw std::logic_error("type table and interface disagree on " + info.name.toStdString());
     return [&object, &info, method](std::vector<Variant>& arguments) {
         if (arguments.size() > sizeof...(Params))
-            throw platform::RuntimeError(450);
+            throw platform::RuntimeError(platform::WrongNumberOfArguments);
         if (arguments.size() < sizeof...(Params))
-            throw platform::RuntimeError(449);
+            throw platform::RuntimeError(platform::ArgumentNotOptional);
         return callWith(object, method, info, arguments, std::index_sequence_for<Params...>{});
     };
 }

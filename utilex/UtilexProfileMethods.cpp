@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/ErrorNumber.h"
 #include "platform/Profile.h"
 #include "platform/RuntimeError.h"
 
@@ -22,7 +23,7 @@ QString nonNull(const QString& text)
 std::uint32_t doubledBufferSize(std::uint32_t size)
 {
     if (size > std::uint32_t(std::numeric_limits<std::int32_t>::max()) / 2)
-        throw platform::RuntimeError(6);
+        throw platform::RuntimeError(platform::Overflow);
     return size * 2;
 }
 
@@ -42,7 +43,7 @@ QString UtilexClassObject::GetPrivateProfileString(QString& psAppName, QString& 
         try {
             buffer.assign(size, u' ');
         } catch (const std::bad_alloc&) {
-            throw platform::RuntimeError(7);
+            throw platform::RuntimeError(platform::OutOfMemory);
         }
         const std::uint32_t copied =
             platform::profile::getPrivateProfileString(section, key, defaultValue, buffer.data(), size, fileName);

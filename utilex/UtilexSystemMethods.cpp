@@ -1,5 +1,6 @@
 #include "utilex/UtilexClassObject.h"
 
+#include "platform/ErrorNumber.h"
 #include "platform/Process.h"
 #include "platform/RuntimeError.h"
 #include "platform/Workstation.h"
@@ -30,7 +31,7 @@ void UtilexClassObject::Wait(std::int32_t& Millisecondi)
 {
     // Mended: a negative count would be an endless sleep.
     if (Millisecondi < 0)
-        throw platform::RuntimeError(5);
+        throw platform::RuntimeError(platform::InvalidProcedureCall);
     platform::process::sleepMilliseconds(static_cast<std::uint32_t>(Millisecondi));
 }
 
@@ -51,10 +52,10 @@ QString UtilexClassObject::NomeUtente()
     try {
         name = platform::Workstation::current().userName();
     } catch (const platform::RuntimeError&) {
-        throw platform::RuntimeError(5);
+        throw platform::RuntimeError(platform::InvalidProcedureCall);
     }
     if (!fitsNameBuffer(name))
-        throw platform::RuntimeError(5);
+        throw platform::RuntimeError(platform::InvalidProcedureCall);
     return name;
 }
 

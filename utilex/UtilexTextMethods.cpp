@@ -5,6 +5,7 @@
 #include <limits>
 #include <new>
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 namespace utilex {
@@ -81,7 +82,7 @@ std::int16_t UtilexClassObject::QuanteVolte(QString& TmpString, QString& CarTemp
     while (at >= 0) {
         sum += CarTemp.size();
         if (sum > std::numeric_limits<std::int16_t>::max())
-            throw RuntimeError(6);
+            throw RuntimeError(platform::Overflow);
         at = TmpString.indexOf(CarTemp, at + 1);
     }
     return static_cast<std::int16_t>(sum);
@@ -92,11 +93,11 @@ Variant UtilexClassObject::Replicate(QString& Carattere, std::int32_t& NumeroVol
     if (NumeroVolte < 1 || Carattere.isEmpty())
         return Variant(QString());
     if (qint64(Carattere.size()) * NumeroVolte > longestString)
-        throw RuntimeError(14, QString::fromUtf16(u"Out of string space"));
+        throw RuntimeError(platform::OutOfStringSpace, QString::fromUtf16(u"Out of string space"));
     try {
         return Variant(Carattere.repeated(NumeroVolte));
     } catch (const std::bad_alloc&) {
-        throw RuntimeError(7);
+        throw RuntimeError(platform::OutOfMemory);
     }
 }
 
@@ -127,7 +128,7 @@ QString UtilexClassObject::Capitalize(QString& Varia)
 QString UtilexClassObject::InsStr(QString& StringMain, QString& StringToIns, std::int16_t& Pos)
 {
     if (Pos < 1)
-        throw RuntimeError(5);
+        throw RuntimeError(platform::InvalidProcedureCall);
     if (Pos > StringMain.size())
         return StringMain + StringToIns;
     return StringMain.left(Pos - 1) + StringToIns + StringMain.mid(Pos - 1);

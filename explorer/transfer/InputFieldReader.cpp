@@ -2,18 +2,13 @@
 
 #include "automation/Variant.h"
 #include "platform/Codepage.h"
+#include "platform/ErrorNumber.h"
 #include "platform/Files.h"
 #include "platform/RuntimeError.h"
 
 #include <utility>
 
 namespace transfer {
-
-namespace {
-
-constexpr int inputPastEndOfFile = 62;
-
-} // namespace
 
 InputFieldReader::InputFieldReader(QString text) : m_text(std::move(text)) {}
 
@@ -52,7 +47,7 @@ QString InputFieldReader::readField()
     while (!atEnd() && m_text[m_position] == u' ')
         ++m_position;
     if (atEnd())
-        throw platform::RuntimeError(inputPastEndOfFile);
+        throw platform::RuntimeError(platform::InputPastEndOfFile);
 
     QString field;
     if (m_text[m_position] == u'"') {
@@ -82,7 +77,7 @@ std::int16_t InputFieldReader::readInteger()
 QString InputFieldReader::readLine()
 {
     if (atEnd())
-        throw platform::RuntimeError(inputPastEndOfFile);
+        throw platform::RuntimeError(platform::InputPastEndOfFile);
     const qsizetype start = m_position;
     while (!atEnd() && !atLineEnd())
         ++m_position;

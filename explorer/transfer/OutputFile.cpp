@@ -1,5 +1,6 @@
 #include "explorer/transfer/OutputFile.h"
 
+#include "platform/ErrorNumber.h"
 #include "platform/HostError.h"
 #include "platform/HostWrite.h"
 #include "platform/RuntimeError.h"
@@ -14,23 +15,15 @@
 
 namespace transfer {
 
-namespace {
-
-constexpr int badFileNameOrNumber = 52;
-constexpr int pathFileAccessError = 75;
-constexpr int pathNotFound = 76;
-
-} // namespace
-
 OutputFile::OutputFile(const QString& windowsPath)
 {
     const QByteArray host = QFile::encodeName(platform::windowsPath::toHost(windowsPath));
     struct stat status {};
     if (::stat(host.constData(), &status) == 0 && S_ISDIR(status.st_mode))
-        throw platform::RuntimeError(pathFileAccessError);
+        throw platform::RuntimeError(platform::PathFileAccessError);
     m_descriptor = ::open(host.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (m_descriptor < 0)
-        platform::hostError::raise(errno, pathNotFound);
+        platform::hostError::raise(errno, platform::PathNotFound);
 }
 
 OutputFile::~OutputFile()
@@ -52,7 +45,7 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept
 void OutputFile::writeLine(const QByteArray& bytes)
 {
     if (m_descriptor < 0)
-        throw platform::RuntimeError(badFileNameOrNumber);
+        throw platform::RuntimeError(platform::BadFileNameOrNumber);
     platform::writeFully(m_descriptor, bytes + "\r\n");
 }
 

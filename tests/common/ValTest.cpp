@@ -34,7 +34,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(double, expected);
-        QCOMPARE(explorer::Val(text), expected);
+        QCOMPARE(common::Val(text), expected);
     }
 
     void overflowIsError6_data()
@@ -47,7 +47,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         try {
-            explorer::Val(text);
+            common::Val(text);
             QFAIL("no error");
         } catch (const platform::RuntimeError& error) {
             QCOMPARE(error.number(), 6);

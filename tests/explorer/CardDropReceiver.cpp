@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     data.setData(transfer::cardDragData::MimeType, payload.readAll());
 
     automation::registerLibrary(QCoreApplication::applicationDirPath() + QStringLiteral("/Utilex4.dll"));
-    explorer::program::setName(QStringLiteral("Schedex"));
+    common::program::setName(QStringLiteral("Schedex"));
     store::explorerState().IniFileName = QStringLiteral("Schedex.ini");
     store::explorerState().DatabaseFolder = QStringLiteral("C:\\Schede\\");
 
@@ -59,6 +59,6 @@ int main(int argc, char* argv[])
     for (int row = 0; row < window->LWModelli()->topLevelItemCount(); ++row)
         std::printf("%s\n", qPrintable(window->LWModelli()->topLevelItem(row)->text(0)));
     window.reset();
-    explorer::releaseUtility();
+    common::releaseUtility();
     return drop.isAccepted() ? 0 : 1;
 }

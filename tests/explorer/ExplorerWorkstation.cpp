@@ -26,7 +26,7 @@ ExplorerWorkstation::ExplorerWorkstation() : prompter(&failTest)
     platform::Workstation::layOutDefault(m_root.path());
     platform::Workstation::use(m_root.path());
     automation::registerLibrary(qEnvironmentVariable("TRAMEX_BIN_DIR") + QStringLiteral("/Utilex4.dll"));
-    explorer::program::setName(QStringLiteral("Schedex"));
+    common::program::setName(QStringLiteral("Schedex"));
     store::explorerState() = store::ExplorerState();
     m_seams.setPrompter(prompter).setKeyState(keys).setPendingEvents(events).setProgramTitle(QStringLiteral("Schedex"));
 }
@@ -34,7 +34,7 @@ ExplorerWorkstation::ExplorerWorkstation() : prompter(&failTest)
 ExplorerWorkstation::~ExplorerWorkstation()
 {
     prompter.verifyDone();
-    explorer::releaseUtility();
+    common::releaseUtility();
 }
 
 void ExplorerWorkstation::writeIni(const QString& file, const QString& section, const QString& key,

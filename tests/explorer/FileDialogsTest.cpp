@@ -88,7 +88,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         m_world->prompter.expectOpenFile(QStringLiteral("Seleziona la scheda da importare"), chosen);
         QCOMPARE(explorer::OpenFileDialog(m_window, {{QStringLiteral("File CSV (*.csv)"), QStringLiteral("*.csv")}},
-                                          explorer::program::GetAppFolder(),
+                                          common::program::GetAppFolder(),
                                           QStringLiteral("Seleziona la scheda da importare")),
                  expected);
     }
@@ -114,10 +114,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, folder);
         QFETCH(QString, expected);
-        const QString running = explorer::program::folder();
-        explorer::program::setFolder(folder);
-        const QString appFolder = explorer::program::GetAppFolder();
-        explorer::program::setFolder(running);
+        const QString running = common::program::folder();
+        common::program::setFolder(folder);
+        const QString appFolder = common::program::GetAppFolder();
+        common::program::setFolder(running);
         QCOMPARE(appFolder, expected);
     }
 

@@ -16,7 +16,7 @@ MaintenanceWorkstation::MaintenanceWorkstation()
 {
     QDir().mkpath(hostPath(archiveFolder));
     QDir().mkpath(hostPath(programFolder));
-    explorer::program::setFolder(programFolder);
+    common::program::setFolder(programFolder);
     writeIni(QStringLiteral("TramexHardConfig.ini"), QStringLiteral("Generale"), QStringLiteral("TxtPathDatabase"),
              archiveFolder);
 }

@@ -1,6 +1,7 @@
 #include "tools/DMPMODEL/ModelDump.h"
 
 #include "platform/Codepage.h"
+#include "platform/ErrorNumber.h"
 #include "platform/Files.h"
 #include "platform/Listing.h"
 #include "platform/RuntimeError.h"
@@ -13,7 +14,6 @@ namespace dmpmodel {
 namespace {
 
 constexpr int fieldsPerRecord = 14;
-constexpr int pathNotFound = 76;
 
 // Quotes end a field for the reader of the dump, so they cannot be part of a value.
 QString quoted(QString value)
@@ -60,7 +60,7 @@ QByteArray dumpArea(const QString& area)
 {
     const QString folder = areaFolder(area);
     if (!platform::files::exists(folder))
-        throw platform::RuntimeError(pathNotFound);
+        throw platform::RuntimeError(platform::PathNotFound);
     QStringList lines{QStringLiteral("DMPMODEL storage area ") + area,
                       QStringLiteral("\"Model\",\"Piece\",\"Category\",\"Quantity\",\"Mirrored\",\"Size\",\"Rule\","
                                      "\"Table\",\"Grain\",\"Fold\",\"Buffer\",\"Notch\",\"Material\",\"Comment\"")};

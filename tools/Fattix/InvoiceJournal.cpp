@@ -1,5 +1,6 @@
 #include "tools/Fattix/InvoiceJournal.h"
 
+#include "common/SharedIni.h"
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/engine/DatabaseSession.h"
 #include "explorer/store/engine/Engine.h"
@@ -12,9 +13,6 @@
 namespace fattix {
 
 namespace {
-
-const QString folderSection = QStringLiteral("Generale");
-const QString folderKey = QStringLiteral("TxtPathDatabase");
 
 QString textOf(const store::Recordset& header, const QString& field)
 {
@@ -35,17 +33,20 @@ QString column(const QString& value)
 
 } // namespace
 
+QString read(const common::IniKey& key)
+{
+    return platform::profile::readString(key.section, key.name, key.defaultValue, key.file);
+}
+
 QString cardArchiveFolder()
 {
-    const QString installation =
-        platform::profile::readString(folderSection, folderKey, QString(), QStringLiteral("TramexHardConfig.ini"));
-    return platform::profile::readString(folderSection, folderKey, installation, QStringLiteral("Schedex.ini"));
+    using common::sharedIni::DatabaseFolder;
+    return read(DatabaseFolder.in(common::sharedIni::Explorer).defaultingTo(read(DatabaseFolder)));
 }
 
 QString currentArchive()
 {
-    return platform::profile::readString(QStringLiteral("Impostazioni"), QStringLiteral("Database corrente"),
-                                         QString(), QStringLiteral("Tramex.ini"));
+    return read(common::sharedIni::CurrentArchive);
 }
 
 JournalEntry lookUpCard(const QString& archive, const QString& key)

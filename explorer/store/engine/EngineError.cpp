@@ -1,4 +1,5 @@
 #include "explorer/store/engine/EngineError.h"
+#include "platform/ErrorNumber.h"
 
 #include <QRegularExpression>
 #include <sqlite3.h>
@@ -219,7 +220,7 @@ platform::RuntimeError fromSqlite(int resultCode, const QString& sqliteMessage, 
     case SQLITE_IOERR:
         return make(DiskError);
     case SQLITE_NOMEM:
-        return platform::RuntimeError(7);
+        return platform::RuntimeError(platform::OutOfMemory);
     case SQLITE_ERROR:
         return fromSqliteMessage(resultCode, sqliteMessage, statement);
     default:

@@ -61,7 +61,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        explorer::releaseUtility();
+        common::releaseUtility();
         m_world.reset();
     }
 
