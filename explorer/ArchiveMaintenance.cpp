@@ -2,7 +2,7 @@
 
 #include "common/ChildProgram.h"
 #include "explorer/ExplorerStatusBar.h"
-#include "explorer/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "explorer/FrmExplorer.h"
 #include "common/Utility.h"
 #include "explorer/store/DeleteSelectedCards.h"

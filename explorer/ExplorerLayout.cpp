@@ -1,6 +1,6 @@
 #include "explorer/ExplorerLayout.h"
 
-#include "explorer/FormPlacement.h"
+#include "ui/FormPlacement.h"
 #include "common/Settings.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/SingleText.h"

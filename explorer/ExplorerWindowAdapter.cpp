@@ -4,7 +4,7 @@
 #include "explorer/CardListView.h"
 #include "explorer/ExplorerCommands.h"
 #include "explorer/ExplorerStatusBar.h"
-#include "explorer/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/FrmScegliArea.h"
 #include "common/ProgramIdentity.h"

@@ -1,7 +1,7 @@
 #include "explorer/FrmConfig.h"
 
-#include "explorer/FileDialogs.h"
-#include "explorer/FormPlacement.h"
+#include "ui/FileDialogs.h"
+#include "ui/FormPlacement.h"
 #include "explorer/FrmExplorer.h"
 #include "common/Settings.h"
 #include "common/SharedIni.h"

@@ -1,7 +1,7 @@
 #include "explorer/FrmScegliArea.h"
 
 #include "automation/Variant.h"
-#include "explorer/FormPlacement.h"
+#include "ui/FormPlacement.h"
 #include "common/Settings.h"
 #include "common/Utility.h"
 #include "explorer/store/ExplorerState.h"

@@ -1,4 +1,4 @@
-#include "explorer/FormPlacement.h"
+#include "ui/FormPlacement.h"
 
 #include "ExplorerWorkstation.h"
 #include "explorer/FrmExplorer.h"

@@ -1,4 +1,4 @@
-#include "explorer/FormPlacement.h"
+#include "ui/FormPlacement.h"
 
 #include "common/Settings.h"
 #include "interaction/SingleText.h"

@@ -1,4 +1,4 @@
-#include "explorer/FileDialogs.h"
+#include "ui/FileDialogs.h"
 
 #include "interaction/Seams.h"
 
