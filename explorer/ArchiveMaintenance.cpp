@@ -125,7 +125,7 @@ QString ArchiveMaintenance::procedureName(const QString& procedure) const
 void ArchiveMaintenance::MnuNuovoArchivioSchede()
 {
     const QList<interaction::FileFilter> filter = {{QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("*.Mdb")}};
-    const QString buffer = SaveFileDialog(&m_window, filter, state().DatabaseFolder,
+    const QString buffer = ui::SaveFileDialog(&m_window, filter, state().DatabaseFolder,
                                           QStringLiteral("Inserisci il nome del nuovo archivio schede"));
     const QString typedPath = transfer::trimBlanks(leftString(buffer, QString(QChar(0))));
     if (fileExists(typedPath + archiveExtension)) {

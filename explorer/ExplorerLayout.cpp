@@ -145,7 +145,7 @@ void ExplorerLayout::LoadControlsPos()
         QLatin1String("1"))
         m_window.setWindowState(Qt::WindowMaximized);
     else
-        RestoreFormPlacement(m_window, iniFile(), false, false);
+        ui::RestoreFormPlacement(m_window, iniFile(), false, false);
 
     const QString cardSection = QStringLiteral("LWModelli");
     for (int column = 1; column <= m_cardList.columnCount(); ++column) {
@@ -172,7 +172,7 @@ void ExplorerLayout::SaveControlsPos()
                             m_window.isMaximized() ? QStringLiteral("1") : QStringLiteral("0"), ini);
         }))
         return;
-    if (!procedure.step([&] { StoreFormPlacement(m_window, ini); }))
+    if (!procedure.step([&] { ui::StoreFormPlacement(m_window, ini); }))
         return;
     for (int column = 1; column <= m_cardList.columnCount(); ++column) {
         const int width = interaction::twips::fromPixels(m_cardList.header()->sectionSize(column - 1));

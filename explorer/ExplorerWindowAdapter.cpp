@@ -76,15 +76,15 @@ void ExplorerWindowAdapter::setProgressValue(int value)
 
 QString ExplorerWindowAdapter::browseForFolder(const QString& title)
 {
-    return BrowseForFolder(&m_window, title);
+    return ui::BrowseForFolder(&m_window, title);
 }
 
 QString ExplorerWindowAdapter::openFileDialog(const QList<interaction::FileFilter>& filter,
                                               const QString& initialFolder, const std::optional<QString>& title)
 {
     if (title)
-        return OpenFileDialog(&m_window, filter, initialFolder, *title);
-    return OpenFileDialog(&m_window, filter, initialFolder);
+        return ui::OpenFileDialog(&m_window, filter, initialFolder, *title);
+    return ui::OpenFileDialog(&m_window, filter, initialFolder);
 }
 
 QString ExplorerWindowAdapter::appFolder() const

@@ -68,7 +68,7 @@ FrmConfig::FrmConfig(FrmExplorer& mainWindow) : QDialog(&mainWindow), m_mainWind
     setObjectName(QStringLiteral("FrmConfig"));
     setWindowTitle(QStringLiteral("Schedex - Configurazione"));
     buildControls();
-    RestoreFormPlacement(*this, iniFile(), false, false);
+    ui::RestoreFormPlacement(*this, iniFile(), false, false);
     LoadDataFromIni();
 }
 
@@ -138,7 +138,7 @@ void FrmConfig::SaveDataToIni()
 
 void FrmConfig::CmdSfogliaPathMdb_Click()
 {
-    QString folder = BrowseForFolder(this, QStringLiteral("Seleziona la cartella dei database delle schede"));
+    QString folder = ui::BrowseForFolder(this, QStringLiteral("Seleziona la cartella dei database delle schede"));
     if (folder.isEmpty())
         return;
     if (!folder.endsWith(u'\\'))
@@ -164,7 +164,7 @@ void FrmConfig::CmdArchivia_Click()
 
 void FrmConfig::done(int result)
 {
-    StoreFormPlacement(*this, iniFile());
+    ui::StoreFormPlacement(*this, iniFile());
     QDialog::done(result);
 }
 

@@ -99,7 +99,7 @@ void FrmScegliArea::load()
     interaction::TrapAndAsk procedure(QStringLiteral("Form_Load"));
     QString networkKind;
     QString lastArea;
-    if (!procedure.step([&] { RestoreFormPlacement(*this, iniFile(), false, false); }) || !procedure.step([&] {
+    if (!procedure.step([&] { ui::RestoreFormPlacement(*this, iniFile(), false, false); }) || !procedure.step([&] {
             networkKind = common::settings::read(section, QStringLiteral("TipoRete"), QStringLiteral("1"), iniFile());
         }) ||
         !procedure.step(
@@ -143,7 +143,7 @@ void FrmScegliArea::cancel()
 void FrmScegliArea::unload()
 {
     interaction::SkipFailingSteps procedure;
-    procedure.step([&] { StoreFormPlacement(*this, iniFile()); });
+    procedure.step([&] { ui::StoreFormPlacement(*this, iniFile()); });
     procedure.step([&] {
         common::settings::write(section, QStringLiteral("TipoRete"),
                         m_networkKinds[0]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), iniFile());

@@ -4,7 +4,7 @@
 
 #include <QChar>
 
-namespace explorer {
+namespace ui {
 
 namespace {
 
@@ -66,4 +66,4 @@ QString BrowseForFolder(QWidget* owner, const QString& title)
     return beforeNul(interaction::Seams::prompter().browseForFolder(owner, title));
 }
 
-} // namespace explorer
+} // namespace ui

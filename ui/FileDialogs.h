@@ -7,9 +7,9 @@
 
 class QWidget;
 
-// The standard open and save dialogs and the folder picker, owned by a window, as the explorer's
+// The standard open and save dialogs and the folder picker, owned by a window, as the programs'
 // windows call them.
-namespace explorer {
+namespace ui {
 
 // The file-name buffer the dialogs fill: 254 characters.
 inline constexpr int fileBufferLength = 254;
@@ -31,4 +31,4 @@ QString SaveFileDialog(QWidget* owner, const QList<interaction::FileFilter>& fil
 // The chosen folder without a trailing "\", or an empty string when the user cancels.
 QString BrowseForFolder(QWidget* owner, const QString& title);
 
-} // namespace explorer
+} // namespace ui

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace explorer {
+namespace ui {
 
 namespace {
 
@@ -81,4 +81,4 @@ void RestoreFormPlacement(QWidget& window, const QString& iniFile, bool keepPosi
         ui::widgetTwips::setHeight(window, storedTwips(height));
 }
 
-} // namespace explorer
+} // namespace ui

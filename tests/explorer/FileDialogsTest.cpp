@@ -46,7 +46,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QList<FileFilter> mdb = {{QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("*.Mdb")}};
         m_world->prompter.expectSaveFile(QStringLiteral("Inserisci il nome del nuovo archivio schede"), chosen);
-        const QString buffer = explorer::SaveFileDialog(m_window, mdb, QStringLiteral("C:\\Tramex\\Schede\\"),
+        const QString buffer = ui::SaveFileDialog(m_window, mdb, QStringLiteral("C:\\Tramex\\Schede\\"),
                                                         QStringLiteral("Inserisci il nome del nuovo archivio schede"));
         QCOMPARE(buffer.size(), 254);
         QCOMPARE(buffer, expected);
@@ -61,8 +61,8 @@ private Q_SLOTS:
     {
         m_world->prompter.expectOpenFile(QStringLiteral("Seleziona il file da aprire"), QStringLiteral("C:\\a.exe"))
             .expectSaveFile(QStringLiteral("Salva il file"), QString());
-        QCOMPARE(explorer::OpenFileDialog(m_window), QStringLiteral("C:\\a.exe"));
-        QCOMPARE(explorer::SaveFileDialog(m_window), QString(254, QLatin1Char(' ')));
+        QCOMPARE(ui::OpenFileDialog(m_window), QStringLiteral("C:\\a.exe"));
+        QCOMPARE(ui::SaveFileDialog(m_window), QString(254, QLatin1Char(' ')));
         for (const auto& prompt : m_world->prompter.prompts()) {
             QCOMPARE(prompt.initialFolder, QStringLiteral("c:\\"));
             QCOMPARE(prompt.filters.size(), 2);
@@ -87,7 +87,7 @@ private Q_SLOTS:
         QFETCH(QString, chosen);
         QFETCH(QString, expected);
         m_world->prompter.expectOpenFile(QStringLiteral("Seleziona la scheda da importare"), chosen);
-        QCOMPARE(explorer::OpenFileDialog(m_window, {{QStringLiteral("File CSV (*.csv)"), QStringLiteral("*.csv")}},
+        QCOMPARE(ui::OpenFileDialog(m_window, {{QStringLiteral("File CSV (*.csv)"), QStringLiteral("*.csv")}},
                                           common::program::GetAppFolder(),
                                           QStringLiteral("Seleziona la scheda da importare")),
                  expected);
@@ -98,8 +98,8 @@ private Q_SLOTS:
         const QString instruction = QStringLiteral("Seleziona la cartella dei database delle schede");
         m_world->prompter.expectFolder(instruction, QStringLiteral("C:\\Tramex\\Schede"))
             .expectFolder(instruction, QString());
-        QCOMPARE(explorer::BrowseForFolder(m_window, instruction), QStringLiteral("C:\\Tramex\\Schede"));
-        QCOMPARE(explorer::BrowseForFolder(m_window, instruction), QString());
+        QCOMPARE(ui::BrowseForFolder(m_window, instruction), QStringLiteral("C:\\Tramex\\Schede"));
+        QCOMPARE(ui::BrowseForFolder(m_window, instruction), QString());
         QCOMPARE(m_world->prompter.prompts().constFirst().owner, static_cast<void*>(m_window.data()));
     }
 

@@ -33,7 +33,7 @@ private Q_SLOTS:
         m_window->move(20, 30);
         m_window->resize(600, 400);
         QTRY_COMPARE(m_window->pos(), QPoint(20, 30));
-        explorer::StoreFormPlacement(*m_window, ini);
+        ui::StoreFormPlacement(*m_window, ini);
         const QString section = QStringLiteral("FrmExplorer");
         QCOMPARE(m_world->readIni(ini, section, QStringLiteral("Left")), QStringLiteral("300"));
         QCOMPARE(m_world->readIni(ini, section, QStringLiteral("Top")), QStringLiteral("450"));
@@ -42,7 +42,7 @@ private Q_SLOTS:
         QCOMPARE(m_world->readIni(ini, section, QStringLiteral("WindowState")), QStringLiteral("0"));
 
         auto reopened = std::make_unique<explorer::FrmExplorer>();
-        explorer::RestoreFormPlacement(*reopened, ini, false, false);
+        ui::RestoreFormPlacement(*reopened, ini, false, false);
         QCOMPARE(reopened->pos(), QPoint(20, 30));
         QCOMPARE(reopened->size(), QSize(600, 400));
     }
@@ -62,13 +62,13 @@ private Q_SLOTS:
         m_world->writeIni(ini, section, QStringLiteral("Larghezza"), QStringLiteral("7500"));
         m_window = explorer::startUp();
         m_window->setWindowState(state);
-        explorer::StoreFormPlacement(*m_window, ini);
+        ui::StoreFormPlacement(*m_window, ini);
         QCOMPARE(m_world->readIni(ini, section, QStringLiteral("WindowState")), stored);
         QCOMPARE(m_world->readIni(ini, section, QStringLiteral("Left")), std::nullopt);
         QCOMPARE(m_world->readIni(ini, section, QStringLiteral("Larghezza")), QStringLiteral("7500"));
 
         auto reopened = std::make_unique<explorer::FrmExplorer>();
-        explorer::RestoreFormPlacement(*reopened, ini, false, false);
+        ui::RestoreFormPlacement(*reopened, ini, false, false);
         QCOMPARE(reopened->windowState(), Qt::WindowStates(state));
     }
 
@@ -128,7 +128,7 @@ private Q_SLOTS:
             window.setFixedSize(300, 200);
         else
             window.resize(300, 200);
-        explorer::RestoreFormPlacement(window, ini, keepPosition, keepSize);
+        ui::RestoreFormPlacement(window, ini, keepPosition, keepSize);
         QCOMPARE(window.windowState(), Qt::WindowStates(expectedState));
         QCOMPARE(QRect(window.pos(), window.size()), expected);
     }
