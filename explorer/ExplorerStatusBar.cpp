@@ -1,5 +1,7 @@
 #include "explorer/ExplorerStatusBar.h"
 
+#include "interaction/Clock.h"
+#include "interaction/Seams.h"
 #include "interaction/Twips.h"
 
 #include <QDateTime>
@@ -81,7 +83,7 @@ void ExplorerStatusBar::SetProgBarPos()
 
 void ExplorerStatusBar::showClock()
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = interaction::Seams::clock().now();
     m_panels[2]->setText(now.toString(QStringLiteral("dd/MM/yyyy")));
     m_panels[3]->setText(now.toString(QStringLiteral("HH:mm")));
 }

@@ -1,5 +1,7 @@
 #include "interaction/ErrorLog.h"
 
+#include "interaction/Clock.h"
+#include "interaction/Seams.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/RuntimeError.h"
@@ -14,6 +16,8 @@ ErrorLog::ErrorLog(const QString& folder, UserName userName, Clock clock)
              QStringLiteral("Tramex.log")),
       m_userName(std::move(userName)), m_clock(std::move(clock))
 {
+    if (!m_clock)
+        m_clock = [] { return Seams::clock().now(); };
 }
 
 void ErrorLog::WriteErrorLog(const QString& text) const

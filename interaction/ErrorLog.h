@@ -20,8 +20,9 @@ public:
     static constexpr int TextWidth = 60;
     static constexpr int UserNameWidth = 10;
 
-    // `folder` is the program's folder in Windows form ("C:\Tramex").
-    ErrorLog(const QString& folder, UserName userName, Clock clock = &QDateTime::currentDateTime);
+    // `folder` is the program's folder in Windows form ("C:\Tramex"). Without a clock of its
+    // own the log takes the time from the installed clock seam.
+    ErrorLog(const QString& folder, UserName userName, Clock clock = {});
 
     QString path() const { return m_path; }
     void WriteErrorLog(const QString& text) const;

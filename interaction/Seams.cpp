@@ -1,5 +1,6 @@
 #include "interaction/Seams.h"
 
+#include "interaction/Clock.h"
 #include "interaction/KeyState.h"
 #include "interaction/Prompter.h"
 #include "interaction/QtPendingEvents.h"
@@ -37,10 +38,17 @@ public:
     bool isDown(Key) override { return false; }
 };
 
+class SystemClock : public Clock
+{
+public:
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+};
+
 struct Current {
     Prompter* prompter = nullptr;
     KeyState* keyState = nullptr;
     PendingEvents* pendingEvents = nullptr;
+    Clock* clock = nullptr;
     const ErrorLog* errorLog = nullptr;
     std::optional<QString> programTitle;
 };
@@ -75,6 +83,12 @@ PendingEvents& Seams::pendingEvents()
     return current().pendingEvents ? *current().pendingEvents : qt;
 }
 
+Clock& Seams::clock()
+{
+    static SystemClock system;
+    return current().clock ? *current().clock : system;
+}
+
 const ErrorLog* Seams::errorLog()
 {
     return current().errorLog;
@@ -107,6 +121,12 @@ Seams::Installation& Seams::Installation::setKeyState(KeyState& keyState)
 Seams::Installation& Seams::Installation::setPendingEvents(PendingEvents& pendingEvents)
 {
     current().pendingEvents = &pendingEvents;
+    return *this;
+}
+
+Seams::Installation& Seams::Installation::setClock(Clock& clock)
+{
+    current().clock = &clock;
     return *this;
 }
 

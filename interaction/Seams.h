@@ -6,6 +6,7 @@
 namespace interaction
 {
 
+class Clock;
 class ErrorLog;
 class KeyState;
 class PendingEvents;
@@ -13,13 +14,15 @@ class Prompter;
 
 // The process's way to the user, for procedures deep below the windows. Without an
 // installation: asking the user is a programming error (std::logic_error), no key is down,
-// pending events run through Qt, no error log is kept and the title is the application name.
+// pending events run through Qt, the clock is the system's, no error log is kept and the title
+// is the application name.
 class Seams
 {
 public:
     static Prompter& prompter();
     static KeyState& keyState();
     static PendingEvents& pendingEvents();
+    static Clock& clock();
     static const ErrorLog* errorLog(); // only Permix keeps one
     static QString programTitle();
 
@@ -36,6 +39,7 @@ public:
         Installation& setPrompter(Prompter& prompter);
         Installation& setKeyState(KeyState& keyState);
         Installation& setPendingEvents(PendingEvents& pendingEvents);
+        Installation& setClock(Clock& clock);
         Installation& setErrorLog(const ErrorLog& errorLog);
         Installation& setProgramTitle(const QString& title);
 

@@ -25,7 +25,6 @@ public:
     // The dimmed look of a cut card-list row; display only.
     virtual void setRowGhosted(int row, bool ghosted) = 0;
     virtual void clearDragImage() = 0;
-    virtual void setProgressMinimum(int minimum) = 0;
 
     // Deletes the selected cards of the open archive, asking first when `ask`, and fills the card
     // list again.

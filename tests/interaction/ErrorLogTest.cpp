@@ -1,6 +1,8 @@
 #include "interaction/ErrorLog.h"
 
 #include "interaction/ErrorDialog.h"
+#include "interaction/ScriptedClock.h"
+#include "interaction/Seams.h"
 #include "platform/DosAttributes.h"
 #include "platform/Files.h"
 #include "platform/RuntimeError.h"
@@ -58,6 +60,21 @@ protected:
 private:
     QTemporaryDir m_root;
 };
+
+TEST_F(ErrorLogTest, WithoutAClockOfItsOwnTheLogTakesTheInstalledClocksTime)
+{
+    ScriptedClock clock(m_now);
+    Seams::Installation seams;
+    seams.setClock(clock);
+    const ErrorLog errorLog(programFolder, [] { return QStringLiteral("Mario"); });
+    errorLog.WriteErrorLog(QStringLiteral("one"));
+    clock.advance(61);
+    errorLog.WriteErrorLog(QStringLiteral("two"));
+    const QList<QByteArray> lines = logLines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith("Mario  05/03/2024 17:08:09\r")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith("Mario  05/03/2024 17:09:10\r")) << lines[1].toStdString();
+}
 
 TEST_F(ErrorLogTest, RecordIsSixtyCharactersUserTwoBlanksTimeStampCrLf)
 {

@@ -1,3 +1,5 @@
+#include "interaction/Clock.h"
+#include "interaction/Seams.h"
 #include "platform/RuntimeError.h"
 #include "tools/Fattix/InvoiceJournal.h"
 
@@ -45,7 +47,7 @@ int main(int argc, char* argv[])
     const fattix::JournalEntry entry = fattix::lookUpCard(fattix::currentArchive(), key);
     try {
         fattix::appendToJournal(QDir(startFolder(argv[0])).filePath(QStringLiteral("Fatture.txt")),
-                                fattix::journalLine(QDateTime::currentDateTime(), entry));
+                                fattix::journalLine(interaction::Seams::clock().now(), entry));
     } catch (const platform::RuntimeError& error) {
         report(error.description());
         return failed;

@@ -29,6 +29,7 @@ public:
     void setProgressBarVisible(bool visible) override;
     void setProgressMaximum(int maximum) override;
     void setProgressValue(int value) override;
+    void setProgressMinimum(int) override {}
 
 private:
     QList<Row> m_rows;

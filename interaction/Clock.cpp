@@ -1,0 +1,7 @@
+#include "interaction/Clock.h"
+
+namespace interaction {
+
+Clock::~Clock() = default;
+
+} // namespace interaction

@@ -1,0 +1,7 @@
+#include "interaction/ProgressDisplay.h"
+
+namespace interaction {
+
+ProgressDisplay::~ProgressDisplay() = default;
+
+} // namespace interaction
