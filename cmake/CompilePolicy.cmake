@@ -26,13 +26,3 @@ function(tramex_component name)
     # GNU unique symbols would keep the library mapped after its last instance is gone.
     target_compile_options(${name} PRIVATE -fno-gnu-unique)
 endfunction()
-
-# A GoogleTest executable registered with CTest.
-function(tramex_gtest name)
-    add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE tramex_policy GTest::gtest GTest::gtest_main GTest::gmock)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-                   ENVIRONMENT_MODIFICATION "TRAMEX_BIN_DIR=set:${CMAKE_BINARY_DIR}/bin")
-endfunction()
-include(GoogleTest)

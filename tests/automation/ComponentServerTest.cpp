@@ -5,7 +5,7 @@
 #include "automation/Screen.h"
 #include "automation/TypedDispatch.h"
 #include "platform/WindowsPath.h"
-#include "tests/automation/TestWorkstation.h"
+#include "tests/support/TestWorkstation.h"
 
 using namespace automation;
 

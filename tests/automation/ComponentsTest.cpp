@@ -181,7 +181,7 @@ TEST_F(ComponentsTest, RegisteringSomethingElseFailsClearly)
     EXPECT_EQ(
         errorOf([&] { automation::registerLibrary(m_workstation.root() + QStringLiteral("/none.dll")); }),
         48);
-    const QString notAComponent = TestWorkstation::binPath(QStringLiteral("libtramex_platform.so"));
+    const QString notAComponent = TestWorkstation::builtProgram(QStringLiteral("libtramex_platform.so"));
     try {
         automation::registerLibrary(notAComponent);
         FAIL() << "no error";

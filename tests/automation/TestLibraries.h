@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "automation/Components.h"
-#include "tests/automation/TestWorkstation.h"
+#include "tests/support/TestWorkstation.h"
 
 // A fresh workstation with both test component libraries registered.
 class TestLibraries : public testing::Test {

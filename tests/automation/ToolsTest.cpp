@@ -28,7 +28,7 @@ ToolRun run(const char* program, const QStringList& arguments, const QString& wo
     else
         environment.insert(QStringLiteral("TRAMEX_WORKSTATION"), workstationVariable);
     process.setProcessEnvironment(environment);
-    process.start(TestWorkstation::binPath(QString::fromLatin1(program)), arguments);
+    process.start(TestWorkstation::builtProgram(QString::fromLatin1(program)), arguments);
     if (!process.waitForFinished(60000))
         return {};
     ToolRun result;
@@ -79,7 +79,7 @@ TEST_F(RegsvrTest, FailuresExitWithTheToolsCodesAndSayWhy)
     EXPECT_NE(notFound.err.find("regsvr: The module \"" + missing.toStdString() + "\""), std::string::npos)
         << notFound.err;
 
-    const QString notAComponent = TestWorkstation::binPath(QStringLiteral("libtramex_platform.so"));
+    const QString notAComponent = TestWorkstation::builtProgram(QStringLiteral("libtramex_platform.so"));
     ToolRun noEntryPoint =
         run("regsvr", {QStringLiteral("--workstation"), m_workstation.root(), notAComponent});
     EXPECT_EQ(noEntryPoint.exitCode, 4);

@@ -1,6 +1,7 @@
 #include "common/Val.h"
 
 #include "platform/RuntimeError.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QTest>
 
@@ -55,10 +56,6 @@ private Q_SLOTS:
     }
 };
 
-int runValTest(int argc, char** argv)
-{
-    ValTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(ValTest);
 
 #include "ValTest.moc"

@@ -1,9 +1,10 @@
 #include "explorer/ArchiveMaintenance.h"
 
-#include "MaintenanceWorkstation.h"
+#include "tests/explorer/MaintenanceWorkstation.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -442,10 +443,6 @@ private:
     std::unique_ptr<explorer::ArchiveMaintenance> m_maintenance;
 };
 
-int runArchiveMaintenanceTest(int argc, char** argv)
-{
-    ArchiveMaintenanceTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(ArchiveMaintenanceTest);
 
 #include "ArchiveMaintenanceTest.moc"

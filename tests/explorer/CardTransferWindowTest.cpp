@@ -1,4 +1,4 @@
-#include "WindowWorld.h"
+#include "tests/support/WindowWorld.h"
 #include "explorer/ArchiveListView.h"
 #include "explorer/CardDragAndDrop.h"
 #include "explorer/CardListView.h"
@@ -8,6 +8,7 @@
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardDragData.h"
 #include "platform/Workstation.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -345,10 +346,6 @@ private:
     std::unique_ptr<WindowWorld> m_world;
 };
 
-int runCardTransferWindowTest(int argc, char** argv)
-{
-    CardTransferWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(CardTransferWindowTest);
 
 #include "CardTransferWindowTest.moc"

@@ -1,9 +1,10 @@
 #include "ui/FileDialogs.h"
 
-#include "ExplorerWorkstation.h"
+#include "tests/support/ExplorerWorkstation.h"
 #include "explorer/FrmExplorer.h"
 #include "common/ProgramIdentity.h"
 #include "explorer/StartUp.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QPointer>
 #include <QTest>
@@ -126,10 +127,6 @@ private:
     QPointer<explorer::FrmExplorer> m_window;
 };
 
-int runFileDialogsTest(int argc, char** argv)
-{
-    FileDialogsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(FileDialogsTest);
 
 #include "FileDialogsTest.moc"

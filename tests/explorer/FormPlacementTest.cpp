@@ -1,8 +1,9 @@
 #include "ui/FormPlacement.h"
 
-#include "ExplorerWorkstation.h"
+#include "tests/support/ExplorerWorkstation.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/StartUp.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QPointer>
 #include <QTest>
@@ -138,10 +139,6 @@ private:
     QPointer<explorer::FrmExplorer> m_window;
 };
 
-int runFormPlacementTest(int argc, char** argv)
-{
-    FormPlacementTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(FormPlacementTest);
 
 #include "FormPlacementTest.moc"

@@ -1,11 +1,12 @@
 #include "explorer/FrmConfig.h"
 
-#include "MaintenanceWorkstation.h"
+#include "tests/explorer/MaintenanceWorkstation.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/ExplorerState.h"
-#include "tests/ui/WhenShown.h"
+#include "tests/support/WhenShown.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -220,10 +221,6 @@ private:
     QPointer<explorer::FrmExplorer> m_window;
 };
 
-int runFrmConfigTest(int argc, char** argv)
-{
-    FrmConfigTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(FrmConfigTest);
 
 #include "FrmConfigTest.moc"

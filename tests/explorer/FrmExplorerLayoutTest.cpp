@@ -1,9 +1,10 @@
 #include "explorer/FrmExplorer.h"
 
-#include "WindowWorld.h"
+#include "tests/support/WindowWorld.h"
 #include "explorer/ExplorerLayout.h"
 #include "interaction/Twips.h"
 #include "ui/WidgetTwips.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -183,10 +184,6 @@ private:
     std::unique_ptr<WindowWorld> m_world;
 };
 
-int runFrmExplorerLayoutTest(int argc, char** argv)
-{
-    FrmExplorerLayoutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(FrmExplorerLayoutTest);
 
 #include "FrmExplorerLayoutTest.moc"

@@ -1,11 +1,12 @@
 #include "explorer/FrmExplorer.h"
 
-#include "WindowWorld.h"
+#include "tests/support/WindowWorld.h"
 #include "demo/SampleCardWriter.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/TextMatcher.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -215,10 +216,6 @@ private:
     std::unique_ptr<WindowWorld> m_world;
 };
 
-int runFrmExplorerListsTest(int argc, char** argv)
-{
-    FrmExplorerListsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(FrmExplorerListsTest);
 
 #include "FrmExplorerListsTest.moc"

@@ -1,6 +1,6 @@
 #include "explorer/FrmExplorer.h"
 
-#include "WindowWorld.h"
+#include "tests/support/WindowWorld.h"
 #include "explorer/ExplorerCommands.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/ExplorerStatusBar.h"
@@ -9,7 +9,8 @@
 #include "explorer/FrmScegliArea.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/TextMatcher.h"
-#include "tests/ui/WhenShown.h"
+#include "tests/support/WhenShown.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -500,10 +501,6 @@ private:
     std::unique_ptr<WindowWorld> m_world;
 };
 
-int runFrmExplorerMenusTest(int argc, char** argv)
-{
-    FrmExplorerMenusTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(FrmExplorerMenusTest);
 
 #include "FrmExplorerMenusTest.moc"

@@ -1,4 +1,5 @@
 #include "explorer/Icons.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -90,10 +91,6 @@ private Q_SLOTS:
     }
 };
 
-int runIconsTest(int argc, char** argv)
-{
-    IconsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(IconsTest);
 
 #include "IconsTest.moc"

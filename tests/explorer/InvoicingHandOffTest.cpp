@@ -1,8 +1,9 @@
 #include "explorer/InvoicingHandOff.h"
 
-#include "MaintenanceWorkstation.h"
+#include "tests/explorer/MaintenanceWorkstation.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/CardStore.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -176,10 +177,6 @@ private:
     QPointer<explorer::FrmExplorer> m_window;
 };
 
-int runInvoicingHandOffTest(int argc, char** argv)
-{
-    InvoicingHandOffTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(InvoicingHandOffTest);
 
 #include "InvoicingHandOffTest.moc"

@@ -1,11 +1,8 @@
-#include "MaintenanceWorkstation.h"
+#include "tests/explorer/MaintenanceWorkstation.h"
 
 #include "explorer/FrmExplorer.h"
 #include "common/ProgramIdentity.h"
 #include "explorer/StartUp.h"
-#include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/engine/Engine.h"
-#include "platform/WindowsPath.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,54 +11,10 @@
 
 MaintenanceWorkstation::MaintenanceWorkstation()
 {
-    QDir().mkpath(hostPath(archiveFolder));
-    QDir().mkpath(hostPath(programFolder));
+    makeFolder(programFolder);
     common::program::setFolder(programFolder);
     writeIni(QStringLiteral("TramexHardConfig.ini"), QStringLiteral("Generale"), QStringLiteral("TxtPathDatabase"),
              archiveFolder);
-}
-
-QString MaintenanceWorkstation::hostPath(const QString& windowsPath)
-{
-    return platform::windowsPath::toHost(windowsPath);
-}
-
-void MaintenanceWorkstation::makeArchive(const QString& name, const QStringList& keys)
-{
-    const QString path = archiveFolder + name + QStringLiteral(".mdb");
-    store::CardArchiveSchema::createEmpty(path);
-    store::Workspace workspace = store::Engine::instance().CreateWorkspace();
-    store::Database database = workspace.OpenDatabase(path);
-    store::Recordset cards = database.OpenRecordset(QStringLiteral("Modelli"));
-    for (const QString& key : keys) {
-        cards.AddNew();
-        cards.Fields(QStringLiteral("PCMTV")).SetValue(key);
-        cards.Fields(QStringLiteral("DescCollezione")).SetValue(QStringLiteral("Collezione ") + key);
-        cards.Fields(QStringLiteral("DescCapo")).SetValue(QStringLiteral("Capo ") + key);
-        cards.Update();
-    }
-    cards.Close();
-    database.Close();
-    workspace.Close();
-}
-
-bool MaintenanceWorkstation::archiveExists(const QString& name)
-{
-    return QFile::exists(hostPath(archiveFolder + name + QStringLiteral(".mdb")));
-}
-
-QStringList MaintenanceWorkstation::cardsOf(const QString& name)
-{
-    store::Workspace workspace = store::Engine::instance().CreateWorkspace();
-    store::Database database = workspace.OpenDatabase(archiveFolder + name + QStringLiteral(".mdb"), false, true);
-    store::Recordset cards = database.OpenRecordset(QStringLiteral("SELECT PCMTV FROM Modelli ORDER BY PCMTV"));
-    QStringList keys;
-    for (; !cards.Eof(); cards.MoveNext())
-        keys.append(cards.Fields(QStringLiteral("PCMTV")).Value().toString());
-    cards.Close();
-    database.Close();
-    workspace.Close();
-    return keys;
 }
 
 void MaintenanceWorkstation::installRecorder(const QString& fileName)
@@ -91,7 +44,7 @@ QStringList MaintenanceWorkstation::recordedCalls(const QString& fileName)
 
 void MaintenanceWorkstation::installBuiltProgram(const QString& builtName, const QString& fileName)
 {
-    const QString built = QDir(qEnvironmentVariable("TRAMEX_BIN_DIR")).filePath(builtName);
+    const QString built = builtProgram(builtName);
     if (!QFile::link(built, hostPath(programFolder + u'\\' + fileName)))
         throw std::runtime_error("cannot link the built program");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ExplorerWorkstation.h"
+#include "tests/support/CardArchives.h"
+#include "tests/support/ExplorerWorkstation.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,17 +15,21 @@ class FrmExplorer;
 // where stand-ins for its outside programs can be put.
 class MaintenanceWorkstation : public ExplorerWorkstation {
 public:
-    static inline const QString archiveFolder = QStringLiteral("C:\\Schede\\");
     static inline const QString programFolder = QStringLiteral("C:\\Tramex");
 
     MaintenanceWorkstation();
 
-    static QString hostPath(const QString& windowsPath);
-    // A card archive in the archive folder with a Modelli row per key: collection
-    // "Collezione " + key, garment "Capo " + key.
-    static void makeArchive(const QString& name, const QStringList& keys = {});
-    static bool archiveExists(const QString& name);
-    static QStringList cardsOf(const QString& name);
+    // A card archive in the archive folder with a Modelli row per key, its descriptions made
+    // from the key ("Collezione K", "Capo K", ...).
+    static void makeArchive(const QString& name, const QStringList& keys = {})
+    {
+        CardArchives::createWithKeys(name, keys);
+    }
+    static bool archiveExists(const QString& name) { return fileExists(CardArchives::path(name)); }
+    static QStringList cardsOf(const QString& name)
+    {
+        return CardArchives::values(CardArchives::path(name), QStringLiteral("SELECT PCMTV FROM Modelli ORDER BY PCMTV"));
+    }
 
     // A stand-in for an outside program in the program folder, under `fileName`: it appends
     // "begin ARGUMENT" to the file fileName + ".calls" beside it, pauses a tenth of a second and

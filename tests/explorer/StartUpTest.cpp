@@ -1,9 +1,10 @@
 #include "explorer/StartUp.h"
 
-#include "ExplorerWorkstation.h"
+#include "tests/support/ExplorerWorkstation.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -136,6 +137,9 @@ private Q_SLOTS:
         QVERIFY(status);
         for (int panel = 1; panel <= 4; ++panel)
             QVERIFY(status->panel(panel) && status->panel(panel)->isVisible());
+        // The clock panels show the installed clock's date and time.
+        QCOMPARE(status->panelText(3), QStringLiteral("05/03/2024"));
+        QCOMPARE(status->panelText(4), QStringLiteral("17:08"));
         auto* progress = m_window->findChild<QProgressBar*>(QStringLiteral("PrgBar"));
         QVERIFY(progress);
         QVERIFY(progress->isHidden());
@@ -169,10 +173,6 @@ private:
     QPointer<explorer::FrmExplorer> m_window;
 };
 
-int runStartUpTest(int argc, char** argv)
-{
-    StartUpTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(StartUpTest);
 
 #include "StartUpTest.moc"

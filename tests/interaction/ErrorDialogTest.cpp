@@ -1,7 +1,7 @@
 #include "interaction/ErrorDialog.h"
 
 #include "platform/RuntimeError.h"
-#include "tests/interaction/ScriptedSeams.h"
+#include "tests/support/ScriptedSeams.h"
 
 #include <gtest/gtest.h>
 

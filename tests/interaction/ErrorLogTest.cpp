@@ -8,7 +8,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
-#include "tests/interaction/ScriptedSeams.h"
+#include "tests/support/ScriptedSeams.h"
 
 #include <QByteArray>
 #include <QFile>

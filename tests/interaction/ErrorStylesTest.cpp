@@ -3,7 +3,7 @@
 #include "interaction/TrapAndAsk.h"
 
 #include "platform/RuntimeError.h"
-#include "tests/interaction/ScriptedSeams.h"
+#include "tests/support/ScriptedSeams.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

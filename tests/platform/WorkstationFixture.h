@@ -1,43 +1,36 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include "tests/support/ErrorMatchers.h"
+#include "tests/support/TestWorkstation.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
 
-// A fresh workstation in a temporary folder for each test: C: (drive_c, fixed), A: (drive_a,
-// removable floppy, present), B: (drive_b, removable, no medium), Z: the host root.
+// A fresh workstation for each test: C: (drive_c, fixed), A: (drive_a, removable floppy,
+// present), B: (drive_b, removable, no medium), Z: the host root.
 class WorkstationTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { m_station.reset(); }
 
-    QString root() const { return m_root.path(); }
+    QString root() const { return m_station->root(); }
     // The host path of something on drive C:, "a/b.txt" for C:\a\b.txt.
-    QString onC(const QString& relative) const;
-    QString onA(const QString& relative) const;
+    QString onC(const QString& relative) const { return m_station->inRoot(QStringLiteral("drive_c/") + relative); }
+    QString onA(const QString& relative) const { return m_station->inRoot(QStringLiteral("drive_a/") + relative); }
 
-    void writeDrives(const QByteArray& drivesIni);
-    static void writeHostFile(const QString& hostPath, const QByteArray& bytes = {});
-    static QByteArray readHostFile(const QString& hostPath);
-    static void makeHostFolder(const QString& hostPath);
+    void writeDrives(const QByteArray& drivesIni) { m_station->writeDrives(drivesIni); }
+    static void writeHostFile(const QString& hostPath, const QByteArray& bytes = {})
+    {
+        TestWorkstation::writeHostFile(hostPath, bytes);
+    }
+    static QByteArray readHostFile(const QString& hostPath) { return TestWorkstation::readHostFile(hostPath); }
+    static void makeHostFolder(const QString& hostPath) { TestWorkstation::makeHostFolder(hostPath); }
     // Makes the test's current folder the host folder given.
-    void enter(const QString& hostFolder);
-    static QString helper(const QString& name);
+    void enter(const QString& hostFolder) { m_station->enter(hostFolder); }
+    static QString helper(const QString& name) { return TestWorkstation::builtProgram(name); }
 
 private:
-    QTemporaryDir m_root;
-    QString m_previousFolder;
+    std::unique_ptr<TestWorkstation> m_station;
 };
-
-// Runs a statement and gives the number of the RuntimeError it raised, 0 for none.
-#define RUNTIME_ERROR_OF(statement)                                                                          \
-    [&]() {                                                                                                  \
-        try {                                                                                                \
-            statement;                                                                                       \
-        } catch (const platform::RuntimeError& error) {                                                      \
-            return error.number();                                                                           \
-        }                                                                                                    \
-        return 0;                                                                                            \
-    }()

@@ -1,4 +1,5 @@
 #include "ui/QtKeyState.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QEvent>
 #include <QTest>
@@ -69,10 +70,6 @@ private:
     std::unique_ptr<ui::QtKeyState> m_keys;
 };
 
-int runQtKeyStateTest(int argc, char** argv)
-{
-    QtKeyStateTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(QtKeyStateTest);
 
 #include "QtKeyStateTest.moc"

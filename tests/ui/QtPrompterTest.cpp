@@ -1,8 +1,9 @@
 #include "ui/QtPrompter.h"
 
-#include "UiWorkstation.h"
-#include "WhenShown.h"
+#include "tests/support/TestWorkstation.h"
+#include "tests/support/WhenShown.h"
 #include "interaction/Seams.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -41,7 +42,9 @@ class QtPrompterTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_workstation = std::make_unique<UiWorkstation>();
+        m_workstation = std::make_unique<TestWorkstation>(QByteArrayLiteral("[Drive C]\r\nPath=drive_c\r\nType=fixed\r\n"
+                                                                             "[Drive A]\r\nPath=drive_a\r\nType=removable\r\n"
+                                                                             "[System]\r\nWindowsDir=C:\\WINDOWS\r\n"));
         m_installation = std::make_unique<interaction::Seams::Installation>();
         m_installation->setProgramTitle(QStringLiteral("Schedex"));
     }
@@ -141,7 +144,7 @@ private Q_SLOTS:
                                               QStringLiteral("Inserisci il nome del nuovo archivio schede")};
         QCOMPARE(m_prompter.saveFile(request), QStringLiteral("C:\\Tramex\\Schede\\NUOVO.mdb"));
         QCOMPARE(QFileInfo(shownFolder).canonicalFilePath(),
-                 QFileInfo(m_workstation->host(QStringLiteral("C:\\Tramex\\Schede"))).canonicalFilePath());
+                 QFileInfo(m_workstation->hostPath(QStringLiteral("C:\\Tramex\\Schede"))).canonicalFilePath());
         QCOMPARE(shownFilters,
                  QStringList({QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("Testi (*.txt *.csv)")}));
 
@@ -171,11 +174,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, folder);
         QFETCH(QString, expected);
-        QDir().mkpath(m_workstation->host(folder));
+        QDir().mkpath(m_workstation->hostPath(folder));
         QString instruction;
         whenShown<QFileDialog>([&](QFileDialog& dialog) {
             instruction = dialog.windowTitle();
-            dialog.setDirectory(m_workstation->host(folder));
+            dialog.setDirectory(m_workstation->hostPath(folder));
             accept(dialog);
         });
         QCOMPARE(m_prompter.browseForFolder(nullptr, QStringLiteral("Seleziona la cartella")), expected);
@@ -192,11 +195,11 @@ private Q_SLOTS:
         m_workstation->writeFile(QStringLiteral("A:\\leggimi.txt"), "x");
         whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); });
         QCOMPARE(m_prompter.formatDrive(nullptr, 0), -2);
-        QVERIFY(QFileInfo::exists(m_workstation->host(QStringLiteral("A:\\leggimi.txt"))));
+        QVERIFY(QFileInfo::exists(m_workstation->hostPath(QStringLiteral("A:\\leggimi.txt"))));
 
         whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
         QCOMPARE(m_prompter.formatDrive(nullptr, 0), 0);
-        QVERIFY(QDir(m_workstation->host(QStringLiteral("A:\\")))
+        QVERIFY(QDir(m_workstation->hostPath(QStringLiteral("A:\\")))
                     .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
@@ -209,14 +212,10 @@ private Q_SLOTS:
 
 private:
     ui::QtPrompter m_prompter;
-    std::unique_ptr<UiWorkstation> m_workstation;
+    std::unique_ptr<TestWorkstation> m_workstation;
     std::unique_ptr<interaction::Seams::Installation> m_installation;
 };
 
-int runQtPrompterTest(int argc, char** argv)
-{
-    QtPrompterTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(QtPrompterTest);
 
 #include "QtPrompterTest.moc"

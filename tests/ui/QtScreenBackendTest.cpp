@@ -5,6 +5,7 @@
 #include "platform/RuntimeError.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtSeams.h"
+#include "tests/support/QtTestMain.h"
 
 #include <QApplication>
 #include <QTest>
@@ -69,10 +70,6 @@ private Q_SLOTS:
     }
 };
 
-int runQtScreenBackendTest(int argc, char** argv)
-{
-    QtScreenBackendTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TRAMEX_QT_TEST(QtScreenBackendTest);
 
 #include "QtScreenBackendTest.moc"

@@ -18,9 +18,9 @@ protected:
     void SetUp() override
     {
         UtilexTest::SetUp();
-        m_autocall = QDir(binFolder()).filePath(QStringLiteral("autocall"));
+        m_autocall = TestWorkstation::builtProgram(QStringLiteral("autocall"));
         if (!QFileInfo(m_autocall).isExecutable())
-            GTEST_SKIP() << "autocall is not built yet in " << binFolder().toStdString();
+            GTEST_SKIP() << "autocall is not built yet: " << m_autocall.toStdString();
     }
 
     AutocallRun autocall(const QStringList& arguments) const

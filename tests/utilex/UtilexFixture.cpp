@@ -20,31 +20,13 @@ const char drivesIni[] = "[Drive C]\r\nPath=drive_c\r\nType=fixed\r\nSerial=0xC0
 
 } // namespace
 
-// TRAMEX_BIN_DIR, else the folder of this test program, which the build puts beside the libraries.
-QString UtilexTest::binFolder()
-{
-    const QString fromEnvironment = qEnvironmentVariable("TRAMEX_BIN_DIR");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-}
-
-QString UtilexTest::libraryFile()
-{
-    return QDir(binFolder()).filePath(QStringLiteral("Utilex4.dll"));
-}
-
 void UtilexTest::SetUp()
 {
-    ASSERT_TRUE(m_root.isValid());
-    ASSERT_TRUE(QFileInfo::exists(libraryFile())) << "TRAMEX_BIN_DIR must hold Utilex4.dll";
-    writeHostFile(QDir(root()).filePath(QStringLiteral("drives.ini")), drivesIni);
+    m_station = std::make_unique<TestWorkstation>(QByteArray(drivesIni));
     makeHostFolder(hostOfC(QStringLiteral("WINDOWS/SYSTEM32")));
-    makeHostFolder(QDir(root()).filePath(QStringLiteral("drive_a")));
+    makeHostFolder(m_station->inRoot(QStringLiteral("drive_a")));
     qputenv("TRAMEX_WORKSTATION", QFile::encodeName(root()));
-    platform::Workstation::use(root());
-
-    automation::registerLibrary(libraryFile());
+    TestWorkstation::registerBuilt(QStringLiteral("Utilex4.dll"));
     m_utilex = automation::createObjectAs<utilex::_UtilexClass>(QString::fromUtf16(utilex::UtilexProgId));
     m_object = m_utilex;
 }
@@ -53,24 +35,7 @@ void UtilexTest::TearDown()
 {
     m_object.reset();
     m_utilex.reset();
-}
-
-QString UtilexTest::hostOfC(const QString& relative) const
-{
-    return QDir(root()).filePath(QStringLiteral("drive_c/") + relative);
-}
-
-void UtilexTest::writeHostFile(const QString& hostPath, const QByteArray& bytes) const
-{
-    QDir().mkpath(QFileInfo(hostPath).absolutePath());
-    QFile file(hostPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-void UtilexTest::makeHostFolder(const QString& hostPath) const
-{
-    ASSERT_TRUE(QDir().mkpath(hostPath));
+    m_station.reset();
 }
 
 Variant UtilexTest::call(const char16_t* method, std::vector<Variant> arguments)

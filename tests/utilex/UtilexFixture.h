@@ -4,11 +4,12 @@
 #include <vector>
 
 #include <QString>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "automation/Variant.h"
-#include "platform/RuntimeError.h"
+#include "tests/support/ErrorMatchers.h"
+#include "tests/support/Printers.h"
+#include "tests/support/TestWorkstation.h"
 #include "utilex/UtilexClass.h"
 
 // The methods of _UtilexClass in slot order, as clients bind to them.
@@ -32,14 +33,16 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    static QString binFolder();
-    static QString libraryFile();
+    static QString libraryFile() { return TestWorkstation::builtProgram(QStringLiteral("Utilex4.dll")); }
 
-    QString root() const { return m_root.path(); }
+    QString root() const { return m_station->root(); }
     // Host path of a path on drive C, e.g. hostOfC(u"data/a.txt").
-    QString hostOfC(const QString& relative) const;
-    void writeHostFile(const QString& hostPath, const QByteArray& bytes) const;
-    void makeHostFolder(const QString& hostPath) const;
+    QString hostOfC(const QString& relative) const { return m_station->inRoot(QStringLiteral("drive_c/") + relative); }
+    static void writeHostFile(const QString& hostPath, const QByteArray& bytes)
+    {
+        TestWorkstation::writeHostFile(hostPath, bytes);
+    }
+    static void makeHostFolder(const QString& hostPath) { TestWorkstation::makeHostFolder(hostPath); }
 
     // Early binding and late binding on one instance.
     std::shared_ptr<utilex::_UtilexClass> m_utilex;
@@ -49,32 +52,6 @@ protected:
     automation::Variant callByRef(const char16_t* method, std::vector<automation::Variant>& arguments);
 
 private:
-    QTemporaryDir m_root;
+    std::unique_ptr<TestWorkstation> m_station;
 };
 
-namespace automation {
-// Readable values in test failures.
-inline void PrintTo(const Variant& value, std::ostream* out)
-{
-    if (!value.isArray()) {
-        *out << value.displayText().toStdString();
-        return;
-    }
-    *out << "(";
-    for (const Variant& element : value.arrayData().elements)
-        *out << '"' << element.displayText().toStdString() << "\" ";
-    *out << ")";
-}
-} // namespace automation
-
-// Runs a call and gives the runtime error number it raised; 0 when it raised none.
-template <class Call>
-int errorNumberOf(Call&& call)
-{
-    try {
-        call();
-    } catch (const platform::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}

@@ -5,24 +5,10 @@
 
 using automation::Variant;
 
-interaction::Answer PromptHook::message(const interaction::MessageBox& box)
+CardArchiveFixture::CardArchiveFixture()
+    : StoreTest(std::make_unique<ExplorerWorkstation>(&ScriptedSeams::failGoogleTest)),
+      m_seams(static_cast<ExplorerWorkstation&>(*m_station)), m_hook(m_seams.hook)
 {
-    const auto action = m_actions.find(++m_messages);
-    if (action != m_actions.end())
-        action->second();
-    return m_inner.message(box);
-}
-
-CardArchiveFixture::CardArchiveFixture() : m_savedState(store::explorerState())
-{
-    m_seams.installation.setPrompter(m_hook);
-    store::explorerState().DatabaseFolder = folder;
-    store::explorerState().CurrentArchive.clear();
-}
-
-CardArchiveFixture::~CardArchiveFixture()
-{
-    store::explorerState() = m_savedState;
 }
 
 void CardArchiveFixture::addCardRows(const QString& archivePath, const QString& key, int pieces, int markers,
@@ -55,13 +41,6 @@ void CardArchiveFixture::addCardRows(const QString& archivePath, const QString& 
         markerRows.Fields(QStringLiteral("Tessuto")).SetValue(Variant(QStringLiteral("Lana fredda")));
         markerRows.Update();
     }
-}
-
-QStringList CardArchiveFixture::keysIn(const QString& archivePath, const QString& table)
-{
-    QStringList keys = values(archivePath, QStringLiteral("SELECT PCMTV FROM ") + table);
-    keys.sort();
-    return keys;
 }
 
 QString CardArchiveFixture::headerOf(const QString& archivePath, const QString& key)

@@ -268,7 +268,7 @@ TEST_P(CardHeaderErrorTest, ErrorsReachTheCallerWithoutADialog)
         openArchive(QStringLiteral("MISSING"));
     }
 
-    EXPECT_EQ(ENGINE_ERROR_OF(GetParam().operation()), GetParam().error);
+    EXPECT_EQ(RUNTIME_ERROR_OF(GetParam().operation()), GetParam().error);
     EXPECT_TRUE(m_seams.prompter.prompts().isEmpty());
 }
 

@@ -1,4 +1,4 @@
-#include "StoreTestSupport.h"
+#include "tests/support/StoreTest.h"
 
 #include "explorer/store/engine/FieldType.h"
 
@@ -24,7 +24,7 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TRAMEX_WORKSTATION"), root());
         process.setProcessEnvironment(environment);
-        process.start(builtProgram(QStringLiteral("Dbrefit")), {argument});
+        process.start(TestWorkstation::builtProgram(QStringLiteral("Dbrefit")), {argument});
         process.waitForFinished(60000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromLocal8Bit(process.readAllStandardError())};

@@ -1,6 +1,6 @@
 #include "explorer/store/DeleteSelectedCards.h"
 #include "tests/explorer/store/CardArchiveFixture.h"
-#include "tests/explorer/store/FakeCardListWindow.h"
+#include "tests/support/FakeWindow.h"
 
 using interaction::Answer;
 using interaction::Key;
@@ -23,14 +23,14 @@ protected:
     }
 
     // The card list with the rows of `selected` (indexes into m_keys) selected.
-    FakeCardListWindow window(std::initializer_list<int> selected) const
+    FakeWindow window(std::initializer_list<int> selected) const
     {
-        QList<FakeCardListWindow::Row> rows;
+        QList<FakeWindow::Row> rows;
         for (const QString& key : m_keys)
             rows.append({key, false});
         for (int row : selected)
             rows[row].selected = true;
-        return FakeCardListWindow(rows);
+        return FakeWindow(rows);
     }
 
     // The keys left in each of the card tables (a key once per table it has rows in).
@@ -48,21 +48,21 @@ protected:
 
 TEST_F(DeleteSelectedCardsTest, DeletesTheSelectedCardsTableByTableInListOrder)
 {
-    FakeCardListWindow list = window({1, 3});
+    FakeWindow list = window({1, 3});
 
     store::DeleteSelectedCards(list);
 
     for (const QString& table : cardTables)
         EXPECT_EQ(cardsLeft(table), QStringList({"K1", "K3", "K5"})) << table.toStdString();
     EXPECT_TRUE(list.selectedKeys().isEmpty());
-    EXPECT_EQ(list.log(), QStringList({"place", "show", "value 0", "maximum 5", "maximum 2", "status Cancella: K2",
-                                       "value 1", "status Cancella: K4", "value 2", "status ", "hide"}));
+    EXPECT_EQ(list.log(), QStringList({"place", "visible 1", "value 0", "maximum 5", "maximum 2", "status Cancella: K2",
+                                       "value 1", "status Cancella: K4", "value 2", "status ", "visible 0"}));
     EXPECT_EQ(m_seams.events.calls(), 2);
 }
 
 TEST_F(DeleteSelectedCardsTest, EscStopsBeforeTheNextCardAndLeavesTheRestUntouched)
 {
-    FakeCardListWindow list = window({0, 1, 2, 3, 4});
+    FakeWindow list = window({0, 1, 2, 3, 4});
     m_seams.keys.pressAtQuery(Key::Escape, 3);
 
     store::DeleteSelectedCards(list);
@@ -71,18 +71,18 @@ TEST_F(DeleteSelectedCardsTest, EscStopsBeforeTheNextCardAndLeavesTheRestUntouch
         EXPECT_EQ(cardsLeft(table), QStringList({"K3", "K4", "K5"})) << table.toStdString();
     EXPECT_EQ(list.selectedKeys(), QStringList({"K3", "K4", "K5"}));
     EXPECT_EQ(list.log().mid(5), QStringList({"status Cancella: K1", "value 1", "status Cancella: K2", "value 2",
-                                              "status Cancella: K3", "status ", "hide"}));
+                                              "status Cancella: K3", "status ", "visible 0"}));
     EXPECT_FALSE(list.progressBarVisible());
 }
 
 TEST_F(DeleteSelectedCardsTest, NothingSelectedShowsAndHidesTheProgressBarAndChangesNothing)
 {
-    FakeCardListWindow list = window({});
+    FakeWindow list = window({});
 
     store::DeleteSelectedCards(list);
 
     EXPECT_EQ(list.log(),
-              QStringList({"place", "show", "value 0", "maximum 5", "refused maximum 0", "status ", "hide"}));
+              QStringList({"place", "visible 1", "value 0", "maximum 5", "refused maximum 0", "status ", "visible 0"}));
     for (const QString& table : cardTables)
         EXPECT_EQ(cardsLeft(table), m_keys) << table.toStdString();
     EXPECT_EQ(m_seams.keys.queries(Key::Escape), 0);
@@ -97,7 +97,7 @@ TEST_F(DeleteSelectedCardsTest, AFailingStatementShowsEseguiSqlsDialogAndTheDele
                                            QStringLiteral("^Errore numero : 3045\r.*Durante EseguiSql\r\r$"),
                                            QRegularExpression::DotMatchesEverythingOption)),
                                        Answer::Abort);
-    FakeCardListWindow list = window({0});
+    FakeWindow list = window({0});
 
     store::DeleteSelectedCards(list);
 
@@ -105,5 +105,5 @@ TEST_F(DeleteSelectedCardsTest, AFailingStatementShowsEseguiSqlsDialogAndTheDele
     for (const QString& table : cardTables)
         EXPECT_EQ(cardsLeft(table), m_keys) << table.toStdString();
     EXPECT_TRUE(list.selectedKeys().isEmpty());
-    EXPECT_EQ(list.log().last(), QStringLiteral("hide"));
+    EXPECT_EQ(list.log().last(), QStringLiteral("visible 0"));
 }

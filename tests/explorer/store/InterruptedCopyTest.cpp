@@ -28,7 +28,7 @@ TEST_F(InterruptedCopyTest, AKilledCopyLeavesBothArchivesSound)
         .write(source, 1000);
 
     QProcess copy;
-    copy.start(builtProgram(QStringLiteral("cardstore_copy_helper")), {root(), source, target});
+    copy.start(TestWorkstation::builtProgram(QStringLiteral("cardstore_copy_helper")), {root(), source, target});
     ASSERT_TRUE(copy.waitForStarted());
     QByteArray output;
     const QDeadlineTimer deadline(60000);

@@ -37,7 +37,7 @@ protected:
     // Every piece row: "PCMTV|NumeroRiga|SPN|Descrizione|Digit|RuotaX|NumeroPezzo|Osservazioni|ComeModello|Materiale".
     static QStringList allPieces()
     {
-        return TransferWorkstation::rows(prova(), QStringLiteral("Select * from SchedaModello"),
+        return CardArchives::rows(prova(), QStringLiteral("Select * from SchedaModello"),
                                          {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga"), QStringLiteral("SPN"),
                                           QStringLiteral("Descrizione"), QStringLiteral("Digit"),
                                           QStringLiteral("RuotaX"), QStringLiteral("NumeroPezzo"),
@@ -46,12 +46,12 @@ protected:
     }
     static QStringList keyAndRow()
     {
-        return TransferWorkstation::rows(prova(), QStringLiteral("Select * from SchedaModello"),
+        return CardArchives::rows(prova(), QStringLiteral("Select * from SchedaModello"),
                                          {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga")});
     }
     static QStringList headers()
     {
-        return TransferWorkstation::rows(
+        return CardArchives::rows(
             prova(), QStringLiteral("Select * from Modelli"),
             {QStringLiteral("PCMTV"), QStringLiteral("TagliaBase"), QStringLiteral("GammaTaglie")});
     }
@@ -172,7 +172,7 @@ protected:
                     TransferWorkstation::hostPath(QStringLiteral("C:\\userroot\\prog\\util")) +
                         QStringLiteral("/DMPMODEL.exe"));
     }
-    FakeTransferWindow m_window{m_world.utility()};
+    FakeWindow m_window{m_world.utility()};
 };
 
 TEST_F(AccumarkCommandTest, DumpsTheChosenAreaAndImportsTheModel)

@@ -17,7 +17,7 @@ protected:
     {
         addModel(prova(), QStringLiteral("K1"), Variant::null(), QStringLiteral("Estate, mare"),
                  QStringLiteral("Giacca \u00e8"), QStringLiteral("42"), QStringLiteral("38,40,42"));
-        TransferWorkstation::addRow(prova(), QStringLiteral("SchedaModello"),
+        CardArchives::addRow(prova(), QStringLiteral("SchedaModello"),
                                     {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
                                      {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
                                      {QStringLiteral("SPN"), QStringLiteral("001")},
@@ -26,7 +26,7 @@ protected:
                                      {QStringLiteral("RuotaX"), Variant::null()},
                                      {QStringLiteral("NumeroPezzo"), QStringLiteral("1")},
                                      {QStringLiteral("Materiale"), QStringLiteral("Lana")}});
-        TransferWorkstation::addRow(prova(), QStringLiteral("SchedaModello"),
+        CardArchives::addRow(prova(), QStringLiteral("SchedaModello"),
                                     {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
                                      {QStringLiteral("NumeroRiga"), Variant::fromLong(2)},
                                      {QStringLiteral("SPN"), QStringLiteral("002")},
@@ -37,7 +37,7 @@ protected:
                                      {QStringLiteral("Osservazioni"), QStringLiteral("ok")},
                                      {QStringLiteral("ComeModello"), QStringLiteral("M2")},
                                      {QStringLiteral("Materiale"), QStringLiteral("Fodera")}});
-        TransferWorkstation::addRow(prova(), QStringLiteral("SchedaPiazzato"),
+        CardArchives::addRow(prova(), QStringLiteral("SchedaPiazzato"),
                                     {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
                                      {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
                                      {QStringLiteral("NomePiazzato"), QStringLiteral("P1")},
@@ -117,7 +117,7 @@ TEST_F(CardCsvExportTest, TheCommandExportsTheSelectedCardsInListOrderAndDeselec
 {
     for (const char* key : {"K1", "K2", "K3"})
         addModel(prova(), QString::fromLatin1(key));
-    FakeTransferWindow window(
+    FakeWindow window(
         m_world.utility(), {{QStringLiteral("K3"), true}, {QStringLiteral("K2"), false}, {QStringLiteral("K1"), true}});
     m_world.prompter.expectFolder(QStringLiteral("Seleziona la cartella dove esportare le schede"),
                                   QStringLiteral("C:\\Export"));
@@ -141,18 +141,19 @@ TEST_F(CardCsvExportTest, TheCommandExportsTheSelectedCardsInListOrderAndDeselec
 TEST_F(CardCsvExportTest, TheCommandWithNothingSelectedWritesNoFile)
 {
     addModel(prova(), QStringLiteral("K1"));
-    FakeTransferWindow window(m_world.utility(), {{QStringLiteral("K1"), false}});
+    FakeWindow window(m_world.utility(), {{QStringLiteral("K1"), false}});
     m_world.prompter.expectFolder(TextMatcher::any(), QStringLiteral("C:\\"));
     transfer::MnuLWEsporta_Click(window);
     EXPECT_FALSE(TransferWorkstation::fileExists(QStringLiteral("C:\\K1.csv")));
     // The progress bar refuses an empty range; the command goes on.
-    EXPECT_EQ(window.log(), QStringList({"place", "value 0", "visible 1", "visible 0", "status "}));
+    EXPECT_EQ(window.log(),
+              QStringList({"place", "refused maximum 0", "value 0", "visible 1", "visible 0", "status "}));
 }
 
 TEST_F(CardCsvExportTest, CancellingTheFolderExportsNothing)
 {
     addModel(prova(), QStringLiteral("K1"));
-    FakeTransferWindow window(m_world.utility(), {{QStringLiteral("K1"), true}});
+    FakeWindow window(m_world.utility(), {{QStringLiteral("K1"), true}});
     m_world.prompter.expectFolder(TextMatcher::any(), QString());
     transfer::MnuLWEsporta_Click(window);
     EXPECT_EQ(window.selectedKeys(), QStringList{QStringLiteral("K1")});

@@ -30,15 +30,15 @@ class CardCsvImportTest : public TransferTest {
 protected:
     static QStringList models(const QString& archive)
     {
-        return TransferWorkstation::rows(archive, QStringLiteral("Select * from Modelli"), modelColumns);
+        return CardArchives::rows(archive, QStringLiteral("Select * from Modelli"), modelColumns);
     }
     static QStringList markers(const QString& archive)
     {
-        return TransferWorkstation::rows(archive, QStringLiteral("Select * from SchedaPiazzato"), markerColumns);
+        return CardArchives::rows(archive, QStringLiteral("Select * from SchedaPiazzato"), markerColumns);
     }
     static QStringList allPieces(const QString& archive)
     {
-        return TransferWorkstation::rows(
+        return CardArchives::rows(
             archive, QStringLiteral("Select * from SchedaModello"),
             {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga"), QStringLiteral("SPN"), QStringLiteral("Digit")});
     }
@@ -64,13 +64,13 @@ TEST_F(CardCsvImportTest, AnExportedCardComesBackIntoAnotherArchiveWithNullsAsEm
              QStringLiteral("Giacca \u00e8"), QStringLiteral("42"), QStringLiteral("38,40,42"));
     addPiece(prova(), QStringLiteral("K1"), 1, QStringLiteral("001"), Variant::null(), Variant::fromLong(0));
     addPiece(prova(), QStringLiteral("K1"), 2, QStringLiteral("002"), Variant::fromLong(12), Variant::fromLong(-3));
-    TransferWorkstation::addRow(prova(), QStringLiteral("SchedaPiazzato"),
+    CardArchives::addRow(prova(), QStringLiteral("SchedaPiazzato"),
                                 {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
                                  {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
                                  {QStringLiteral("NomePiazzato"), QStringLiteral("P1")},
                                  {QStringLiteral("Taglie"), QStringLiteral("40,42")}});
     transfer::ExportData(QStringLiteral("C:\\"), QStringLiteral("PROVA"), QStringLiteral("K1"));
-    const QString altro = TransferWorkstation::createArchive(QStringLiteral("ALTRO"));
+    const QString altro = CardArchives::create(QStringLiteral("ALTRO"));
 
     transfer::ImportData(QStringLiteral("C:\\K1.csv"), QStringLiteral("ALTRO"));
 
@@ -85,7 +85,7 @@ TEST_F(CardCsvImportTest, AValueLongerThanItsWidthLeavesWholeAndComesBackCut)
     // An archive made elsewhere, whose collection column is wider than the card file keeps.
     QList<store::TableDefinition> tables = store::CardArchiveSchema::tables();
     tables[0].columns[1].size = 60;
-    const QString wide = TransferWorkstation::archivePath(QStringLiteral("LARGO"));
+    const QString wide = CardArchives::path(QStringLiteral("LARGO"));
     store::DatabaseFile::create(wide, tables);
     const QString collection = QStringLiteral("Collezione Primavera Estate 2026 linea donna");
     addModel(wide, QStringLiteral("K1"), collection);
@@ -223,21 +223,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CardCsvImportTest, RetryReadsTheFileAgainOnceTheArchiveIsThere)
 {
     m_world.prompter.expectMessage(TextMatcher::contains(QStringLiteral("Durante ModMain_ImportData")), Answer::Retry);
-    m_world.beforeNextPrompt([] { TransferWorkstation::createArchive(QStringLiteral("NUOVO")); });
+    m_world.beforeNextPrompt([] { CardArchives::create(QStringLiteral("NUOVO")); });
     import("Tramex Scheda\r\n\"PROVA\"\r\n\"K1\",\"\",\"\",\"\",\"42\",\"40\"\r\n\"Scheda Modello\",0\r\n"
            "\"Scheda Piazzato\",1\r\n" +
                markerRow(),
            QStringLiteral("NUOVO"));
-    EXPECT_EQ(models(TransferWorkstation::archivePath(QStringLiteral("NUOVO"))),
+    EXPECT_EQ(models(CardArchives::path(QStringLiteral("NUOVO"))),
               QStringList{QStringLiteral("K1||||42|40")});
-    EXPECT_EQ(markers(TransferWorkstation::archivePath(QStringLiteral("NUOVO"))).size(), 1);
+    EXPECT_EQ(markers(CardArchives::path(QStringLiteral("NUOVO"))).size(), 1);
 }
 
 TEST_F(CardCsvImportTest, TheCommandImportsTheChosenFileIntoTheCurrentArchiveAndShowsItAgain)
 {
     TransferWorkstation::writeFile(cardFile, "Tramex Scheda\r\n\"ALTRO\"\r\n\"K9\",\"\",\"\",\"\",\"42\",\"40\"\r\n"
                                              "\"Scheda Modello\",0\r\n\"Scheda Piazzato\",0\r\n");
-    FakeTransferWindow window(m_world.utility());
+    FakeWindow window(m_world.utility());
     m_world.prompter.expectOpenFile(QStringLiteral("Seleziona la scheda da importare"), cardFile);
     transfer::MnuLWImporta_Click(window);
     const auto& dialog = m_world.prompter.prompts().at(0);
@@ -251,7 +251,7 @@ TEST_F(CardCsvImportTest, TheCommandImportsTheChosenFileIntoTheCurrentArchiveAnd
 
 TEST_F(CardCsvImportTest, CancellingTheFileDialogDoesNothing)
 {
-    FakeTransferWindow window(m_world.utility());
+    FakeWindow window(m_world.utility());
     m_world.prompter.expectOpenFile(TextMatcher::any(), QString());
     transfer::MnuLWImporta_Click(window);
     EXPECT_TRUE(window.log().isEmpty());

@@ -6,7 +6,7 @@
 
 #include "explorer/transfer/CardDragData.h"
 #include "explorer/transfer/CardTransfer.h"
-#include "tests/explorer/transfer/FakeCardTransferWindow.h"
+#include "tests/support/FakeWindow.h"
 
 using interaction::Answer;
 using interaction::TextMatcher;
@@ -17,19 +17,19 @@ class CardTransferTest : public TransferTest {
 protected:
     CardTransferTest()
     {
-        TransferWorkstation::createArchive(QStringLiteral("ALTRO"));
+        CardArchives::create(QStringLiteral("ALTRO"));
         for (const QString& key : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})
             addCard(prova(), key, QStringLiteral("Nuova"));
         m_window.fill();
     }
 
-    static QString altro() { return TransferWorkstation::archivePath(QStringLiteral("ALTRO")); }
+    static QString altro() { return CardArchives::path(QStringLiteral("ALTRO")); }
 
     static void addCard(const QString& archive, const QString& key, const QString& collection)
     {
         addModel(archive, key, collection);
         addPiece(archive, key, 1, QStringLiteral("001"));
-        TransferWorkstation::addRow(archive, QStringLiteral("SchedaPiazzato"),
+        CardArchives::addRow(archive, QStringLiteral("SchedaPiazzato"),
                                     {{QStringLiteral("PCMTV"), key},
                                      {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
                                      {QStringLiteral("NomePiazzato"), QStringLiteral("P1")}});
@@ -39,13 +39,13 @@ protected:
     static QStringList cardsIn(const QString& archive)
     {
         QStringList cards;
-        const QStringList headers = TransferWorkstation::rows(
+        const QStringList headers = CardArchives::rows(
             archive, QStringLiteral("Select * from Modelli ORDER BY PCMTV"),
             {QStringLiteral("PCMTV"), QStringLiteral("DescCollezione")});
         for (const QString& header : headers) {
             const QString key = header.section(u'|', 0, 0);
             const auto count = [&](const char* table) {
-                return TransferWorkstation::rows(archive,
+                return CardArchives::rows(archive,
                                                  QStringLiteral("Select * from %1 WHERE PCMTV = '%2'")
                                                      .arg(QLatin1String(table), QString(key).replace(u'\'', "''")),
                                                  {QStringLiteral("PCMTV")})
@@ -58,7 +58,7 @@ protected:
 
     QStringList statusTexts() const { return m_window.log().filter(QRegularExpression(QStringLiteral("^status "))); }
 
-    FakeCardTransferWindow m_window{m_world.utility()};
+    FakeWindow m_window{m_world.utility()};
 };
 
 const QStringList untouchedSource{QStringLiteral("A|Nuova|1|1"), QStringLiteral("B|Nuova|1|1"),

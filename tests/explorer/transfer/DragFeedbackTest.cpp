@@ -1,7 +1,7 @@
 #include "tests/explorer/transfer/TransferTest.h"
 
 #include "explorer/transfer/DragFeedback.h"
-#include "tests/explorer/transfer/FakeCardTransferWindow.h"
+#include "tests/support/FakeWindow.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ class ShiftKeyTest : public TransferTest {};
 
 TEST_F(ShiftKeyTest, ShiftOnTheKeyboardDecidesTheMoveAndTheDragImage)
 {
-    FakeCardTransferWindow window(m_world.utility());
+    FakeWindow window(m_world.utility());
     m_world.keys.pressAtQuery(interaction::Key::Shift, 2);
     EXPECT_EQ(transfer::dragFeedback::followShiftKey(window), transfer::dragFeedback::CopyImage);
     EXPECT_FALSE(window.movePending());

@@ -3,7 +3,8 @@
 #include "common/Utility.h"
 #include "platform/Profile.h"
 #include "tests/explorer/transfer/TransferWorkstation.h"
-#include "tests/ui/WhenShown.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/WhenShown.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,11 +18,6 @@ namespace {
 
 const QString ini = QStringLiteral("Schedex.ini");
 const QString section = QStringLiteral("FormScegliArea");
-
-void failTest(const QString& failure)
-{
-    QTest::qFail(qPrintable(failure), __FILE__, __LINE__);
-}
 
 void writeIni(const QString& key, const QString& value)
 {
@@ -54,7 +50,7 @@ class FrmScegliAreaTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_world = std::make_unique<TransferWorkstation>(&failTest);
+        m_world = std::make_unique<TransferWorkstation>(&ScriptedSeams::failQtTest);
         for (const char* area : {"D:\\userroot\\storage\\Prova", "D:\\userroot\\storage\\AREA2",
                                  "G:\\userroot\\storage\\Uomo", "C:\\userroot\\system\\state\\stordir\\Rete1"})
             TransferWorkstation::makeFolder(QString::fromLatin1(area));
@@ -183,5 +179,5 @@ private:
     std::unique_ptr<TransferWorkstation> m_world;
 };
 
-QTEST_MAIN(FrmScegliAreaTest)
+TRAMEX_QT_TEST(FrmScegliAreaTest);
 #include "FrmScegliAreaTest.moc"

@@ -31,7 +31,7 @@ class LectraImportTest : public TransferTest {
 protected:
     static QStringList codes()
     {
-        return TransferWorkstation::rows(
+        return CardArchives::rows(
             prova(), QStringLiteral("Select * from SchedaModello"),
             {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga"), QStringLiteral("SPN")});
     }
@@ -99,7 +99,7 @@ TEST_F(LectraImportTest, ThePieceColumnsComeFromTheirFields)
     import(lectraFile({piece("Davanti", "", "2", "1", "Una descrizione molto lunga del pezzo"),
                        piece("Dietro", "D-01", "-3", "40")}) +
            "\n");
-    EXPECT_EQ(TransferWorkstation::rows(
+    EXPECT_EQ(CardArchives::rows(
                   prova(), QStringLiteral("Select * from SchedaModello"),
                   {QStringLiteral("NumeroRiga"), QStringLiteral("SPN"), QStringLiteral("Descrizione"),
                    QStringLiteral("Digit"), QStringLiteral("RuotaX"), QStringLiteral("NumeroPezzo"),
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LectraImportTest, TheCommandCreatesTheCardImportsAndShowsTheArchive)
 {
     TransferWorkstation::writeFile(pieceFile, lectraFile({piece("P1"), piece("P2")}));
-    FakeTransferWindow window(m_world.utility());
+    FakeWindow window(m_world.utility());
     m_world.prompter.expectOpenFile(QStringLiteral("Seleziona il file da aprire"), pieceFile);
     transfer::ImportLectraModel(window);
     const auto& dialog = m_world.prompter.prompts().at(0);
@@ -152,7 +152,7 @@ TEST_F(LectraImportTest, TheCommandCreatesTheCardImportsAndShowsTheArchive)
     EXPECT_EQ(dialog.filters[0].description, QStringLiteral("Tutti i files (*.*)"));
     EXPECT_EQ(dialog.filters[0].pattern, QStringLiteral("*.*"));
     EXPECT_TRUE(dialog.initialFolder.isEmpty());
-    EXPECT_EQ(TransferWorkstation::rows(prova(), QStringLiteral("Select * from Modelli"),
+    EXPECT_EQ(CardArchives::rows(prova(), QStringLiteral("Select * from Modelli"),
                                         {QStringLiteral("PCMTV"), QStringLiteral("TagliaBase")}),
               QStringList{QStringLiteral("GIACCA|42")});
     EXPECT_EQ(codes(), QStringList({"GIACCA|1|P1", "GIACCA|2|P2"}));
@@ -162,18 +162,18 @@ TEST_F(LectraImportTest, TheCommandCreatesTheCardImportsAndShowsTheArchive)
 TEST_F(LectraImportTest, AFailedImportKeepsTheCardHeaderItCreated)
 {
     TransferWorkstation::writeFile(pieceFile, header + "\r\n" + piece("P1"));
-    FakeTransferWindow window(m_world.utility());
+    FakeWindow window(m_world.utility());
     m_world.prompter.expectOpenFile(TextMatcher::any(), pieceFile);
     m_world.prompter.expectMessage(TextMatcher::startsWith(QStringLiteral("Errore numero : 9\r")), Answer::Abort);
     transfer::ImportLectraModel(window);
-    EXPECT_EQ(TransferWorkstation::rows(prova(), QStringLiteral("Select * from Modelli"), {QStringLiteral("PCMTV")}),
+    EXPECT_EQ(CardArchives::rows(prova(), QStringLiteral("Select * from Modelli"), {QStringLiteral("PCMTV")}),
               QStringList{QStringLiteral("GIACCA")});
     EXPECT_TRUE(codes().isEmpty());
 }
 
 TEST_F(LectraImportTest, CancellingTheFileDialogChangesNothing)
 {
-    FakeTransferWindow window(m_world.utility());
+    FakeWindow window(m_world.utility());
     m_world.prompter.expectOpenFile(TextMatcher::any(), QString());
     transfer::ImportLectraModel(window);
     EXPECT_TRUE(window.log().isEmpty());

@@ -6,7 +6,7 @@ void TransferTest::addModel(const QString& archive, const QString& key, const Va
                             const Variant& variant, const Variant& garment, const Variant& baseSize,
                             const Variant& sizes)
 {
-    TransferWorkstation::addRow(archive, QStringLiteral("Modelli"),
+    CardArchives::addRow(archive, QStringLiteral("Modelli"),
                                 {{QStringLiteral("PCMTV"), key},
                                  {QStringLiteral("DescCollezione"), collection},
                                  {QStringLiteral("DescVariante"), variant},
@@ -18,7 +18,7 @@ void TransferTest::addModel(const QString& archive, const QString& key, const Va
 void TransferTest::addPiece(const QString& archive, const QString& key, int row, const QString& spn,
                             const Variant& digit, const Variant& ruotaX)
 {
-    TransferWorkstation::addRow(archive, QStringLiteral("SchedaModello"),
+    CardArchives::addRow(archive, QStringLiteral("SchedaModello"),
                                 {{QStringLiteral("PCMTV"), key},
                                  {QStringLiteral("NumeroRiga"), Variant::fromLong(row)},
                                  {QStringLiteral("SPN"), spn},
@@ -33,7 +33,7 @@ void TransferTest::addPiece(const QString& archive, const QString& key, int row,
 
 QStringList TransferTest::piecesOf(const QString& archive, const QString& key)
 {
-    return TransferWorkstation::rows(
+    return CardArchives::rows(
         archive, QStringLiteral("Select * from SchedaModello WHERE PCMTV = ") + store::sqlText(key),
         {QStringLiteral("NumeroRiga"), QStringLiteral("SPN"), QStringLiteral("Descrizione"), QStringLiteral("Digit"),
          QStringLiteral("RuotaX"), QStringLiteral("NumeroPezzo"), QStringLiteral("Osservazioni"),

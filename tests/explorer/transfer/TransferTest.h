@@ -1,23 +1,18 @@
 #pragma once
 
-#include "tests/explorer/transfer/FakeTransferWindow.h"
 #include "tests/explorer/transfer/TransferWorkstation.h"
+#include "tests/support/CardArchives.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/Printers.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
-
-// Readable texts in test failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // A test in a fresh TransferWorkstation, the archive PROVA open in the explorer.
 class TransferTest : public ::testing::Test {
 protected:
     using Variant = automation::Variant;
 
-    static QString prova() { return TransferWorkstation::archivePath(QStringLiteral("PROVA")); }
+    static QString prova() { return CardArchives::path(QStringLiteral("PROVA")); }
 
     // A Modelli row: key, collection, variant, garment, base size, sizes.
     static void addModel(const QString& archive, const QString& key, const Variant& collection = QString(),
@@ -30,5 +25,5 @@ protected:
     // The card's pieces as "NumeroRiga|SPN|Descrizione|Digit|RuotaX|NumeroPezzo|Osservazioni|ComeModello|Materiale".
     static QStringList piecesOf(const QString& archive, const QString& key);
 
-    TransferWorkstation m_world{[](const QString& failure) { ADD_FAILURE() << failure.toStdString(); }};
+    TransferWorkstation m_world{&ScriptedSeams::failGoogleTest};
 };

@@ -1,4 +1,4 @@
-#include "tests/explorer/store/StoreTestSupport.h"
+#include "tests/support/StoreTest.h"
 
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/DatabaseFile.h"
@@ -113,13 +113,13 @@ TEST_F(DialectTest, StatementsItCannotRunGiveTheEngineErrors)
         {QStringLiteral("DELETE * FROM Modelli WHERE PCMTV = #32/13/2001#"), 3075},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ENGINE_ERROR_OF(run(c.statement)), c.number) << c.statement.toStdString();
-    EXPECT_EQ(ENGINE_MESSAGE_OF(run(QStringLiteral("DELETE * FROM Modeli"))),
+        EXPECT_EQ(RUNTIME_ERROR_OF(run(c.statement)), c.number) << c.statement.toStdString();
+    EXPECT_EQ(RUNTIME_MESSAGE_OF(run(QStringLiteral("DELETE * FROM Modeli"))),
               QStringLiteral("The Microsoft Jet database engine cannot find the input table or query 'Modeli'.  Make "
                              "sure it exists and that its name is spelled correctly."));
     EXPECT_EQ(keys().size(), 4) << "no failing statement changed anything";
     Workspace session = workspace();
-    EXPECT_EQ(ENGINE_ERROR_OF(session.OpenDatabase(m_archive).OpenRecordset(QStringLiteral("DELETE * FROM Modelli"))),
+    EXPECT_EQ(RUNTIME_ERROR_OF(session.OpenDatabase(m_archive).OpenRecordset(QStringLiteral("DELETE * FROM Modelli"))),
               3219);
 }
 
@@ -131,7 +131,7 @@ TEST_F(DialectTest, InsertFromASelectMatchesColumnsByName)
     EXPECT_EQ(run(QStringLiteral("INSERT INTO Copia SELECT * FROM Modelli WHERE PCMTV = 'A1'")), 1);
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT DescCapo FROM Copia WHERE PCMTV = 'A1'")),
               QStringList{QStringLiteral("Giacca A1")});
-    EXPECT_EQ(ENGINE_ERROR_OF(run(QStringLiteral("INSERT INTO Copia SELECT PCMTV, 1 AS Altro FROM Modelli"))), 3127);
+    EXPECT_EQ(RUNTIME_ERROR_OF(run(QStringLiteral("INSERT INTO Copia SELECT PCMTV, 1 AS Altro FROM Modelli"))), 3127);
 }
 
 class CrossFileInsertTest : public DialectTest {
@@ -191,19 +191,19 @@ TEST_F(CrossFileInsertTest, TargetsItCannotWriteGiveTheEngineErrors)
     store::DatabaseFile::create(path(QStringLiteral("Narrow")), narrow);
 
     EXPECT_EQ(
-        ENGINE_ERROR_OF(copy(QStringLiteral("Modelli"), folder + QStringLiteral("Nope.mdb"), QStringLiteral("A1"))),
+        RUNTIME_ERROR_OF(copy(QStringLiteral("Modelli"), folder + QStringLiteral("Nope.mdb"), QStringLiteral("A1"))),
         3024);
-    EXPECT_EQ(ENGINE_ERROR_OF(copy(QStringLiteral("Modelli"), QStringLiteral("C:\\Nope\\T.mdb"), QStringLiteral("A1"))),
+    EXPECT_EQ(RUNTIME_ERROR_OF(copy(QStringLiteral("Modelli"), QStringLiteral("C:\\Nope\\T.mdb"), QStringLiteral("A1"))),
               3044);
-    EXPECT_EQ(ENGINE_MESSAGE_OF(copy(QStringLiteral("Modelli"), path(QStringLiteral("Narrow")), QStringLiteral("A1"))),
+    EXPECT_EQ(RUNTIME_MESSAGE_OF(copy(QStringLiteral("Modelli"), path(QStringLiteral("Narrow")), QStringLiteral("A1"))),
               QStringLiteral("The INSERT INTO statement contains the following unknown field name: 'GammaTaglie'.  "
                              "Make sure you have typed the name correctly, and try the operation again."));
     Workspace session = workspace();
     Database source = session.OpenDatabase(m_archive, false, true);
-    EXPECT_EQ(ENGINE_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modeli IN \"") + target +
+    EXPECT_EQ(RUNTIME_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modeli IN \"") + target +
                                              QStringLiteral("\" SELECT * FROM Modelli"))),
               3078);
-    EXPECT_EQ(ENGINE_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modelli IN \"") + target +
+    EXPECT_EQ(RUNTIME_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modelli IN \"") + target +
                                              QStringLiteral("\" SELECT * FROM Modeli"))),
               3078);
     EXPECT_TRUE(values(target, QStringLiteral("SELECT PCMTV FROM Modelli")).isEmpty());
@@ -215,13 +215,13 @@ TEST_F(CrossFileInsertTest, ATargetHeldExclusivelyIsRefusedAndLeftAlone)
     {
         const auto other = holder(target, QStringLiteral("exclusive"));
         ASSERT_EQ(other->status(), QStringLiteral("open"));
-        EXPECT_EQ(ENGINE_MESSAGE_OF(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1"))),
+        EXPECT_EQ(RUNTIME_MESSAGE_OF(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1"))),
                   QStringLiteral("Could not use 'C:\\Schede\\Target.mdb'; file already in use."));
     }
     {
         Workspace session = workspace();
         Database held = session.OpenDatabase(target, true);
-        EXPECT_EQ(ENGINE_ERROR_OF(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1"))), 3045);
+        EXPECT_EQ(RUNTIME_ERROR_OF(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1"))), 3045);
     }
     {
         const auto other = holder(target, QStringLiteral("shared"));

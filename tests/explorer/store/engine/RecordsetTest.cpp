@@ -1,4 +1,4 @@
-#include "tests/explorer/store/StoreTestSupport.h"
+#include "tests/support/StoreTest.h"
 
 #include "explorer/store/engine/DatabaseFile.h"
 #include "explorer/store/engine/FieldType.h"
@@ -46,14 +46,14 @@ TEST_F(RecordsetTest, MovesThroughTheRowsAndStopsAtBothEnds)
     rows.MoveNext();
     EXPECT_TRUE(rows.Eof());
     EXPECT_FALSE(rows.Bof());
-    EXPECT_EQ(ENGINE_ERROR_OF(key(rows)), 3021);
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.MoveNext()), 3021);
+    EXPECT_EQ(RUNTIME_ERROR_OF(key(rows)), 3021);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.MoveNext()), 3021);
     rows.MovePrevious();
     EXPECT_EQ(key(rows), QStringLiteral("C"));
     rows.MoveFirst();
     rows.MovePrevious();
     EXPECT_TRUE(rows.Bof());
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.MovePrevious()), 3021);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.MovePrevious()), 3021);
     rows.MoveNext();
     EXPECT_EQ(key(rows), QStringLiteral("A"));
 }
@@ -64,11 +64,11 @@ TEST_F(RecordsetTest, AnEmptyRecordsetIsAtBothEndsAndHasNoCurrentRow)
     EXPECT_TRUE(rows.Eof());
     EXPECT_TRUE(rows.Bof());
     EXPECT_EQ(rows.RecordCount(), 0);
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.MoveFirst()), 3021);
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.MoveLast()), 3021);
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.Edit()), 3021);
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.Delete()), 3021);
-    EXPECT_EQ(ENGINE_ERROR_OF(key(rows)), 3021);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.MoveFirst()), 3021);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.MoveLast()), 3021);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.Edit()), 3021);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.Delete()), 3021);
+    EXPECT_EQ(RUNTIME_ERROR_OF(key(rows)), 3021);
 }
 
 TEST_F(RecordsetTest, FindsRowsByCriteriaIgnoringCaseAndKeepsTheRowWhenNothingMatches)
@@ -86,7 +86,7 @@ TEST_F(RecordsetTest, FindsRowsByCriteriaIgnoringCaseAndKeepsTheRowWhenNothingMa
     EXPECT_EQ(key(rows), QStringLiteral("A"));
     rows.FindLast(QStringLiteral("PCMTV IN ('A', 'B') AND TagliaBase Is Null"));
     EXPECT_EQ(key(rows), QStringLiteral("B"));
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.FindFirst(QStringLiteral("PCMTV = "))), 3075);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.FindFirst(QStringLiteral("PCMTV = "))), 3075);
 }
 
 TEST_F(RecordsetTest, AddNewStoresOneRowPerUpdateAndKeepsTheCurrentRow)
@@ -111,7 +111,7 @@ TEST_F(RecordsetTest, AddNewStoresOneRowPerUpdateAndKeepsTheCurrentRow)
     rows.AddNew();
     rows.Fields(QStringLiteral("PCMTV")).SetValue(QStringLiteral("E"));
     rows.CancelUpdate();
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.Update()), 3020);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.Update()), 3020);
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT count(*) FROM Modelli")), QStringList{QStringLiteral("4")});
 }
 
@@ -128,7 +128,7 @@ TEST_F(RecordsetTest, EditChangesTheCurrentRowAndMovingAwayDiscardsAnEdit)
     rows.Edit();
     rows.Fields(QStringLiteral("DescCapo")).SetValue(QStringLiteral("Lost"));
     rows.MoveNext();
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.Fields(QStringLiteral("DescCapo")).SetValue(QStringLiteral("x"))), 3020);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.Fields(QStringLiteral("DescCapo")).SetValue(QStringLiteral("x"))), 3020);
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT DescCapo FROM Modelli ORDER BY PCMTV")),
               (QStringList{QStringLiteral("Cappotto"), QStringLiteral("Giacca B"), QStringLiteral("Giacca C")}));
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT DescCollezione FROM Modelli WHERE PCMTV = 'A'")),
@@ -140,7 +140,7 @@ TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowAndTheRecordsetMovesOnPastIt)
     Recordset rows = open();
     rows.MoveNext();
     rows.Delete();
-    EXPECT_EQ(ENGINE_ERROR_OF(key(rows)), 3167);
+    EXPECT_EQ(RUNTIME_ERROR_OF(key(rows)), 3167);
     EXPECT_EQ(rows.RecordCount(), 2);
     rows.MoveNext();
     EXPECT_EQ(key(rows), QStringLiteral("C"));
@@ -181,12 +181,12 @@ TEST_F(RecordsetTest, ValuesAreCheckedAgainstTheirFields)
 {
     Recordset pieces = open(QStringLiteral("SchedaModello"));
     pieces.AddNew();
-    EXPECT_EQ(ENGINE_ERROR_OF(pieces.Fields(QStringLiteral("Digit")).SetValue(QStringLiteral("abc"))), 3421);
-    EXPECT_EQ(ENGINE_ERROR_OF(pieces.Fields(QStringLiteral("Digit")).SetValue(QString())), 3421);
-    EXPECT_EQ(ENGINE_ERROR_OF(pieces.Fields(QStringLiteral("Nope"))), 3265);
+    EXPECT_EQ(RUNTIME_ERROR_OF(pieces.Fields(QStringLiteral("Digit")).SetValue(QStringLiteral("abc"))), 3421);
+    EXPECT_EQ(RUNTIME_ERROR_OF(pieces.Fields(QStringLiteral("Digit")).SetValue(QString())), 3421);
+    EXPECT_EQ(RUNTIME_ERROR_OF(pieces.Fields(QStringLiteral("Nope"))), 3265);
     pieces.Fields(QStringLiteral("Digit")).SetValue(QStringLiteral(" 12 "));
     pieces.Fields(QStringLiteral("SPN")).SetValue(QString(21, QLatin1Char('x')));
-    EXPECT_EQ(ENGINE_ERROR_OF(pieces.Update()), 3163);
+    EXPECT_EQ(RUNTIME_ERROR_OF(pieces.Update()), 3163);
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT count(*) FROM SchedaModello")),
               QStringList{QStringLiteral("0")});
     pieces.Fields(QStringLiteral("SPN")).SetValue(QString(20, QLatin1Char('x')));
@@ -208,8 +208,8 @@ TEST_F(RecordsetTest, ADuplicateInAUniqueIndexIsRefused)
     Recordset rows = open();
     rows.AddNew();
     rows.Fields(QStringLiteral("PCMTV")).SetValue(QStringLiteral("b"));
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.Update()), 3022) << "keys compare ignoring case";
-    EXPECT_EQ(ENGINE_ERROR_OF(m_database.Execute(QStringLiteral("INSERT INTO Modelli (PCMTV) VALUES ('C')"))), 3022);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.Update()), 3022) << "keys compare ignoring case";
+    EXPECT_EQ(RUNTIME_ERROR_OF(m_database.Execute(QStringLiteral("INSERT INTO Modelli (PCMTV) VALUES ('C')"))), 3022);
     EXPECT_EQ(rows.RecordCount(), 3);
     EXPECT_EQ(values(m_archive, QStringLiteral("SELECT count(*) FROM Modelli")), QStringList{QStringLiteral("3")});
 }
@@ -218,7 +218,7 @@ TEST_F(RecordsetTest, AResultThatIsNoPlainTableIsReadOnlyWithTypesFromItsValues)
 {
     Recordset counted = open(QStringLiteral("SELECT count(*) AS Quanti, max(PCMTV) AS Ultimo FROM Modelli"));
     EXPECT_FALSE(counted.Updatable());
-    EXPECT_EQ(ENGINE_ERROR_OF(counted.AddNew()), 3027);
+    EXPECT_EQ(RUNTIME_ERROR_OF(counted.AddNew()), 3027);
     EXPECT_EQ(counted.Fields(QStringLiteral("quanti")).Type(), store::dbLong);
     EXPECT_EQ(counted.Fields(QStringLiteral("Quanti")).Value().toLong(), 3);
     EXPECT_EQ(counted.Fields(1).Value().toString(), QStringLiteral("C"));
@@ -274,7 +274,7 @@ TEST_F(FieldTypeTest, ValuesComeBackWithTheFieldsTypesAndYesNoStoresMinusOne)
     rows.Fields(QStringLiteral("Doppio")).SetValue(Variant::fromDouble(2.5));
     rows.Fields(QStringLiteral("Data")).SetValue(Variant::fromDate(when));
     rows.Fields(QStringLiteral("Testo")).SetValue(Variant::fromLong(42));
-    EXPECT_EQ(ENGINE_ERROR_OF(rows.Fields(QStringLiteral("Byte")).SetValue(Variant::fromLong(300))), 3421);
+    EXPECT_EQ(RUNTIME_ERROR_OF(rows.Fields(QStringLiteral("Byte")).SetValue(Variant::fromLong(300))), 3421);
     rows.Update();
     rows.AddNew();
     rows.Fields(QStringLiteral("SiNo")).SetValue(Variant::fromBoolean(false));

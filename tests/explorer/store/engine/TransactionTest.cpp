@@ -1,4 +1,4 @@
-#include "tests/explorer/store/StoreTestSupport.h"
+#include "tests/support/StoreTest.h"
 
 #include <QFile>
 #include <QThread>
@@ -61,7 +61,7 @@ TEST_F(TransactionTest, ClosingTheWorkspaceOrDroppingItDiscardsWhatWasNotCommitt
         session.BeginTrans();
         addHeader(database, QStringLiteral("DATABASE CLOSED"));
         database.Close();
-        EXPECT_EQ(ENGINE_ERROR_OF(session.CommitTrans()), 0);
+        EXPECT_EQ(RUNTIME_ERROR_OF(session.CommitTrans()), 0);
     }
     EXPECT_TRUE(keys().isEmpty());
 }
@@ -79,8 +79,8 @@ TEST_F(TransactionTest, NestedTransactionsAndDatabasesOpenedInsideOne)
     Database second = session.OpenDatabase(other);
     addHeader(second, QStringLiteral("JOINED"));
     session.Rollback();
-    EXPECT_EQ(ENGINE_ERROR_OF(session.CommitTrans()), 3034);
-    EXPECT_EQ(ENGINE_ERROR_OF(session.Rollback()), 3034);
+    EXPECT_EQ(RUNTIME_ERROR_OF(session.CommitTrans()), 3034);
+    EXPECT_EQ(RUNTIME_ERROR_OF(session.Rollback()), 3034);
     session.Close();
     EXPECT_TRUE(keys().isEmpty());
     EXPECT_TRUE(values(other, QStringLiteral("Modelli")).isEmpty())

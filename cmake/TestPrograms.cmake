@@ -1,0 +1,20 @@
+include(GoogleTest)
+
+# A GoogleTest program registered with CTest, each test case on its own.
+function(tramex_gtest name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE tramex_policy tramex_test_support GTest::gtest GTest::gtest_main GTest::gmock)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                   ENVIRONMENT_MODIFICATION "TRAMEX_BIN_DIR=set:${CMAKE_BINARY_DIR}/bin")
+endfunction()
+
+# A Qt Test program on the offscreen platform, registered with CTest as one test: every test
+# class its sources add with TRAMEX_QT_TEST runs under the one main of tests/support.
+function(tramex_qtest name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE tramex_policy tramex_test_support tramex_qtest_main Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_DISABLE_STACK_DUMP=1;TRAMEX_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
+endfunction()

@@ -1,0 +1,31 @@
+#include "tests/support/QtTestMain.h"
+
+#include <QApplication>
+
+#include <map>
+#include <string>
+
+namespace {
+
+std::map<std::string, QtTestRun>& added()
+{
+    static std::map<std::string, QtTestRun> runs;
+    return runs;
+}
+
+} // namespace
+
+bool addQtTest(const char* name, QtTestRun run)
+{
+    added().emplace(name, run);
+    return true;
+}
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    int failed = 0;
+    for (const auto& [name, run] : added())
+        failed += run(argc, argv) != 0 ? 1 : 0;
+    return failed == 0 ? 0 : 1;
+}
