@@ -33,7 +33,7 @@ QString toUnicode(const QByteArray& ansi)
     QChar* out = text.data();
     for (const char c : ansi) {
         const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte < 0xA0) ? QChar(highControls[byte - 0x80]) : QChar(byte);
+        *out++ = (byte >= 0x80 && byte < 0xA0) ? QChar(highControls[byte - 0x80]) : QChar(char16_t(byte));
     }
     return text;
 }
