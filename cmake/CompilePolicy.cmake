@@ -1,7 +1,11 @@
 # One place for the compile policy every target links.
 add_library(tramex_policy INTERFACE)
 target_compile_features(tramex_policy INTERFACE cxx_std_20)
-target_compile_definitions(tramex_policy INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+# Text never becomes a QString without saying its encoding; test code (TRAMEX_TEST_CODE) may
+# still compare with and build from string literals.
+target_compile_definitions(tramex_policy INTERFACE
+    $<IF:$<BOOL:$<TARGET_PROPERTY:TRAMEX_TEST_CODE>>,QT_RESTRICTED_CAST_FROM_ASCII,QT_NO_CAST_FROM_ASCII>
+    QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
 target_compile_options(tramex_policy INTERFACE
     -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor
     $<$<BOOL:${TRAMEX_WERROR}>:-Werror>)

@@ -3,6 +3,7 @@ include(GoogleTest)
 # A GoogleTest program registered with CTest, each test case on its own.
 function(tramex_gtest name)
     add_executable(${name} ${ARGN})
+    set_target_properties(${name} PROPERTIES TRAMEX_TEST_CODE ON)
     target_link_libraries(${name} PRIVATE tramex_policy tramex_test_support GTest::gtest GTest::gtest_main GTest::gmock)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
@@ -13,6 +14,7 @@ endfunction()
 # class its sources add with TRAMEX_QT_TEST runs under the one main of tests/support.
 function(tramex_qtest name)
     add_executable(${name} ${ARGN})
+    set_target_properties(${name} PROPERTIES TRAMEX_TEST_CODE ON)
     target_link_libraries(${name} PRIVATE tramex_policy tramex_test_support tramex_qtest_main Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES

@@ -68,7 +68,7 @@ FrmConfig::FrmConfig(FrmExplorer& mainWindow) : QDialog(&mainWindow), m_mainWind
     setObjectName(QStringLiteral("FrmConfig"));
     setWindowTitle(QStringLiteral("Schedex - Configurazione"));
     buildControls();
-    ui::RestoreFormPlacement(*this, iniFile(), false, false);
+    ui::RestoreFormPlacement(*this, store::explorerState().IniFileName, false, false);
     LoadDataFromIni();
 }
 
@@ -164,7 +164,7 @@ void FrmConfig::CmdArchivia_Click()
 
 void FrmConfig::done(int result)
 {
-    ui::StoreFormPlacement(*this, iniFile());
+    ui::StoreFormPlacement(*this, store::explorerState().IniFileName);
     QDialog::done(result);
 }
 

@@ -14,8 +14,8 @@ protected:
         automation::registerLibrary(libraryB());
     }
 
-    static QString libraryA() { return TestWorkstation::binPath(QStringLiteral("TestLibA.dll")); }
-    static QString libraryB() { return TestWorkstation::binPath(QStringLiteral("TestLibB.dll")); }
+    static QString libraryA() { return TestWorkstation::builtProgram(QStringLiteral("TestLibA.dll")); }
+    static QString libraryB() { return TestWorkstation::builtProgram(QStringLiteral("TestLibB.dll")); }
 
     TestWorkstation m_workstation;
 };

@@ -11,6 +11,18 @@
 
 using automation::Variant;
 
+namespace {
+
+// The select's rows, on the archive opened shared and read-only.
+void openForReading(store::DatabaseSession& session, const QString& archivePath, const QString& select)
+{
+    session.workspace = store::Engine::instance().CreateWorkspace();
+    session.database = session.workspace.OpenDatabase(archivePath, false, true);
+    session.recordset = session.database.OpenRecordset(select);
+}
+
+} // namespace
+
 const QString CardArchives::folder = QStringLiteral("C:\\Schede\\");
 
 CardArchives::Card CardArchives::card(const QString& key)
@@ -79,10 +91,8 @@ void CardArchives::addRow(const QString& archivePath, const QString& table, cons
 QStringList CardArchives::rows(const QString& archivePath, const QString& select, const QStringList& columns)
 {
     store::DatabaseSession session;
-    auto& [workspace, database, rows] = session;
-    workspace = store::Engine::instance().CreateWorkspace();
-    database = workspace.OpenDatabase(archivePath, false, true);
-    rows = database.OpenRecordset(select);
+    openForReading(session, archivePath, select);
+    store::Recordset& rows = session.recordset;
     QStringList result;
     for (; !rows.Eof(); rows.MoveNext()) {
         QStringList values;
@@ -99,10 +109,8 @@ QStringList CardArchives::rows(const QString& archivePath, const QString& select
 QStringList CardArchives::values(const QString& archivePath, const QString& select)
 {
     store::DatabaseSession session;
-    auto& [workspace, database, rows] = session;
-    workspace = store::Engine::instance().CreateWorkspace();
-    database = workspace.OpenDatabase(archivePath, false, true);
-    rows = database.OpenRecordset(select);
+    openForReading(session, archivePath, select);
+    store::Recordset& rows = session.recordset;
     QStringList result;
     for (; !rows.Eof(); rows.MoveNext())
         result.append(rows.Fields(0).Value().displayText());
