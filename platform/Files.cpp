@@ -14,6 +14,7 @@
 #include "platform/HostError.h"
 #include "platform/HostWrite.h"
 #include "platform/Listing.h"
+#include "platform/ShareLock.h"
 #include "platform/WindowsPath.h"
 
 namespace platform::files {
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int fileNotFound = 53;
 constexpr int alreadyExists = 58;
+constexpr int permissionDenied = 70;
 constexpr int differentDrive = 74;
 constexpr int accessError = 75;
 constexpr int pathNotFound = 76;
@@ -112,6 +114,7 @@ void removeFile(const QString& path)
         const QString host = folder + found;
         if (isReadOnly(host))
             throw RuntimeError(accessError);
+        const ShareLock lock = ShareLock::forRemoval(host, permissionDenied);
         if (::unlink(QFile::encodeName(host).constData()) != 0)
             hostError::raise(errno);
     }
@@ -139,6 +142,7 @@ void rename(const QString& from, const QString& to)
             return;
     }
     requireParentFolder(target);
+    const ShareLock lock = ShareLock::forRemoval(source, accessError);
     if (::renameat2(AT_FDCWD, QFile::encodeName(source).constData(), AT_FDCWD,
                     QFile::encodeName(target).constData(), RENAME_NOREPLACE) == 0)
         return;

@@ -30,6 +30,15 @@ class ProfileWriteTest : public WorkstationTest {
 protected:
     QString iniFile() const { return onC(QStringLiteral("WINDOWS/Prova.ini")); }
 
+    QStringList hiddenFiles() const
+    {
+        QStringList names = QDir(onC(QStringLiteral("WINDOWS")))
+                                .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.removeIf([](const QString& name) { return !name.startsWith(u'.'); });
+        names.sort();
+        return names;
+    }
+
     static bool write(const char* section, const char* key, const char* value,
                       const QString& file = QStringLiteral("Prova.ini"))
     {
@@ -141,6 +150,47 @@ TEST_F(ProfileWriteTest, ReplacesTheFileWholeKeepingItsPermissions)
     const QStringList left =
         QDir(onC(QStringLiteral("WINDOWS"))).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_EQ(left, QStringList{QStringLiteral("Prova.ini")});
+}
+
+TEST_F(ProfileWriteTest, AKilledWritersLeftoverGoesWithTheNextWriteWhileARunningOnesStays)
+{
+    EXPECT_TRUE(write("Sezione", "Chiave", "1"));
+    QProcess writer;
+    writer.start(helper(QStringLiteral("platform_test_stalled_writer")),
+                 {root(), QStringLiteral("C:\\WINDOWS\\Prova.ini")});
+    ASSERT_TRUE(writer.waitForReadyRead(30000));
+    ASSERT_EQ(writer.readLine(), QByteArray("writing\n"));
+    const QStringList running = hiddenFiles();
+    ASSERT_EQ(running.size(), 1);
+    EXPECT_TRUE(running.front().startsWith(QStringLiteral(".~Prova.ini.")));
+
+    EXPECT_TRUE(write("Sezione", "Chiave", "2"));
+    EXPECT_EQ(hiddenFiles(), running);
+    writer.kill();
+    ASSERT_TRUE(writer.waitForFinished(30000));
+    EXPECT_EQ(hiddenFiles(), running);
+    EXPECT_TRUE(write("Sezione", "Chiave", "3"));
+    EXPECT_EQ(hiddenFiles(), QStringList());
+    EXPECT_EQ(readHostFile(iniFile()), QByteArray("[Sezione]\r\nChiave=3\r\n"));
+}
+
+TEST_F(ProfileWriteTest, RemovesOnlyTheLeftoversOfItsOwnFile)
+{
+    writeHostFile(iniFile(), "[a]\r\nx=1\r\n");
+    const QStringList leftovers{".~Prova.ini.0123456789abcdef",
+                                ".~Prova.ini.0123456789abcdef-journal",
+                                ".~Prova.ini.1f",
+                                ".~Prova.ini.77-journal",
+                                ".Prova.ini.0a1b2c3d.tmp",
+                                ".Prova.ini.0a1b2c3d.tmp-journal"};
+    QStringList others{".Prova.ini.0a1b2c3.tmp", ".Prova.ini.0a1b2c3d.old", ".~Altro.ini.1f",  ".~Prova.ini.1F",
+                       ".~Prova.ini.1f-wal",     ".~Prova.ini.1f.bak",      ".~Prova.ini.xyz", ".~Prova.ini2.1f"};
+    for (const QString& name : leftovers + others)
+        writeHostFile(onC(QStringLiteral("WINDOWS/") + name), "x");
+    EXPECT_TRUE(write("a", "x", "2"));
+    others.sort();
+    EXPECT_EQ(hiddenFiles(), others);
+    EXPECT_EQ(readHostFile(iniFile()), QByteArray("[a]\r\nx=2\r\n"));
 }
 
 TEST_F(ProfileWriteTest, TwoProcessesWritingAtOnceLoseNothing)
