@@ -33,6 +33,7 @@ void MaintenanceWorkstation::makeArchive(const QString& name, const QStringList&
     store::Workspace workspace = store::Engine::instance().CreateWorkspace();
     store::Database database = workspace.OpenDatabase(path);
     store::Recordset cards = database.OpenRecordset(QStringLiteral("Modelli"));
+    workspace.BeginTrans();
     for (const QString& key : keys) {
         cards.AddNew();
         cards.Fields(QStringLiteral("PCMTV")).SetValue(key);
@@ -40,6 +41,7 @@ void MaintenanceWorkstation::makeArchive(const QString& name, const QStringList&
         cards.Fields(QStringLiteral("DescCapo")).SetValue(QStringLiteral("Capo ") + key);
         cards.Update();
     }
+    workspace.CommitTrans();
     cards.Close();
     database.Close();
     workspace.Close();
