@@ -51,7 +51,7 @@ bool isHex(QStringView text, qsizetype minimum, qsizetype maximum)
     if (text.size() < minimum || text.size() > maximum)
         return false;
     for (const QChar c : text) {
-        if (!(c.isDigit() || (c >= u'a' && c <= u'f')))
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
             return false;
     }
     return true;

@@ -390,8 +390,9 @@ private Q_SLOTS:
     // renamed. The deletion says nothing and lists it again; the rename shows the error dialog.
     void anArchiveInUseElsewhereIsNeitherDeletedNorRenamed()
     {
-        m_world->makeArchiveWithKeys(QStringLiteral("LIBERO"), {"L1"});
-        m_world->makeArchiveWithKeys(QStringLiteral("USATO"), {"U1", "U2"});
+        const QStringList usedKeys{QStringLiteral("U1"), QStringLiteral("U2")};
+        m_world->makeArchiveWithKeys(QStringLiteral("LIBERO"), {QStringLiteral("L1")});
+        m_world->makeArchiveWithKeys(QStringLiteral("USATO"), usedKeys);
         explorer::FrmExplorer& window = m_world->openWindow();
         QListWidget* archives = window.LVDB();
         const QString used = WindowWorld::hostPath(WindowWorld::archivePath(QStringLiteral("USATO")));
@@ -426,7 +427,7 @@ private Q_SLOTS:
         QVERIFY(original.open(QIODevice::ReadOnly));
         QCOMPARE(original.readAll(), before);
         m_world->openArchive(QStringLiteral("USATO"));
-        QCOMPARE(m_world->column(), (QStringList{"U1", "U2"}));
+        QCOMPARE(m_world->column(), usedKeys);
     }
 
     void exitClosesTheWindowStoringItsLayout()

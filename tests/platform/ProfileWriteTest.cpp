@@ -211,14 +211,14 @@ TEST_F(ProfileWriteTest, AKilledWritersLeftoverGoesWithTheNextWriteWhileARunning
 TEST_F(ProfileWriteTest, RemovesOnlyTheLeftoversOfItsOwnFile)
 {
     writeHostFile(iniFile(), "[a]\r\nx=1\r\n");
-    const QStringList leftovers{".~Prova.ini.0123456789abcdef",
-                                ".~Prova.ini.0123456789abcdef-journal",
-                                ".~Prova.ini.1f",
-                                ".~Prova.ini.77-journal",
-                                ".Prova.ini.0a1b2c3d.tmp",
-                                ".Prova.ini.0a1b2c3d.tmp-journal"};
-    QStringList others{".Prova.ini.0a1b2c3.tmp", ".Prova.ini.0a1b2c3d.old", ".~Altro.ini.1f",  ".~Prova.ini.1F",
-                       ".~Prova.ini.1f-wal",     ".~Prova.ini.1f.bak",      ".~Prova.ini.xyz", ".~Prova.ini2.1f"};
+    const QStringList leftovers = QStringLiteral(".~Prova.ini.0123456789abcdef .~Prova.ini.0123456789abcdef-journal "
+                                                 ".~Prova.ini.1f .~Prova.ini.77-journal .Prova.ini.0a1b2c3d.tmp "
+                                                 ".Prova.ini.0a1b2c3d.tmp-journal")
+                                      .split(u' ');
+    QStringList others = QStringLiteral(".Prova.ini.0a1b2c3.tmp .Prova.ini.0a1b2c3d.old .~Altro.ini.1f .~Prova.ini.1F "
+                                        ".~Prova.ini.1f-wal .~Prova.ini.1f.bak .~Prova.ini.xyz .~Prova.ini2.1f "
+                                        ".~Prova.ini.١٢")
+                             .split(u' ');
     for (const QString& name : leftovers + others)
         writeHostFile(onC(QStringLiteral("WINDOWS/") + name), "x");
     EXPECT_TRUE(write("a", "x", "2"));
