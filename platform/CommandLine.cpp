@@ -32,13 +32,16 @@ CommandLine::CommandLine(const QString& line)
             m_argument = text.sliced(rest).toString();
         }
     } else {
-        // Candidate ends: the end of the line and the first blank of every run of blanks.
-        for (qsizetype end = text.size(); end > 0 && m_program.isEmpty(); --end) {
-            if (end < text.size() && (!isBlank(text[end]) || isBlank(text[end - 1])))
-                continue;
-            m_program = windowsPath::resolveProgram(text.first(end).toString());
-            if (!m_program.isEmpty() && end < text.size())
-                m_argument = text.sliced(end + 1).toString();
+        // Candidate ends: the first blank of every run of blanks, and the end of the line.
+        QList<qsizetype> ends;
+        for (qsizetype end = 1; end <= text.size(); ++end) {
+            if (end == text.size() || (isBlank(text[end]) && !isBlank(text[end - 1])))
+                ends.append(end);
+        }
+        if (auto found = windowsPath::longestProgramPrefix(text, ends)) {
+            m_program = std::move(found->hostPath);
+            if (found->length < text.size())
+                m_argument = text.sliced(found->length + 1).toString();
         }
     }
     if (m_program.isEmpty())

@@ -15,6 +15,7 @@
 #include "platform/HostError.h"
 #include "platform/HostWrite.h"
 #include "platform/Listing.h"
+#include "platform/ShareLock.h"
 #include "platform/WindowsPath.h"
 
 namespace platform::files {
@@ -108,6 +109,7 @@ void removeFile(const QString& path)
         const QString host = folder + found;
         if (isReadOnly(host))
             throw RuntimeError(PathFileAccessError);
+        const ShareLock lock = ShareLock::forRemoval(host, PermissionDenied);
         if (::unlink(QFile::encodeName(host).constData()) != 0)
             hostError::raise(errno);
     }
@@ -135,6 +137,7 @@ void rename(const QString& from, const QString& to)
             return;
     }
     requireParentFolder(target);
+    const ShareLock lock = ShareLock::forRemoval(source, PathFileAccessError);
     if (::renameat2(AT_FDCWD, QFile::encodeName(source).constData(), AT_FDCWD,
                     QFile::encodeName(target).constData(), RENAME_NOREPLACE) == 0)
         return;

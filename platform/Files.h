@@ -9,8 +9,8 @@ namespace platform::files {
 bool exists(const QString& path);           // file or folder
 void makeDirectory(const QString& path);    // MkDir: 75 when it exists, 76 when the parent is missing
 void removeDirectory(const QString& path);  // RmDir
-void removeFile(const QString& path);       // Kill: 53 when missing, 75 when in use or read-only
-void rename(const QString& from, const QString& to); // Name: 58 when the target exists
+void removeFile(const QString& path);       // Kill: 53 when missing, 70 when open, 75 when read-only
+void rename(const QString& from, const QString& to); // Name: 58 when the target exists, 75 when open
 void copy(const QString& from, const QString& to);   // FileCopy
 qint64 length(const QString& path);         // FileLen
 

@@ -11,20 +11,31 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\v' || c == u'\f';
 }
 
-QStringView trimmed(QStringView text)
+bool isSpace(QChar c)
+{
+    return c == u' ';
+}
+
+QStringView trimmedOf(QStringView text, bool (*cut)(QChar))
 {
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && isBlank(text[first]))
+    while (first < last && cut(text[first]))
         ++first;
-    while (last > first && isBlank(text[last - 1]))
+    while (last > first && cut(text[last - 1]))
         --last;
     return text.sliced(first, last - first);
 }
 
-bool sameName(QStringView stored, const QString& wanted)
+QStringView trimmed(QStringView text)
 {
-    return stored.compare(trimmed(wanted), Qt::CaseInsensitive) == 0;
+    return trimmedOf(text, isBlank);
+}
+
+// A name a caller gives loses the spaces around it, nothing else.
+QStringView withoutSpaces(QStringView text)
+{
+    return trimmedOf(text, isSpace);
 }
 
 QString withoutQuotes(const QString& value)
@@ -53,29 +64,32 @@ void IniDocument::parse()
     while (position < size) {
         Line line;
         line.begin = position;
-        const qsizetype newline = m_text.indexOf(u'\n', position);
-        if (newline < 0) {
-            line.end = size;
-            line.contentEnd = m_text.back() == u'\r' ? size - 1 : size;
-        } else {
-            line.end = newline + 1;
-            line.contentEnd = (newline > position && m_text[newline - 1] == u'\r') ? newline - 1 : newline;
-        }
-        const QStringView content =
-            trimmed(QStringView(m_text).sliced(line.begin, line.contentEnd - line.begin));
-        const qsizetype closing = content.lastIndexOf(u']');
-        const qsizetype equals = content.indexOf(u'=');
+        // Lines end in CR LF, LF or a CR alone.
+        qsizetype breakAt = position;
+        while (breakAt < size && m_text[breakAt] != u'\n' && m_text[breakAt] != u'\r')
+            ++breakAt;
+        line.contentEnd = breakAt;
+        line.end = breakAt;
+        if (breakAt < size)
+            line.end = (m_text[breakAt] == u'\r' && breakAt + 1 < size && m_text[breakAt + 1] == u'\n') ? breakAt + 2
+                                                                                                        : breakAt + 1;
+        const QStringView raw = QStringView(m_text).sliced(line.begin, line.contentEnd - line.begin);
+        const QStringView content = trimmed(raw);
+        const qsizetype equals = raw.indexOf(u'=');
         if (content.isEmpty()) {
             line.kind = LineKind::Blank;
         } else if (content.front() == u';') {
             line.kind = LineKind::Comment;
-        } else if (content.front() == u'[' && closing > 0) {
+        } else if (content.front() == u'[') {
+            // The name ends at the first "]", or with the line when there is none.
+            const qsizetype opening = raw.indexOf(u'[');
+            const qsizetype closing = raw.indexOf(u']', opening);
             line.kind = LineKind::Header;
-            line.name = trimmed(content.sliced(1, closing - 1)).toString();
+            setName(line, raw.sliced(opening + 1, (closing < 0 ? raw.size() : closing) - opening - 1));
         } else if (equals >= 0) {
             line.kind = LineKind::Entry;
-            line.name = trimmed(content.first(equals)).toString();
-            line.value = trimmed(content.sliced(equals + 1)).toString();
+            setName(line, raw.first(equals));
+            line.value = trimmed(raw.sliced(equals + 1)).toString();
         }
         if (line.kind == LineKind::Header) {
             if (!m_sections.isEmpty())
@@ -87,6 +101,20 @@ void IniDocument::parse()
     }
     if (!m_sections.isEmpty())
         m_sections.back().end = m_lines.size();
+}
+
+void IniDocument::setName(Line& line, QStringView name)
+{
+    line.spelling = withoutSpaces(name).toString();
+    line.name = trimmed(name).toString();
+}
+
+// The file's names lose every blank around them; a caller's lose only spaces, so a caller's
+// name with a tab finds the line it wrote itself.
+bool IniDocument::named(const Line& line, const QString& wanted)
+{
+    const QStringView name = withoutSpaces(wanted);
+    return line.name.compare(name, Qt::CaseInsensitive) == 0 || line.spelling.compare(name, Qt::CaseInsensitive) == 0;
 }
 
 QStringList IniDocument::sectionNames() const
@@ -131,7 +159,7 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
 std::optional<IniDocument::Section> IniDocument::findSection(const QString& section) const
 {
     for (const Section& candidate : m_sections) {
-        if (sameName(m_lines[candidate.header].name, section))
+        if (named(m_lines[candidate.header], section))
             return candidate;
     }
     return std::nullopt;
@@ -140,7 +168,7 @@ std::optional<IniDocument::Section> IniDocument::findSection(const QString& sect
 std::optional<qsizetype> IniDocument::findKey(const Section& section, const QString& key) const
 {
     for (qsizetype i = section.header + 1; i < section.end; ++i) {
-        if (m_lines[i].kind == LineKind::Entry && sameName(m_lines[i].name, key))
+        if (m_lines[i].kind == LineKind::Entry && named(m_lines[i], key))
             return i;
     }
     return std::nullopt;
@@ -153,17 +181,19 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
         QString added;
         if (!m_text.isEmpty() && !m_text.endsWith(u'\n') && !m_text.endsWith(u'\r'))
             added = lineBreak;
-        added += u'[' + trimmed(section).toString() + u']' + lineBreak;
-        added += trimmed(key).toString() + u'=' + value + lineBreak;
+        added += u'[' + withoutSpaces(section).toString() + u']' + lineBreak;
+        added += withoutSpaces(key).toString() + u'=' + value + lineBreak;
         replaceText(m_text.size(), m_text.size(), added);
         return true;
     }
     if (const auto existing = findKey(*found, key)) {
+        // In place, in the file's own spelling; a last line without line break gets one.
         const Line& line = m_lines[*existing];
-        const QString content = line.name + u'=' + value;
-        if (QStringView(m_text).sliced(line.begin, line.contentEnd - line.begin) == content)
+        const QString content = line.spelling + u'=' + value;
+        const bool broken = line.end > line.contentEnd;
+        if (broken && QStringView(m_text).sliced(line.begin, line.contentEnd - line.begin) == content)
             return false;
-        replaceText(line.begin, line.contentEnd, content);
+        replaceText(line.begin, line.contentEnd, broken ? content : content + lineBreak);
         return true;
     }
     qsizetype after = found->header;
@@ -173,7 +203,7 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
     }
     const Line& previous = m_lines[after];
     QString added = previous.end == previous.contentEnd ? lineBreak : QString();
-    added += trimmed(key).toString() + u'=' + value + lineBreak;
+    added += withoutSpaces(key).toString() + u'=' + value + lineBreak;
     replaceText(previous.end, previous.end, added);
     return true;
 }
@@ -195,7 +225,7 @@ bool IniDocument::removeSection(const QString& section)
     bool removed = false;
     for (qsizetype i = m_sections.size() - 1; i >= 0; --i) {
         const Section found = m_sections[i];
-        if (!sameName(m_lines[found.header].name, section))
+        if (!named(m_lines[found.header], section))
             continue;
         const qsizetype to = found.end < m_lines.size() ? m_lines[found.end].begin : m_text.size();
         m_text.remove(m_lines[found.header].begin, to - m_lines[found.header].begin);

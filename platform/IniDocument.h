@@ -8,9 +8,11 @@
 namespace platform {
 
 // The text of an INI file and the platform's private-profile rules for finding and changing its
-// entries: sections and keys match ignoring case and surrounding blanks, the first match wins, a
-// line without "=" or starting with ";" is no key, values lose their blanks and one pair of
-// matching quotes. Edits touch only the lines they concern; new lines end with CR LF.
+// entries: sections and keys match ignoring case, the file's names without the blanks around
+// them and a caller's without the spaces around them; the first match wins; a header's name ends
+// at its first "]" or with the line; a line without "=" or starting with ";" is no key; values
+// lose their blanks and one pair of matching quotes; lines end in CR LF, LF or a lone CR. Edits
+// touch only the lines they concern; new lines end with CR LF.
 class IniDocument {
 public:
     explicit IniDocument(QString text = {});
@@ -36,8 +38,9 @@ private:
         qsizetype contentEnd = 0; // before the line break
         qsizetype end = 0;        // after the line break
         LineKind kind = LineKind::Other;
-        QString name;  // section or key, trimmed
-        QString value; // trimmed, quotes kept
+        QString name;     // section or key, without blanks around it
+        QString spelling; // section or key, without spaces around it
+        QString value;    // trimmed, quotes kept
     };
     struct Section {
         qsizetype header = 0; // line index of "[name]"
@@ -45,6 +48,8 @@ private:
     };
 
     void parse();
+    static void setName(Line& line, QStringView name);
+    static bool named(const Line& line, const QString& wanted);
     std::optional<Section> findSection(const QString& section) const;
     std::optional<qsizetype> findKey(const Section& section, const QString& key) const;
     void replaceText(qsizetype from, qsizetype to, const QString& replacement);

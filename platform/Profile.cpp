@@ -1,6 +1,11 @@
 #include "platform/Profile.h"
 
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "platform/AtomicFile.h"
@@ -71,14 +76,96 @@ Lookup lookUp(const QString& section, const QString& key, const QString& default
         if (names.isEmpty())
             return fallback;
     } else {
-        if (key.trimmed().isEmpty())
-            return fallback;
         return Lookup{document.value(section, key).value_or(fallback.text), false};
     }
     Lookup list{QString(), true};
     for (const QString& name : names)
         list.text += name + QChar(u'\0');
     return list;
+}
+
+// What a file was when it was read: any change to it changes one of these.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modified[2] = {};
+    std::int64_t changed[2] = {};
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+std::optional<FileStamp> stampOf(const QString& hostPath)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(hostPath).constData(), &status) != 0)
+        return std::nullopt;
+    return FileStamp{status.st_dev,
+                     status.st_ino,
+                     status.st_size,
+                     {status.st_mtim.tv_sec, status.st_mtim.tv_nsec},
+                     {status.st_ctim.tv_sec, status.st_ctim.tv_nsec}};
+}
+
+// The last answer that did not fit the caller's buffer. A caller growing its buffer asks again
+// at once; while the file stays as it was, it is not read again for that.
+class PendingAnswer {
+public:
+    Lookup answer(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName,
+                  std::uint32_t size)
+    {
+        std::lock_guard guard(m_mutex);
+        QString hostPath;
+        try {
+            hostPath = hostPathOf(fileName);
+        } catch (const RuntimeError&) {
+            m_pending.reset();
+            return lookUp(section, key, defaultValue, fileName);
+        }
+        const auto before = stampOf(hostPath);
+        const Arguments arguments{section, key, defaultValue, hostPath};
+        if (m_pending && m_pending->arguments == arguments && before && m_pending->stamp == *before) {
+            const Lookup found = m_pending->found;
+            if (fits(found, size))
+                m_pending.reset();
+            return found;
+        }
+        m_pending.reset();
+        Lookup found = lookUp(section, key, defaultValue, fileName);
+        if (before && stampOf(hostPath) == before && !fits(found, size))
+            m_pending = Pending{arguments, *before, found};
+        return found;
+    }
+
+private:
+    // Whether the caller can tell that it has the whole answer.
+    static bool fits(const Lookup& found, std::uint32_t size) { return std::uint64_t(found.text.size()) + 2 < size; }
+
+    struct Arguments {
+        QString section;
+        QString key;
+        QString defaultValue;
+        QString hostPath;
+        // A null name asks for a list, an empty one for that name.
+        bool operator==(const Arguments& other) const
+        {
+            return section.isNull() == other.section.isNull() && key.isNull() == other.key.isNull() &&
+                   section == other.section && key == other.key && defaultValue == other.defaultValue &&
+                   hostPath == other.hostPath;
+        }
+    };
+    struct Pending {
+        Arguments arguments;
+        FileStamp stamp;
+        Lookup found;
+    };
+    std::mutex m_mutex;
+    std::optional<Pending> m_pending;
+};
+
+PendingAnswer& pendingAnswer()
+{
+    static PendingAnswer instance;
+    return instance;
 }
 
 } // namespace
@@ -88,7 +175,7 @@ std::uint32_t getPrivateProfileString(const QString& section, const QString& key
 {
     if (!buffer || size == 0)
         return 0;
-    const Lookup found = lookUp(section, key, defaultValue, fileName);
+    const Lookup found = pendingAnswer().answer(section, key, defaultValue, fileName, size);
     const auto length = std::size_t(found.text.size());
     const char16_t* text = reinterpret_cast<const char16_t*>(found.text.utf16());
     if (!found.isList) {
@@ -124,11 +211,13 @@ bool writePrivateProfileString(const QString& section, const QString& key, const
     if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value) || key.trimmed().startsWith(u'['))
         return false;
     try {
-        const QString hostPath = hostPathOf(fileName);
-        const QFileInfo info(hostPath);
+        // Writers that reach one file by different links meet at the folder of the file itself,
+        // and look its name up again there: another may have just created it in another case.
+        const QFileInfo info(AtomicFile::targetOf(hostPathOf(fileName)));
         if (!info.dir().exists())
             return false;
         const FolderLock lock(info.absolutePath());
+        const QString hostPath = AtomicFile::targetOf(hostPathOf(fileName));
         auto file = IniFile::read(hostPath);
         const bool existed = file.has_value();
         if (!existed && QFileInfo::exists(hostPath))

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <optional>
 
 namespace platform {
 class Workstation;
@@ -36,6 +38,15 @@ QString currentFolder();
 // The host path of an existing program: the path itself, or without its ".exe" when only that
 // exists. Empty when neither exists.
 QString resolveProgram(const QString& path);
+
+// The longest of the prefixes of text ending at the given positions (in ascending order) that
+// resolveProgram takes for a program, with the program's host path. The prefixes are resolved in
+// one walk along the text: a few look-ups each, however long it is.
+struct ProgramPrefix {
+    qsizetype length = 0;
+    QString hostPath;
+};
+std::optional<ProgramPrefix> longestProgramPrefix(QStringView text, const QList<qsizetype>& ends);
 
 // Splits off the last component: folder part (with its trailing "\") and name.
 QString folderPart(const QString& path);

@@ -4,12 +4,20 @@
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
+#include "platform/Workstation.h"
 #include "tests/support/QtTestMain.h"
+
+#include <csignal>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QProgressBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -33,6 +41,52 @@ QStringList beganAndEnded(const QStringList& arguments)
     for (const QString& argument : arguments)
         calls << QStringLiteral("begin ") + argument << QStringLiteral("end ") + argument;
     return calls;
+}
+
+QStringList hiddenFilesOfTheArchiveFolder()
+{
+    QStringList names = QDir(MaintenanceWorkstation::hostPath(MaintenanceWorkstation::archiveFolder))
+                            .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    names.removeIf([](const QString& name) { return !name.startsWith(u'.'); });
+    return names;
+}
+
+// Starts the built utility compacting the archive and kills it as soon as its temporary copy
+// appears beside the archive; false when it finished first every time it was tried.
+bool killCompactionHalfway(const QString& name)
+{
+    const QString folder = MaintenanceWorkstation::hostPath(MaintenanceWorkstation::archiveFolder);
+    const QString temporary = QStringLiteral(".~") + name + QStringLiteral(".mdb.");
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const int watcher = ::inotify_init1(IN_CLOEXEC);
+        if (watcher < 0 || ::inotify_add_watch(watcher, QFile::encodeName(folder).constData(), IN_CREATE) < 0)
+            return false;
+        QProcess utility;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TRAMEX_WORKSTATION"), platform::Workstation::current().root());
+        utility.setProcessEnvironment(environment);
+        utility.start(qEnvironmentVariable("TRAMEX_BIN_DIR") + QStringLiteral("/Dbrefit"),
+                      {QStringLiteral("convert,") + MaintenanceWorkstation::archiveFolder + name});
+        bool killed = false;
+        pollfd created{watcher, POLLIN, 0};
+        alignas(inotify_event) char events[4096];
+        while (!killed && ::poll(&created, 1, 10000) > 0) {
+            const ssize_t length = ::read(watcher, events, sizeof events);
+            for (ssize_t offset = 0; offset < length && !killed;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events + offset);
+                if (event->len > 0 && QFile::decodeName(event->name).startsWith(temporary)) {
+                    ::kill(pid_t(utility.processId()), SIGKILL);
+                    killed = true;
+                }
+                offset += ssize_t(sizeof(inotify_event) + event->len);
+            }
+        }
+        ::close(watcher);
+        utility.waitForFinished(30000);
+        if (killed && utility.exitStatus() == QProcess::CrashExit && !hiddenFilesOfTheArchiveFolder().isEmpty())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -88,6 +142,23 @@ private Q_SLOTS:
         select({QStringLiteral("A")});
         m_maintenance->MnuDBCompatta();
         QCOMPARE(MaintenanceWorkstation::cardsOf(QStringLiteral("A")), QStringList({"K1", "K2"}));
+    }
+
+    void aKilledCompactionsLeftoversGoWithTheNextOne()
+    {
+        QStringList keys;
+        for (int key = 1000; key < 4000; ++key)
+            keys.append(QStringLiteral("K%1").arg(key));
+        MaintenanceWorkstation::makeArchive(QStringLiteral("A"), keys);
+        MaintenanceWorkstation::installBuiltProgram(QStringLiteral("Dbrefit"), QStringLiteral("Dbrefit.exe"));
+        QVERIFY(killCompactionHalfway(QStringLiteral("A")));
+        QCOMPARE(MaintenanceWorkstation::cardsOf(QStringLiteral("A")), keys);
+
+        open();
+        select({QStringLiteral("A")});
+        m_maintenance->MnuDBCompatta();
+        QCOMPARE(hiddenFilesOfTheArchiveFolder(), QStringList());
+        QCOMPARE(MaintenanceWorkstation::cardsOf(QStringLiteral("A")), keys);
     }
 
     void withoutTheUtilityNothingIsCreatedOrCompactedAndNothingIsSaid()

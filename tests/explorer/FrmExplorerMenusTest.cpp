@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
@@ -384,6 +385,50 @@ private Q_SLOTS:
         renameLabel(*archives, QStringLiteral("UOMO2026"), QStringLiteral("UOMO/2026"));
         QVERIFY(m_world->archiveItem(QStringLiteral("UOMO2026")));
         QVERIFY(!m_world->archiveItem(QStringLiteral("UOMO/2026")));
+    }
+
+    // Another program has the archive open: as on the platform, its file is neither deleted nor
+    // renamed. The deletion says nothing and lists it again; the rename shows the error dialog.
+    void anArchiveInUseElsewhereIsNeitherDeletedNorRenamed()
+    {
+        const QStringList usedKeys{QStringLiteral("U1"), QStringLiteral("U2")};
+        m_world->makeArchiveWithKeys(QStringLiteral("LIBERO"), {QStringLiteral("L1")});
+        m_world->makeArchiveWithKeys(QStringLiteral("USATO"), usedKeys);
+        explorer::FrmExplorer& window = m_world->openWindow();
+        QListWidget* archives = window.LVDB();
+        const QString used = WindowWorld::hostPath(WindowWorld::archivePath(QStringLiteral("USATO")));
+        QFile original(used);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray before = original.readAll();
+        original.close();
+        {
+            const ArchiveHolder holder(WindowWorld::archivePath(QStringLiteral("USATO")), QStringLiteral("shared"));
+            QCOMPARE(holder.status(), QStringLiteral("open"));
+
+            activate(window);
+            archives->setFocus();
+            archives->clearSelection();
+            m_world->archiveItem(QStringLiteral("LIBERO"))->setSelected(true);
+            m_world->archiveItem(QStringLiteral("USATO"))->setSelected(true);
+            m_world->station.prompter.expectMessage(deleteArchivesQuestion, Answer::Yes);
+            QTest::keyClick(archives, Qt::Key_Delete);
+            QCOMPARE(m_world->station.prompter.remaining(), 0);
+            QCOMPARE(m_world->archiveNames(), QStringList{QStringLiteral("USATO")});
+
+            m_world->station.prompter.expectMessage(
+                TextMatcher::matches(
+                    QRegularExpression(QStringLiteral("^Errore numero : 75\r.*Durante FrmExplorer_LVDB_AfterLabelEdit"),
+                                       QRegularExpression::DotMatchesEverythingOption)),
+                Answer::Abort);
+            renameLabel(*archives, QStringLiteral("USATO"), QStringLiteral("NUOVO"));
+            QCOMPARE(m_world->station.prompter.remaining(), 0);
+            QCOMPARE(m_world->archiveNames(), QStringList{QStringLiteral("USATO")});
+            QVERIFY(!QFile::exists(WindowWorld::hostPath(WindowWorld::archivePath(QStringLiteral("NUOVO")))));
+        }
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), before);
+        m_world->openArchive(QStringLiteral("USATO"));
+        QCOMPARE(m_world->column(), usedKeys);
     }
 
     void exitClosesTheWindowStoringItsLayout()

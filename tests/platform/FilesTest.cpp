@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 #include "platform/Listing.h"
 #include "platform/RuntimeError.h"
+#include "platform/ShareLock.h"
 
 using namespace platform;
 
@@ -57,6 +58,38 @@ TEST_F(FilesTest, KillsFilesByPatternButNotReadOnlyOnes)
     makeReadOnly(onC(QStringLiteral("Archivi/note.txt")));
     EXPECT_EQ(RUNTIME_ERROR_OF(files::removeFile(QStringLiteral("C:\\Archivi\\NOTE.TXT"))), 75);
     EXPECT_TRUE(QFileInfo::exists(onC(QStringLiteral("Archivi/note.txt"))));
+}
+
+TEST_F(FilesTest, AFileSomeoneHasOpenIsNeitherDeletedNorRenamedNorReplaced)
+{
+    const QString archive = onC(QStringLiteral("Archivi/Camicie.mdb"));
+    for (const auto mode : {ShareLock::Mode::Shared, ShareLock::Mode::Exclusive}) {
+        ShareLock open = ShareLock::tryAcquire(archive, mode);
+        ASSERT_EQ(open.state(), ShareLock::State::Held);
+        EXPECT_EQ(RUNTIME_ERROR_OF(files::removeFile(QStringLiteral("C:\\Archivi\\camicie.mdb"))), 70);
+        EXPECT_EQ(RUNTIME_ERROR_OF(files::removeFile(QStringLiteral("C:\\Archivi\\*.mdb"))), 70);
+        EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\Camicie.mdb"),
+                                                 QStringLiteral("C:\\Archivi\\Nuove.mdb"))),
+                  75);
+        EXPECT_EQ(RUNTIME_ERROR_OF(
+                      files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("C:\\Archivi\\Camicie.mdb"))),
+                  70);
+        EXPECT_EQ(RUNTIME_ERROR_OF(files::writeAll(QStringLiteral("C:\\Archivi\\Camicie.mdb"), "x")), 70);
+        EXPECT_EQ(readHostFile(archive), QByteArray("camicie"));
+        // Holding it kept the opener from the file, not the file from its opener.
+        EXPECT_EQ(ShareLock::tryAcquire(archive, ShareLock::Mode::Shared).state(),
+                  mode == ShareLock::Mode::Shared ? ShareLock::State::Held : ShareLock::State::InUse);
+    }
+    // A link is nobody's open file: it goes, the file it names stays.
+    ASSERT_TRUE(QFile::link(archive, onC(QStringLiteral("Archivi/Collegamento.mdb"))));
+    {
+        const ShareLock open = ShareLock::tryAcquire(archive, ShareLock::Mode::Shared);
+        files::removeFile(QStringLiteral("C:\\Archivi\\Collegamento.mdb"));
+    }
+    EXPECT_FALSE(QFileInfo(onC(QStringLiteral("Archivi/Collegamento.mdb"))).isSymLink());
+    files::rename(QStringLiteral("C:\\Archivi\\Camicie.mdb"), QStringLiteral("C:\\Archivi\\Nuove.mdb"));
+    files::removeFile(QStringLiteral("C:\\Archivi\\Nuove.mdb"));
+    EXPECT_EQ(listing::dir(QStringLiteral("C:\\Archivi\\*.mdb")), QStringList{QStringLiteral("Gonne.MDB")});
 }
 
 TEST_F(FilesTest, RenamesWithinADrive)

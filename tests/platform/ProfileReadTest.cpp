@@ -65,6 +65,13 @@ TEST_P(ProfileReadRuleTest, ReadsAsThePlatformDoes)
     const bool emptyList = (!rule.section || !rule.key) && expected.isEmpty();
     EXPECT_EQ(result.buffer, expected + QString(emptyList ? 2 : 1, QChar(u'\0')));
     EXPECT_EQ(result.count, std::uint32_t(expected.size()));
+    // Lines that end in a carriage return alone read as the same lines ending in CR LF.
+    if (QByteArray(rule.file).contains("\r\n")) {
+        writeIni(QByteArray(rule.file).replace("\r\n", "\r"));
+        const Read withCr = read(rule.section, rule.key, rule.defaultValue, 256);
+        EXPECT_EQ(withCr.buffer, result.buffer);
+        EXPECT_EQ(withCr.count, result.count);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,14 +100,34 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRule{"key_of_another_section", "[s]\r\n[t]\r\nk=1\r\n", "s", "k", "d", "d"},
         ReadRule{"keys_before_any_section", "k=1\r\n[s]\r\n", "", "k", "d", "d"},
         ReadRule{"text_after_header", "[s] ; sezione\r\nk=1\r\n", "s", "k", "", "1"},
-        ReadRule{"unclosed_header", "[s\r\nk=1\r\n", "s", "k", "d", "d"},
+        ReadRule{"unclosed_header_names_the_rest_of_its_line", "[s  \r\nk=1\r\n", "s", "k", "d", "1"},
+        ReadRule{"header_ends_at_its_first_bracket", "[sec]whoops]\r\nk=1\r\n", "sec", "k", "d", "1"},
+        ReadRule{"header_text_after_the_first_bracket_is_no_name", "[sec]whoops]\r\nk=1\r\n", "sec]whoops", "k", "d",
+                 "d"},
+        ReadRule{"second_opening_bracket_starts_nothing", "[a[b]\r\nk=1\r\n", "a[b", "k", "d", "1"},
+        ReadRule{"inner_opening_bracket_names_no_section", "[a[b]\r\nk=1\r\n", "b", "k", "d", "d"},
         ReadRule{"line_feeds_only", "[s]\nk=v\n", "s", "k", "", "v"},
+        ReadRule{"carriage_returns_only", "[s]\rk=v\r[t]\rj=w\r", "t", "j", "", "w"},
+        ReadRule{"carriage_returns_only_end_values", "[s]\rk=v\rj=w", "s", "k", "", "v"},
+        ReadRule{"key_names_of_a_carriage_return_file", "[s]\ra=1\rb=2\r", "s", nullptr, "d", "a|b|"},
         ReadRule{"no_final_line_break", "[s]\r\nk=v", "s", "k", "", "v"},
         ReadRule{"windows_1252", "[s]\r\nk=citt\xe0 \x80 \x9c\r\n", "s", "k", "", "città € œ"},
         ReadRule{"missing_section", "[s]\r\nk=v\r\n", "t", "k", "predefinito", "predefinito"},
         ReadRule{"default_loses_trailing_blanks", "", "s", "k", "  abc   ", "  abc"},
+        ReadRule{"default_keeps_its_tabs", "", "s", "k", "\tabc \t ", "\tabc \t"},
+        ReadRule{"caller_names_lose_their_spaces", "[sez]\r\nchiave=1\r\n", "  sez ", " chiave  ", "d", "1"},
+        ReadRule{"a_tab_is_part_of_a_key", "[s]\r\nk=1\r\n", "s", "\tk", "d", "d"},
+        ReadRule{"a_trailing_tab_is_part_of_a_key", "[s]\r\nk=1\r\n", "s", "k\t", "d", "d"},
+        ReadRule{"a_vertical_tab_is_part_of_a_key", "[s]\r\nk=1\r\n", "s", "k\v", "d", "d"},
+        ReadRule{"a_carriage_return_is_part_of_a_key", "[s]\r\nk=1\r\n", "s", "k\r", "d", "d"},
+        ReadRule{"a_tab_is_part_of_a_section", "[s]\r\nk=1\r\n", "\ts", "k", "d", "d"},
+        ReadRule{"a_tab_name_finds_its_own_line", "[s]\r\n\tk=1\r\nk=2\r\n", "s", "\tk", "d", "1"},
+        ReadRule{"the_file_s_names_lose_their_tabs", "[s]\r\n\tk\t=1\r\n", "s", "k", "d", "1"},
+        ReadRule{"punctuation_in_names", "[1;#=\"'\\]\r\n#k;\"\\'=v\r\n", "1;#=\"'\\", "#k;\"\\'", "d", "v"},
         ReadRule{"null_default", "", "s", "k", nullptr, ""},
-        ReadRule{"empty_key_name", "[s]\r\n=v\r\n", "s", "", "d", "d"},
+        ReadRule{"empty_key_finds_a_line_starting_with_equals", "[s]\r\nk=1\r\n=v\r\n", "s", "", "d", "v"},
+        ReadRule{"a_key_of_spaces_is_the_empty_key", "[s]\r\n=v\r\n", "s", "   ", "d", "v"},
+        ReadRule{"empty_key_without_such_line", "[s]\r\nk=1\r\n", "s", "", "d", "d"},
         ReadRule{"section_names", "[Generale]\r\nk=1\r\n[]\r\n[ LVDB ]\r\n[generale]\r\n", nullptr, "k", "d",
                  "Generale|LVDB|generale|"},
         ReadRule{"no_sections", "k=1\r\n", nullptr, nullptr, "d", ""},

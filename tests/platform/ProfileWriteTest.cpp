@@ -6,6 +6,7 @@
 
 #include "platform/IniDocument.h"
 #include "platform/Profile.h"
+#include "platform/WindowsPath.h"
 
 using namespace platform;
 
@@ -29,6 +30,15 @@ QByteArray utf16(const QString& content)
 class ProfileWriteTest : public WorkstationTest {
 protected:
     QString iniFile() const { return onC(QStringLiteral("WINDOWS/Prova.ini")); }
+
+    QStringList hiddenFiles() const
+    {
+        QStringList names = QDir(onC(QStringLiteral("WINDOWS")))
+                                .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.removeIf([](const QString& name) { return !name.startsWith(u'.'); });
+        names.sort();
+        return names;
+    }
 
     static bool write(const char* section, const char* key, const char* value,
                       const QString& file = QStringLiteral("Prova.ini"))
@@ -94,6 +104,24 @@ INSTANTIATE_TEST_SUITE_P(
         WriteRule{"deleting_on_a_missing_file_creates_nothing", nullptr, "a", "y", nullptr, nullptr},
         WriteRule{"deletes_every_section_of_the_name", "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n[A]\r\nz=3\r\n",
                   " a ", nullptr, "ignored", "[b]\r\ny=2\r\n"},
+        WriteRule{"replaces_in_a_section_spelled_otherwise", "[Sez]\r\nChiave=1\r\nAltra=2\r\n", "SEZ", "CHIAVE", "3",
+                  "[Sez]\r\nChiave=3\r\nAltra=2\r\n"},
+        WriteRule{"a_rewritten_last_line_gets_its_line_break", "[a]\r\nx=1", "a", "X", "2", "[a]\r\nx=2\r\n"},
+        WriteRule{"the_same_value_in_a_last_line_gets_its_line_break", "[a]\r\nx=1", "a", "x", "1", "[a]\r\nx=1\r\n"},
+        WriteRule{"new_section_after_a_lone_carriage_return", "[a]\r\nx=1\r", "S", "k", "v",
+                  "[a]\r\nx=1\r[S]\r\nk=v\r\n"},
+        WriteRule{"new_key_in_a_carriage_return_file", "[a]\rx=1\r[b]\r", "a", "y", "2", "[a]\rx=1\ry=2\r\n[b]\r"},
+        WriteRule{"replaces_in_a_carriage_return_file", "[a]\rx=1\ry=2\r", "a", "x", "3", "[a]\rx=3\ry=2\r"},
+        WriteRule{"names_lose_only_their_spaces", "", " \ts\t ", "  k\v ", "v", "[\ts\t]\r\nk\v=v\r\n"},
+        WriteRule{"a_tab_name_replaces_its_own_line", "[s]\r\nk=1\r\n\tk=2\r\n", "s", "\tk", "3",
+                  "[s]\r\nk=1\r\n\tk=3\r\n"},
+        WriteRule{"punctuation_in_names_is_written_unchanged", "", "1;#=\"'\\", "k2=;#\"'\\", "v",
+                  "[1;#=\"'\\]\r\nk2=;#\"'\\=v\r\n"},
+        WriteRule{"the_empty_key_replaces_a_line_starting_with_equals", "[a]\r\nk=1\r\n=old\r\n", "a", "", "new",
+                  "[a]\r\nk=1\r\n=new\r\n"},
+        WriteRule{"replaces_under_a_header_with_text_after_its_bracket", "[a]x]\r\nk=1\r\n", "a", "k", "2",
+                  "[a]x]\r\nk=2\r\n"},
+        WriteRule{"replaces_under_an_unclosed_header", "[a\r\nk=1\r\n", "a", "k", "2", "[a\r\nk=2\r\n"},
         WriteRule{"writes_windows_1252", "", "s", "k", "città € Ω", "[s]\r\nk=citt\xe0 \x80 ?\r\n"},
         WriteRule{"keeps_untouched_bytes", "[s]\r\nk=caf\xe9\r\n\x81\x8d=\x9d\r\n", "s", "j", "1",
                   "[s]\r\nk=caf\xe9\r\n\x81\x8d=\x9d\r\nj=1\r\n"}),
@@ -143,36 +171,112 @@ TEST_F(ProfileWriteTest, ReplacesTheFileWholeKeepingItsPermissions)
     EXPECT_EQ(left, QStringList{QStringLiteral("Prova.ini")});
 }
 
-TEST_F(ProfileWriteTest, TwoProcessesWritingAtOnceLoseNothing)
+TEST_F(ProfileWriteTest, ANameWithATabFindsTheLineItWrote)
 {
-    constexpr int keysEach = 150;
-    QList<QProcess*> writers;
-    for (const char* prefix : {"primo", "secondo"}) {
-        auto* writer = new QProcess;
-        writer->start(helper(QStringLiteral("platform_test_ini_writer")),
-                      {root(), QStringLiteral("Condiviso.ini"), QStringLiteral("Chiavi"),
-                       QString::fromUtf8(prefix), QString::number(keysEach)});
-        writers.append(writer);
+    EXPECT_TRUE(write("\tSezione", "\tChiave", "1"));
+    EXPECT_TRUE(write("\tsezione", "\tchiave", "2"));
+    EXPECT_TRUE(write("Sezione", "\tChiave\t", "3"));
+    EXPECT_EQ(readHostFile(iniFile()), QByteArray("[\tSezione]\r\n\tChiave=2\r\n\tChiave\t=3\r\n"));
+    EXPECT_EQ(profile::readString(QStringLiteral("\tSezione"), QStringLiteral("\tChiave"), QString(),
+                                  QStringLiteral("Prova.ini")),
+              QStringLiteral("2"));
+    // The file's own names lose their tabs.
+    EXPECT_EQ(profile::readString(QStringLiteral("Sezione"), QStringLiteral("Chiave"), QString(),
+                                  QStringLiteral("Prova.ini")),
+              QStringLiteral("2"));
+}
+
+TEST_F(ProfileWriteTest, AKilledWritersLeftoverGoesWithTheNextWriteWhileARunningOnesStays)
+{
+    EXPECT_TRUE(write("Sezione", "Chiave", "1"));
+    QProcess writer;
+    writer.start(helper(QStringLiteral("platform_test_stalled_writer")),
+                 {root(), QStringLiteral("C:\\WINDOWS\\Prova.ini")});
+    ASSERT_TRUE(writer.waitForReadyRead(30000));
+    ASSERT_EQ(writer.readLine(), QByteArray("writing\n"));
+    const QStringList running = hiddenFiles();
+    ASSERT_EQ(running.size(), 1);
+    EXPECT_TRUE(running.front().startsWith(QStringLiteral(".~Prova.ini.")));
+
+    EXPECT_TRUE(write("Sezione", "Chiave", "2"));
+    EXPECT_EQ(hiddenFiles(), running);
+    writer.kill();
+    ASSERT_TRUE(writer.waitForFinished(30000));
+    EXPECT_EQ(hiddenFiles(), running);
+    EXPECT_TRUE(write("Sezione", "Chiave", "3"));
+    EXPECT_EQ(hiddenFiles(), QStringList());
+    EXPECT_EQ(readHostFile(iniFile()), QByteArray("[Sezione]\r\nChiave=3\r\n"));
+}
+
+TEST_F(ProfileWriteTest, RemovesOnlyTheLeftoversOfItsOwnFile)
+{
+    writeHostFile(iniFile(), "[a]\r\nx=1\r\n");
+    const QStringList leftovers = QStringLiteral(".~Prova.ini.0123456789abcdef .~Prova.ini.0123456789abcdef-journal "
+                                                 ".~Prova.ini.1f .~Prova.ini.77-journal .Prova.ini.0a1b2c3d.tmp "
+                                                 ".Prova.ini.0a1b2c3d.tmp-journal")
+                                      .split(u' ');
+    QStringList others = QStringLiteral(".Prova.ini.0a1b2c3.tmp .Prova.ini.0a1b2c3d.old .~Altro.ini.1f .~Prova.ini.1F "
+                                        ".~Prova.ini.1f-wal .~Prova.ini.1f.bak .~Prova.ini.xyz .~Prova.ini2.1f "
+                                        ".~Prova.ini.١٢")
+                             .split(u' ');
+    for (const QString& name : leftovers + others)
+        writeHostFile(onC(QStringLiteral("WINDOWS/") + name), "x");
+    EXPECT_TRUE(write("a", "x", "2"));
+    others.sort();
+    EXPECT_EQ(hiddenFiles(), others);
+    EXPECT_EQ(readHostFile(iniFile()), QByteArray("[a]\r\nx=2\r\n"));
+}
+
+// Two programs writing keys into one file at once, each by its own name for the file.
+class ConcurrentProfileWriteTest : public ProfileWriteTest {
+protected:
+    void writeAtOnce(const QStringList& fileNames, const QString& windowsPath)
+    {
+        constexpr int keysEach = 150;
+        QList<QProcess*> writers;
+        for (qsizetype i = 0; i < fileNames.size(); ++i) {
+            auto* writer = new QProcess;
+            writer->start(helper(QStringLiteral("platform_test_ini_writer")),
+                          {root(), fileNames[i], QStringLiteral("Chiavi"), QStringLiteral("scrittore%1_").arg(i),
+                           QString::number(keysEach)});
+            writers.append(writer);
+        }
+        for (QProcess* writer : writers) {
+            EXPECT_TRUE(writer->waitForFinished(120000));
+            EXPECT_EQ(writer->exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(writer->exitCode(), 0);
+            delete writer;
+        }
+        const QByteArray bytes = readHostFile(windowsPath::toHost(windowsPath));
+        ASSERT_TRUE(bytes.startsWith("[Chiavi]\r\n"));
+        EXPECT_EQ(bytes.count("[Chiavi]"), 1);
+        EXPECT_EQ(bytes.count("\r\n"), 1 + fileNames.size() * keysEach);
+        const IniDocument document(QString::fromLatin1(bytes));
+        EXPECT_EQ(document.keyNames(QStringLiteral("Chiavi")).size(), fileNames.size() * keysEach);
+        for (qsizetype writer = 0; writer < fileNames.size(); ++writer) {
+            for (int i = 0; i < keysEach; ++i) {
+                EXPECT_EQ(document.value(QStringLiteral("Chiavi"), QStringLiteral("scrittore%1_%2").arg(writer).arg(i)),
+                          QStringLiteral("value %1").arg(i));
+            }
+        }
     }
-    for (QProcess* writer : writers) {
-        EXPECT_TRUE(writer->waitForFinished(120000));
-        EXPECT_EQ(writer->exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(writer->exitCode(), 0);
-        delete writer;
-    }
-    const QByteArray bytes = readHostFile(onC(QStringLiteral("WINDOWS/Condiviso.ini")));
-    ASSERT_TRUE(bytes.startsWith("[Chiavi]\r\n"));
-    EXPECT_EQ(bytes.count("[Chiavi]"), 1);
-    EXPECT_EQ(bytes.count("\r\n"), 1 + 2 * keysEach);
-    const IniDocument document(QString::fromLatin1(bytes));
-    const QStringList keys = document.keyNames(QStringLiteral("Chiavi"));
-    EXPECT_EQ(keys.size(), 2 * keysEach);
-    for (int i = 0; i < keysEach; ++i) {
-        EXPECT_EQ(document.value(QStringLiteral("Chiavi"), QStringLiteral("primo%1").arg(i)),
-                  QStringLiteral("value %1").arg(i));
-        EXPECT_EQ(document.value(QStringLiteral("Chiavi"), QStringLiteral("secondo%1").arg(i)),
-                  QStringLiteral("value %1").arg(i));
-    }
+};
+
+TEST_F(ConcurrentProfileWriteTest, TwoProcessesWritingAtOnceLoseNothing)
+{
+    writeAtOnce({QStringLiteral("Condiviso.ini"), QStringLiteral("CONDIVISO.INI")},
+                QStringLiteral("C:\\WINDOWS\\Condiviso.ini"));
+    EXPECT_EQ(QDir(onC(QStringLiteral("WINDOWS"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(ConcurrentProfileWriteTest, WritersThroughALinkInAnotherFolderLoseNothing)
+{
+    makeHostFolder(onC(QStringLiteral("Dati")));
+    writeHostFile(onC(QStringLiteral("Dati/Condiviso.ini")));
+    ASSERT_TRUE(QFile::link(onC(QStringLiteral("Dati/Condiviso.ini")), onC(QStringLiteral("WINDOWS/Condiviso.ini"))));
+    writeAtOnce({QStringLiteral("Condiviso.ini"), QStringLiteral("C:\\Dati\\Condiviso.ini")},
+                QStringLiteral("C:\\Dati\\Condiviso.ini"));
+    EXPECT_TRUE(QFileInfo(onC(QStringLiteral("WINDOWS/Condiviso.ini"))).isSymLink());
 }
 
 } // namespace

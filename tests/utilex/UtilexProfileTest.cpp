@@ -1,5 +1,8 @@
 #include "UtilexFixture.h"
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <QFile>
 
 #include "platform/WindowsPath.h"
@@ -56,6 +59,36 @@ TEST_F(UtilexTest, GetPrivateProfileStringFallsBackToDefaultAndWinIni)
     Variant noDefault = Variant::missing();
     Variant noFile = Variant::missing();
     EXPECT_EQ(m_utilex->GetPrivateProfileString(section, key, noDefault, noFile), QStringLiteral("spooler"));
+}
+
+// The buffer doubles some fifteen times on its way to this value; the file is read once.
+TEST_F(UtilexTest, GetPrivateProfileStringOpensTheFileOnceForALongValue)
+{
+    const QString host = hostOfC(QStringLiteral("WINDOWS/lungo.ini"));
+    const QByteArray value(6 << 20, 'v');
+    writeHostFile(host, "[Sezione]\r\nChiave=" + value + "\r\n");
+    const int watcher = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watcher, 0);
+    // Closes between the opens keep them from being merged into one event.
+    ASSERT_GE(::inotify_add_watch(watcher, QFile::encodeName(host).constData(), IN_OPEN | IN_CLOSE), 0);
+
+    QString section = QStringLiteral("Sezione");
+    QString key = QStringLiteral("Chiave");
+    Variant defaultValue = Variant::missing();
+    Variant file(u"lungo.ini");
+    EXPECT_EQ(m_utilex->GetPrivateProfileString(section, key, defaultValue, file), QString::fromLatin1(value));
+
+    int opens = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t length; (length = ::read(watcher, events, sizeof events)) > 0;) {
+        for (ssize_t offset = 0; offset < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + offset);
+            opens += (event->mask & IN_OPEN) ? 1 : 0;
+            offset += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    ::close(watcher);
+    EXPECT_EQ(opens, 1);
 }
 
 TEST_F(UtilexTest, GetPrivateProfileStringNeverListsSectionsOrKeys)

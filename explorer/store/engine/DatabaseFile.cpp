@@ -5,14 +5,15 @@
 #include "explorer/store/engine/FileLock.h"
 #include "explorer/store/engine/SqlDialect.h"
 #include "explorer/store/engine/SqliteConnection.h"
+#include "platform/TemporaryBeside.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStringList>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,45 +21,16 @@ namespace store {
 
 namespace {
 
-// A hidden file beside target that is removed, with its journal, unless it was renamed into place.
-class FileBeside {
-public:
-    explicit FileBeside(const QString& target)
-    {
-        const QFileInfo info(target);
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const QString candidate =
-                info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-            // Created empty, with the permissions a new file gets here.
-            const int descriptor =
-                ::open(QFile::encodeName(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (descriptor >= 0) {
-                ::close(descriptor);
-                m_path = candidate;
-                return;
-            }
-            if (errno != EEXIST)
-                break;
-        }
+// The new file beside target, after the leftovers of killed writers of target are gone.
+std::unique_ptr<platform::TemporaryBeside> newFileBeside(const QString& target)
+{
+    try {
+        platform::TemporaryBeside::removeLeftovers(target);
+        return std::make_unique<platform::TemporaryBeside>(target);
+    } catch (const platform::RuntimeError&) {
         throw engineError::make(engineError::DiskError);
     }
-    ~FileBeside()
-    {
-        if (m_path.isEmpty())
-            return;
-        QFile::remove(m_path);
-        QFile::remove(m_path + QStringLiteral("-journal"));
-    }
-    FileBeside(const FileBeside&) = delete;
-    FileBeside& operator=(const FileBeside&) = delete;
-
-    QString path() const { return m_path; }
-    void keep() { m_path.clear(); }
-
-private:
-    QString m_path;
-};
+}
 
 void syncPath(const QString& hostPath, int flags)
 {
@@ -77,7 +49,7 @@ void syncFolderOf(const QString& hostPath)
 }
 
 // Moves a finished file to target without ever replacing a file that appeared there meanwhile.
-void moveIntoPlaceIfAbsent(FileBeside& file, const QString& target, const QString& displayPath)
+void moveIntoPlaceIfAbsent(platform::TemporaryBeside& file, const QString& target, const QString& displayPath)
 {
     const QByteArray from = QFile::encodeName(file.path());
     const QByteArray to = QFile::encodeName(target);
@@ -92,18 +64,18 @@ void moveIntoPlaceIfAbsent(FileBeside& file, const QString& target, const QStrin
             throw engineError::databaseExists(displayPath);
         throw engineError::make(engineError::DiskError);
     }
-    file.keep();
+    file.renamed();
     syncFolderOf(target);
 }
 
-void replaceWith(FileBeside& file, const QString& target)
+void replaceWith(platform::TemporaryBeside& file, const QString& target)
 {
     struct stat status {};
     if (::stat(QFile::encodeName(target).constData(), &status) == 0)
         ::chmod(QFile::encodeName(file.path()).constData(), status.st_mode & 07777);
     if (::rename(QFile::encodeName(file.path()).constData(), QFile::encodeName(target).constData()) != 0)
         throw engineError::make(engineError::DiskError);
-    file.keep();
+    file.renamed();
     syncFolderOf(target);
 }
 
@@ -144,9 +116,9 @@ void DatabaseFile::create(const QString& windowsPath, const QList<TableDefinitio
     const QString host = DatabasePath::newHostPath(path);
     if (QFileInfo::exists(host))
         throw engineError::databaseExists(path);
-    FileBeside file(host);
+    const auto file = newFileBeside(host);
     {
-        SqliteConnection connection = SqliteConnection::create(file.path(), path);
+        SqliteConnection connection = SqliteConnection::create(file->path(), path);
         connection.execute(QStringLiteral("BEGIN"));
         for (const TableDefinition& table : tables) {
             connection.execute(tableStatement(table));
@@ -155,8 +127,8 @@ void DatabaseFile::create(const QString& windowsPath, const QList<TableDefinitio
         }
         connection.execute(QStringLiteral("COMMIT"));
     }
-    syncPath(file.path(), O_RDONLY);
-    moveIntoPlaceIfAbsent(file, host, path);
+    syncPath(file->path(), O_RDONLY);
+    moveIntoPlaceIfAbsent(*file, host, path);
 }
 
 void DatabaseFile::compact(const QString& windowsPath)
@@ -165,13 +137,13 @@ void DatabaseFile::compact(const QString& windowsPath)
     const QString host = DatabasePath::existingHostPath(path);
     const FileLock lock = FileLock::acquire(host, FileLock::Mode::Exclusive, path);
     SqliteConnection connection = SqliteConnection::open(host, false, path);
-    FileBeside file(host);
+    const auto file = newFileBeside(host);
     SqliteStatement vacuum = connection.prepare(QStringLiteral("VACUUM INTO ?"), QString());
-    vacuum.bindText(1, file.path());
+    vacuum.bindText(1, file->path());
     vacuum.step();
-    checkIntegrity(file.path(), path);
-    syncPath(file.path(), O_RDONLY);
-    replaceWith(file, host);
+    checkIntegrity(file->path(), path);
+    syncPath(file->path(), O_RDONLY);
+    replaceWith(*file, host);
 }
 
 } // namespace store

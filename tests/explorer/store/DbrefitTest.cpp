@@ -38,9 +38,9 @@ protected:
 
     static QStringList hiddenLeftovers()
     {
-        return QDir(hostPath(folder))
-            .entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot)
-            .filter(QStringLiteral(".tmp"));
+        QStringList names = QDir(hostPath(folder)).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot);
+        names.removeIf([](const QString& name) { return !name.startsWith(u'.'); });
+        return names;
     }
 };
 
