@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace platform {
 class Workstation;
@@ -36,6 +37,11 @@ QString currentFolder();
 // The host path of an existing program: the path itself, or without its ".exe" when only that
 // exists. Empty when neither exists.
 QString resolveProgram(const QString& path);
+
+// Whether Windows takes the name as one file in a folder: not empty, no separator, not "." or
+// "..", none of the characters Windows refuses in names, and no device name ("CON", "NUL",
+// "COM1", ...) with or without an extension.
+bool isPlainFileName(QStringView name);
 
 // Splits off the last component: folder part (with its trailing "\") and name.
 QString folderPart(const QString& path);
