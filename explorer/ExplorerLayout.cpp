@@ -37,15 +37,15 @@ QString iniFile()
 }
 
 // A stored number of twips, held far inside what a widget of pixels can take.
-int storedTwips(double value)
+int storedTwips(float value)
 {
-    constexpr double limit = 1.0e8;
+    constexpr float limit = 1.0e8f;
     return int(std::lround(std::clamp(value, -limit, limit)));
 }
 
 int readTwips(const QString& section, const QString& key)
 {
-    return storedTwips(settings::readNumber(section, key, defaultTwips, iniFile()));
+    return storedTwips(settings::readSingle(section, key, defaultTwips, iniFile()));
 }
 
 QString twipsText(int value)
