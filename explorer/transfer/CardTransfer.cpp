@@ -12,6 +12,7 @@
 #include "interaction/PendingEvents.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
+#include "interaction/TrapAndAsk.h"
 
 namespace transfer {
 
@@ -220,8 +221,12 @@ void dropOnCardList(CardTransferWindow& window, const QStringList& entries)
         return;
 
     bool overwriteAll = false;
+    interaction::TrapAndAsk procedure(QStringLiteral("FrmExplorer_LWModelli_OLEDragDrop"));
     transferKeys(window, entries, [&](const QString& key) {
-        if (!overwriteAll && store::CardExists(key)) {
+        bool exists = false;
+        if (!overwriteAll && !procedure.step([&] { exists = store::CardExists(key); }))
+            return CardOutcome::Stop;
+        if (exists) {
             const interaction::Answer answer = Seams::prompter().message(
                 QStringLiteral("Il modello ") + key + QStringLiteral(" esiste, lo vuoi sovrascrivere ?"),
                 interaction::Buttons::YesNoCancel, interaction::Icon::Information, interaction::DefaultButton::Third,

@@ -3,6 +3,7 @@
 #include "explorer/CardDragAndDrop.h"
 #include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
+#include "explorer/ExplorerStatusBar.h"
 #include "explorer/ExplorerToolBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
@@ -18,6 +19,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -25,6 +27,8 @@
 
 using interaction::Answer;
 using interaction::Key;
+using interaction::TextMatcher;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -53,6 +57,14 @@ DropOutcome dropOn(QAbstractItemView& list, const QPoint& point, const QMimeData
 std::unique_ptr<QMimeData> cardsOf(const QString& archive, const QStringList& keys)
 {
     return transfer::cardDragData::encode(QStringList{WindowWorld::archivePath(archive)} + keys);
+}
+
+TextMatcher errorDialog(int number, const QString& procedure)
+{
+    return TextMatcher::matches(QRegularExpression(QStringLiteral("^Errore numero : %1\r.*\rDurante %2\r\r$")
+                                                       .arg(number)
+                                                       .arg(QRegularExpression::escape(procedure)),
+                                                   QRegularExpression::DotMatchesEverythingOption));
 }
 
 } // namespace
@@ -263,6 +275,47 @@ private Q_SLOTS:
                  (QStringList{"D1", "D3", "U1"}));
         QCOMPARE(cardsIn(QStringLiteral("UOMO")), (QStringList{"D1", "D3", "U1"}));
         QCOMPARE(cardsIn(QStringLiteral("DONNA")), (QStringList{"D1", "D2", "D3"}));
+    }
+
+    // The open archive held by another program: the drop on the card list reports it in its own
+    // error dialog; Retry succeeds once the other program lets go, Abort ends the drop. Either
+    // way the progress bar goes and the program lives on.
+    void aDropOnAnArchiveHeldElsewhereAsksAndGoesOn_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QStringList>("cards");
+        QTest::newRow("retry") << Answer::Retry << QStringList{u"D1"_s, u"D2"_s, u"D3"_s, u"U1"_s};
+        QTest::newRow("abort") << Answer::Abort << QStringList{};
+    }
+    void aDropOnAnArchiveHeldElsewhereAsksAndGoesOn()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(QStringList, cards);
+        explorer::FrmExplorer& window = openDonnaWithSelection({});
+        auto holder = std::make_unique<ArchiveHolder>(WindowWorld::archivePath(QStringLiteral("DONNA")),
+                                                      QStringLiteral("exclusive"));
+        QCOMPARE(holder->status(), QStringLiteral("open"));
+        interaction::ScriptedPrompter& prompter = m_world->station.prompter;
+        prompter.expectMessage(errorDialog(3045, QStringLiteral("FrmExplorer_LWModelli_OLEDragDrop")), answer, [&] {
+            QVERIFY(window.PrgBar()->isVisible());
+            if (answer == Answer::Retry)
+                holder.reset();
+        });
+        // The list cannot be read again while the archive is held.
+        if (answer == Answer::Abort)
+            prompter.expectMessage(errorDialog(3045, QStringLiteral("FrmExplorer_FillLWModelli")), Answer::Abort);
+
+        const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("UOMO"), {u"U1"_s});
+        QVERIFY(dropOn(*window.LWModelli(), QPoint(5, 5), *data).dropAccepted);
+
+        QCOMPARE(prompter.remaining(), 0);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.PrgBar()->isHidden());
+        QCOMPARE(window.STBar()->panelText(1), QString());
+        QCOMPARE(m_world->column(), cards);
+        holder.reset();
+        const QStringList stored = answer == Answer::Retry ? cards : QStringList{u"D1"_s, u"D2"_s, u"D3"_s};
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), stored);
     }
 
 private:

@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "ui/GuardedApplication.h"
 
 int runArchiveMaintenanceTest(int argc, char** argv);
 int runFrmConfigTest(int argc, char** argv);
@@ -7,7 +7,7 @@ int runInvoicingHandOffTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    ui::GuardedApplication application(argc, argv);
     int failed = 0;
     for (auto run : {&runArchiveMaintenanceTest, &runFrmConfigTest, &runInvoicingHandOffTest, &runIconsTest})
         failed += run(argc, argv);

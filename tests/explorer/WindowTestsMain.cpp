@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "ui/GuardedApplication.h"
 
 int runCardTransferWindowTest(int argc, char** argv);
 int runFrmExplorerLayoutTest(int argc, char** argv);
@@ -7,7 +7,7 @@ int runFrmExplorerMenusTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    ui::GuardedApplication application(argc, argv);
     int failed = 0;
     for (auto run : {&runFrmExplorerListsTest, &runFrmExplorerLayoutTest, &runFrmExplorerMenusTest,
                      &runCardTransferWindowTest})

@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "ui/GuardedApplication.h"
 
 int runFileDialogsTest(int argc, char** argv);
 int runFormPlacementTest(int argc, char** argv);
@@ -7,7 +7,7 @@ int runValTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    ui::GuardedApplication application(argc, argv);
     int failed = 0;
     for (auto run : {&runStartUpTest, &runFormPlacementTest, &runFileDialogsTest, &runValTest})
         failed += run(argc, argv);

@@ -1,14 +1,15 @@
-#include <QApplication>
+#include "ui/GuardedApplication.h"
 
+int runGuardedApplicationTest(int argc, char** argv);
 int runQtKeyStateTest(int argc, char** argv);
 int runQtPrompterTest(int argc, char** argv);
 int runQtScreenBackendTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    ui::GuardedApplication application(argc, argv);
     int failed = 0;
-    for (auto run : {&runQtKeyStateTest, &runQtPrompterTest, &runQtScreenBackendTest})
+    for (auto run : {&runGuardedApplicationTest, &runQtKeyStateTest, &runQtPrompterTest, &runQtScreenBackendTest})
         failed += run(argc, argv);
     return failed == 0 ? 0 : 1;
 }
