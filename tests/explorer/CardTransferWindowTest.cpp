@@ -59,6 +59,9 @@ std::unique_ptr<QMimeData> cardsOf(const QString& archive, const QStringList& ke
     return transfer::cardDragData::encode(QStringList{WindowWorld::archivePath(archive)} + keys);
 }
 
+// A key that ends the literal early and turns the condition into one every card meets.
+const QString hostile = QStringLiteral("X' OR 'a'='a");
+
 TextMatcher errorDialog(int number, const QString& procedure)
 {
     return TextMatcher::matches(QRegularExpression(QStringLiteral("^Errore numero : %1\r.*\rDurante %2\r\r$")
@@ -316,6 +319,69 @@ private Q_SLOTS:
         holder.reset();
         const QStringList stored = answer == Answer::Retry ? cards : QStringList{u"D1"_s, u"D2"_s, u"D3"_s};
         QCOMPARE(cardsIn(QStringLiteral("DONNA")), stored);
+    }
+
+    // Keys holding apostrophes stand in every transfer statement as the card they name: only
+    // that card is copied, moved or replaced.
+    void hostileKeysTouchOnlyTheirCard_data()
+    {
+        QTest::addColumn<QString>("transfer");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("targetAfter");
+        QTest::addColumn<QStringList>("sourceAfter");
+        const QStringList source{u"O'NEIL"_s, u"S1"_s, hostile};
+        QTest::newRow("paste") << u"paste"_s << QStringList{hostile, u"O'NEIL"_s} << u"UOMO"_s
+                               << QStringList{u"O'NEIL"_s, u"U1"_s, hostile} << source;
+        QTest::newRow("move") << u"move"_s << QStringList{hostile, u"O'NEIL"_s} << u"UOMO"_s
+                              << QStringList{u"O'NEIL"_s, u"U1"_s, hostile} << QStringList{u"S1"_s};
+        QTest::newRow("drop on the archive list") << u"archive drop"_s << QStringList{hostile, u"O'NEIL"_s} << u"UOMO"_s
+                                                  << QStringList{u"O'NEIL"_s, u"U1"_s, hostile} << source;
+        QTest::newRow("drop on the card list, replacing")
+            << u"card drop"_s << QStringList{hostile} << u"META"_s << QStringList{u"T1"_s, u"T2"_s, hostile} << source;
+        QTest::newRow("foreign payload") << u"card drop"_s << QStringList{u"' OR ''='"_s} << u"META"_s
+                                         << QStringList{u"T1"_s, u"T2"_s, hostile} << source;
+    }
+    void hostileKeysTouchOnlyTheirCard()
+    {
+        QFETCH(QString, transfer);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, target);
+        QFETCH(QStringList, targetAfter);
+        QFETCH(QStringList, sourceAfter);
+        m_world->makeArchiveWithKeys(QStringLiteral("FONTE"), {hostile, u"O'NEIL"_s, u"S1"_s});
+        m_world->makeArchiveWithKeys(QStringLiteral("META"), {hostile, u"T1"_s, u"T2"_s});
+        explorer::FrmExplorer& window = m_world->openWindow();
+        const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("FONTE"), keys);
+        if (transfer == QLatin1String("paste") || transfer == QLatin1String("move")) {
+            m_world->openArchive(QStringLiteral("FONTE"));
+            QTreeWidget* cards = window.LWModelli();
+            for (int row = 0; row < cards->topLevelItemCount(); ++row)
+                cards->topLevelItem(row)->setSelected(keys.contains(cards->topLevelItem(row)->text(0)));
+            window.SetMnuLWModelli();
+            window.MovePending = transfer == QLatin1String("move");
+            selectArchive(target);
+            window.SetMnuLVDB();
+            QAction* paste = m_world->entry(QStringLiteral("MnuDBIncolla"));
+            QVERIFY(paste->isEnabled());
+            paste->trigger();
+        } else if (transfer == QLatin1String("archive drop")) {
+            m_world->openArchive(QStringLiteral("DONNA"));
+            QVERIFY(dropOn(*window.LVDB(), itemCentre(target), *data).dropAccepted);
+        } else {
+            m_world->openArchive(target);
+            if (keys.contains(hostile)) {
+                m_world->station.prompter
+                    .expectMessage(QStringLiteral("Il modello ") + hostile +
+                                       QStringLiteral(" esiste, lo vuoi sovrascrivere ?"),
+                                   Answer::Yes)
+                    .expectMessage(QStringLiteral("Sovrascrivo tutti i modelli senza chiede conferma ?"), Answer::No);
+            }
+            QVERIFY(dropOn(*window.LWModelli(), QPoint(5, 5), *data).dropAccepted);
+        }
+        QCOMPARE(m_world->station.prompter.remaining(), 0);
+        QCOMPARE(cardsIn(target), targetAfter);
+        QCOMPARE(cardsIn(QStringLiteral("FONTE")), sourceAfter);
     }
 
 private:
