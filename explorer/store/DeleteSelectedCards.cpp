@@ -25,6 +25,7 @@ void DeleteSelectedCards(CardListWindow& window)
     procedure.step([&] { window.setProgressMaximum(selected); });
 
     int deleted = 0;
+    interaction::Seams::keyState().forgetEarlierPresses(interaction::Key::Escape);
     for (int row = 0; row < window.rowCount(); ++row) {
         if (!window.isRowSelected(row))
             continue;

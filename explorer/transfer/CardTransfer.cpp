@@ -63,6 +63,7 @@ void transferKeys(CardTransferWindow& window, const QStringList& entries,
         window.setProgressMaximum(int(entries.size()) - 1);
     window.setProgressValue(0);
     int progress = 0;
+    Seams::keyState().forgetEarlierPresses(interaction::Key::Escape);
     for (qsizetype entry = 1; entry < entries.size(); ++entry) {
         const QString& key = entries.at(entry);
         window.setStatusText(transferText(window, key));

@@ -9,6 +9,7 @@
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardDragData.h"
 #include "platform/Workstation.h"
+#include "ui/QtKeyState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -319,6 +320,30 @@ private Q_SLOTS:
         holder.reset();
         const QStringList stored = answer == Answer::Retry ? cards : QStringList{u"D1"_s, u"D2"_s, u"D3"_s};
         QCOMPARE(cardsIn(QStringLiteral("DONNA")), stored);
+    }
+
+    // An Esc that closed a pop-up menu earlier does not stop the next deletion at its first card.
+    void anEscBeforeADeletionDoesNotStopIt()
+    {
+        ui::QtKeyState keyboard;
+        interaction::Seams::Installation realKeyboard;
+        realKeyboard.setKeyState(keyboard);
+        explorer::FrmExplorer& window = openDonnaWithSelection({0, 1});
+        QTreeWidget* cards = window.LWModelli();
+        QTest::mouseClick(cards->viewport(), Qt::RightButton, Qt::NoModifier,
+                          cards->visualItemRect(cards->topLevelItem(0)).center());
+        QMenu* menu = window.menus().MnuLWModelli();
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+
+        m_world->station.prompter.expectMessage(
+            QStringLiteral("Confermi l'eliminazione della/e scheda/e selezionata/e ?"), Answer::Yes);
+        QVERIFY(m_world->entry(QStringLiteral("MnuLWElimina"))->isEnabled());
+        m_world->entry(QStringLiteral("MnuLWElimina"))->trigger();
+
+        QCOMPARE(m_world->column(), QStringList{u"D3"_s});
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), QStringList{u"D3"_s});
     }
 
     // Keys holding apostrophes stand in every transfer statement as the card they name: only
