@@ -10,10 +10,9 @@ namespace explorer {
 
 // The main window's toolbar MainToolBar. ConfigureToolBar builds its fourteen buttons (separators
 // included, counted from 1); each button has a key, an image, a tool tip and the same text as
-// its description. A click reports the button's key. A control of this window
-// dropped on the toolbar by the window's own drag (data of controlDragFormat, the control's
-// name) acts as a click on the button under the drop point; the card drag between explorers is
-// no such drag.
+// its description. A click reports the button's key. A control of this window dropped on the
+// toolbar by the window's own drag (data of controlDragFormat, the control's name) acts as a
+// click on the button under the drop point; the card drag between explorers is no such drag.
 class ExplorerToolBar : public QToolBar {
     Q_OBJECT
 

@@ -52,9 +52,9 @@ void CardTransaction::deleteCard(const QString& key)
 
 bool CardTransaction::copyCard(const QString& sourcePath, const QString& key)
 {
+    const QString condition = cardSchema::cardCondition(key);
     bool whole = true;
     for (const QLatin1String table : cardSchema::CardTables) {
-        const QString condition = cardSchema::cardCondition(key);
         whole = (m_open ? CopyTableSucceeded(m_workspace, sourcePath, table, m_archivePath, table, condition)
                         : CopyTableSucceeded(sourcePath, table, m_archivePath, table, condition)) &&
                 whole;
