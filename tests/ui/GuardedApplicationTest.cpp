@@ -12,19 +12,20 @@ using interaction::TextMatcher;
 
 namespace {
 
-// A control whose mouse handler fails as an engine call would.
+// A control whose handler of its own events fails as an engine call would.
 class FailingControl : public QWidget {
 public:
-    explicit FailingControl(QWidget* parent) : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("CmdProva"));
-        resize(40, 20);
-    }
+    static constexpr QEvent::Type failingEvent = QEvent::User;
+
+    explicit FailingControl(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("CmdProva")); }
 
 protected:
-    void mousePressEvent(QMouseEvent*) override
+    bool event(QEvent* event) override
     {
-        throw platform::RuntimeError(3045, QStringLiteral("Could not use 'C:\\Schede\\A.mdb'; file already in use."));
+        if (event->type() == failingEvent)
+            throw platform::RuntimeError(3045,
+                                         QStringLiteral("Could not use 'C:\\Schede\\A.mdb'; file already in use."));
+        return QWidget::event(event);
     }
 };
 
@@ -63,7 +64,8 @@ private Q_SLOTS:
                                                              "disponibile\r\rDurante FrmProva_CmdProva\r\r")),
                                   Answer::Abort);
 
-        QTest::mouseClick(control, Qt::LeftButton);
+        QEvent event(FailingControl::failingEvent);
+        QVERIFY(!QCoreApplication::sendEvent(control, &event));
         QCOMPARE(m_prompter->remaining(), 0);
 
         bool delivered = false;
