@@ -1,10 +1,14 @@
 #include "common/Settings.h"
 
+#include <cmath>
+#include <limits>
+
 #include "automation/Boolean.h"
 #include "automation/Variant.h"
 #include "common/IniKey.h"
 #include "common/Utility.h"
 #include "common/Val.h"
+#include "platform/RuntimeError.h"
 
 namespace common::settings {
 
@@ -20,7 +24,19 @@ QString read(const QString& section, const QString& key, const QString& defaultV
 
 double readNumber(const QString& section, const QString& key, const QString& defaultValue, const QString& file)
 {
-    return Val(read(section, key, defaultValue, file));
+    try {
+        return Val(read(section, key, defaultValue, file));
+    } catch (const platform::RuntimeError&) {
+        return Val(defaultValue);
+    }
+}
+
+float readSingle(const QString& section, const QString& key, const QString& defaultValue, const QString& file)
+{
+    const double value = readNumber(section, key, defaultValue, file);
+    if (std::abs(value) > double(std::numeric_limits<float>::max()))
+        return float(Val(defaultValue));
+    return float(value);
 }
 
 bool write(const QString& section, const QString& key, const QString& value, const QString& file)

@@ -2,22 +2,56 @@
 
 #include "explorer/ExplorerKeys.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSize>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace explorer {
 
 namespace {
 
-// Hands the typed label to the list's judge before it replaces the old one.
+constexpr QChar breakOpportunity(0x200B); // zero-width space
+constexpr int cellWidth = 80;
+constexpr int iconPixels = 32;
+constexpr int cellMargins = 12;
+constexpr int nameLines = 3;
+
+// Hands the typed label to the list's judge before it replaces the old one. Shows a long name
+// wrapped anywhere, as the platform's large-icon view does, rather than cut with an ellipsis,
+// and the whole name as its tool tip.
 class LabelEditDelegate : public QStyledItemDelegate {
 public:
     LabelEditDelegate(ArchiveListView& list, const ArchiveListView::LabelEditJudge& judge)
         : QStyledItemDelegate(&list), m_list(list), m_judge(judge)
     {
+    }
+
+    QString displayText(const QVariant& value, const QLocale& locale) const override
+    {
+        const QString text = QStyledItemDelegate::displayText(value, locale);
+        QString breakable;
+        breakable.reserve(text.size() * 2);
+        for (qsizetype index = 0; index < text.size(); ++index) {
+            if (index > 0 && !text[index].isLowSurrogate())
+                breakable += breakOpportunity;
+            breakable += text[index];
+        }
+        return breakable;
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event && event->type() == QEvent::ToolTip && index.isValid()) {
+            QToolTip::showText(event->globalPos(), index.data(Qt::DisplayRole).toString(), view,
+                               view->visualRect(index));
+            return true;
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
@@ -47,9 +81,10 @@ ArchiveListView::ArchiveListView(QWidget* parent) : QListWidget(parent)
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setWrapping(true);
-    // Long archive names wrap under their icon in a fixed cell, as the platform's large-icon view shows them.
+    // Long archive names wrap under their icon in a fixed cell, as the platform's large-icon view
+    // shows them: three lines of name under the icon.
     setWordWrap(true);
-    setGridSize(QSize(80, 72));
+    setGridSize(QSize(cellWidth, iconPixels + cellMargins + nameLines * fontMetrics().lineSpacing()));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setItemDelegate(new LabelEditDelegate(*this, m_judge));
@@ -59,6 +94,12 @@ ArchiveListView::ArchiveListView(QWidget* parent) : QListWidget(parent)
 void ArchiveListView::setLabelEditJudge(LabelEditJudge judge)
 {
     m_judge = std::move(judge);
+}
+
+void ArchiveListView::setColumn(const QString& caption, int widthTwips)
+{
+    m_columnCaption = caption;
+    m_columnWidth = widthTwips;
 }
 
 QListWidgetItem* ArchiveListView::selectedArchive() const

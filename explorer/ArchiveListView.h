@@ -6,10 +6,12 @@
 
 namespace explorer {
 
-// The archive list LVDB: large icons sorted by text, one item per card archive. An item's label
-// can be edited in place (F2, or a slow click on a selected item); the edit's end is put to a
-// judge that says whether the typed label stays. Mouse buttons and the Delete key are reported
-// to the window, which owns what they do.
+// The archive list LVDB: large icons sorted by text, one item per card archive. A long name
+// wraps in its cell, and the whole name is the item's tool tip. An item's label can be edited in
+// place (F2, or a slow click on a selected item); the edit's end is put to a judge that says
+// whether the typed label stays. Mouse buttons and the Delete key are reported to the window,
+// which owns what they do. The list keeps its one column, caption and width in twips, for a
+// report view; the large icons do not show it.
 class ArchiveListView : public QListWidget {
     Q_OBJECT
 
@@ -25,6 +27,11 @@ public:
     QListWidgetItem* selectedArchive() const;
     // Makes item the only selected and current item; nullptr deselects everything.
     void selectOnly(QListWidgetItem* item);
+
+    void setColumn(const QString& caption, int widthTwips);
+    void setColumnWidth(int widthTwips) { m_columnWidth = widthTwips; }
+    QString columnCaption() const { return m_columnCaption; }
+    int columnWidth() const { return m_columnWidth; }
 
     // The item highlighted as the target of a drop; nullptr when none is.
     QListWidgetItem* dropTarget() const;
@@ -43,6 +50,8 @@ protected:
 private:
     LabelEditJudge m_judge;
     QPersistentModelIndex m_dropTarget;
+    QString m_columnCaption;
+    int m_columnWidth = 0;
 };
 
 } // namespace explorer

@@ -1,5 +1,6 @@
 #include "explorer/ExplorerLayout.h"
 
+#include "explorer/ArchiveListView.h"
 #include "ui/FormPlacement.h"
 #include "common/Settings.h"
 #include "explorer/store/ExplorerState.h"
@@ -10,7 +11,6 @@
 
 #include <QEvent>
 #include <QHeaderView>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QTreeWidget>
@@ -37,15 +37,10 @@ QString iniFile()
 }
 
 // A stored number of twips, held far inside what a widget of pixels can take.
-int storedTwips(double value)
+int storedTwips(float value)
 {
-    constexpr double limit = 1.0e8;
+    constexpr float limit = 1.0e8f;
     return int(std::lround(std::clamp(value, -limit, limit)));
-}
-
-int readTwips(const QString& section, const QString& key)
-{
-    return storedTwips(common::settings::readNumber(section, key, defaultTwips, iniFile()));
 }
 
 QString twipsText(int value)
@@ -60,7 +55,13 @@ QString columnKey(int column)
 
 } // namespace
 
-ExplorerLayout::ExplorerLayout(QMainWindow& window, QWidget& surface, QListWidget& archiveList, QTreeWidget& cardList)
+int ExplorerLayout::readTwips(const QString& section, const QString& key)
+{
+    return storedTwips(common::settings::readSingle(section, key, defaultTwips, iniFile()));
+}
+
+ExplorerLayout::ExplorerLayout(QMainWindow& window, QWidget& surface, ArchiveListView& archiveList,
+                               QTreeWidget& cardList)
     : QObject(&window), m_window(window), m_surface(surface), m_archiveList(archiveList), m_cardList(cardList)
 {
     twips::setLeft(m_archiveList, listsLeft);
@@ -138,7 +139,7 @@ void ExplorerLayout::LoadControlsPos()
 {
     const QString archiveSection = QStringLiteral("LVDB");
     twips::setWidth(m_archiveList, readTwips(archiveSection, QStringLiteral("Width")));
-    m_archiveColumnWidth = readTwips(archiveSection, columnKey(1));
+    m_archiveList.setColumnWidth(readTwips(archiveSection, columnKey(1)));
     twips::setLeft(m_cardList, twips::left(m_archiveList) + twips::width(m_archiveList) + gap);
 
     if (common::settings::read(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"), QStringLiteral("0"), iniFile()) ==
@@ -165,7 +166,8 @@ void ExplorerLayout::SaveControlsPos()
             common::settings::write(archiveSection, QStringLiteral("Width"), twipsText(twips::width(m_archiveList)), ini);
         }))
         return;
-    if (!procedure.step([&] { common::settings::write(archiveSection, columnKey(1), twipsText(m_archiveColumnWidth), ini); }))
+    if (!procedure.step(
+            [&] { common::settings::write(archiveSection, columnKey(1), twipsText(m_archiveList.columnWidth()), ini); }))
         return;
     if (!procedure.step([&] {
             common::settings::write(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"),

@@ -2,12 +2,13 @@
 
 #include <QObject>
 
-class QListWidget;
 class QMainWindow;
 class QTreeWidget;
 class QWidget;
 
 namespace explorer {
+
+class ArchiveListView;
 
 // The main window's layout, in twips: the archive list and the card list side by side on the
 // window's surface (between the toolbar and the status bar), a draggable divider in the gap
@@ -16,7 +17,7 @@ class ExplorerLayout : public QObject {
     Q_OBJECT
 
 public:
-    ExplorerLayout(QMainWindow& window, QWidget& surface, QListWidget& archiveList, QTreeWidget& cardList);
+    ExplorerLayout(QMainWindow& window, QWidget& surface, ArchiveListView& archiveList, QTreeWidget& cardList);
 
     // The lists' heights and the card list's width after a resize of the surface. Results the
     // controls refuse (below zero) are skipped. Nothing happens while the window is minimised.
@@ -27,8 +28,8 @@ public:
     bool isDragging() const { return m_dragging; }
     bool isOverDivider(int xTwips, int yTwips) const;
 
-    // The archive list's one column, in twips (it shows only when the list is a report).
-    int archiveColumnWidth() const { return m_archiveColumnWidth; }
+    // A width or position of the explorer's INI file, in twips ("1000" when absent).
+    static int readTwips(const QString& section, const QString& key);
 
     void LoadControlsPos();
     // Errors go to the error dialog as "FrmExplorer_SaveControlsPos".
@@ -42,10 +43,9 @@ private:
 
     QMainWindow& m_window;
     QWidget& m_surface;
-    QListWidget& m_archiveList;
+    ArchiveListView& m_archiveList;
     QTreeWidget& m_cardList;
     bool m_dragging = false;
-    int m_archiveColumnWidth = 1000;
 };
 
 } // namespace explorer

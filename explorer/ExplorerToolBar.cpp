@@ -14,6 +14,7 @@ namespace {
 
 const char* const keyProperty = "toolbarKey";
 const char* const imageKeyProperty = "toolbarImageKey";
+const char* const descriptionProperty = "toolbarDescription";
 
 struct ButtonDefinition {
     QLatin1String key; // empty for a separator
@@ -75,7 +76,8 @@ void ExplorerToolBar::addButton(const QString& key, const QString& imageKey, con
     created->setProperty(keyProperty, key);
     created->setProperty(imageKeyProperty, imageKey);
     created->setToolTip(toolTip);
-    created->setStatusTip(toolTip);
+    // Not the status tip: that would cover the status bar's panels while the pointer rests here.
+    created->setProperty(descriptionProperty, toolTip);
     connect(created, &QAction::triggered, this, [this, key] { Q_EMIT buttonClicked(key); });
     m_buttons.append(created);
 }
@@ -107,6 +109,11 @@ QString ExplorerToolBar::key(const QAction& button)
 QString ExplorerToolBar::imageKey(const QAction& button)
 {
     return button.property(imageKeyProperty).toString();
+}
+
+QString ExplorerToolBar::description(const QAction& button)
+{
+    return button.property(descriptionProperty).toString();
 }
 
 int ExplorerToolBar::leftEdge(int index) const

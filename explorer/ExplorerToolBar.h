@@ -10,10 +10,9 @@ namespace explorer {
 
 // The main window's toolbar MainToolBar. ConfigureToolBar builds its fourteen buttons (separators
 // included, counted from 1); each button has a key, an image, a tool tip and the same text as
-// its description (the status tip). A click reports the button's key. A control of this window
-// dropped on the toolbar by the window's own drag (data of controlDragFormat, the control's
-// name) acts as a click on the button under the drop point; the card drag between explorers is
-// no such drag.
+// its description. A click reports the button's key. A control of this window dropped on the
+// toolbar by the window's own drag (data of controlDragFormat, the control's name) acts as a
+// click on the button under the drop point; the card drag between explorers is no such drag.
 class ExplorerToolBar : public QToolBar {
     Q_OBJECT
 
@@ -33,6 +32,7 @@ public:
     QAction* button(const QString& key) const;
     static QString key(const QAction& button);
     static QString imageKey(const QAction& button);
+    static QString description(const QAction& button);
 
     // The index of the button a drop at x (toolbar pixels) falls on, 0 for none.
     int buttonAtDropPoint(int x) const;

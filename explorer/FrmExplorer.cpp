@@ -111,9 +111,10 @@ QToolBar* FrmExplorer::MainToolBar() const
     return m_toolBar;
 }
 
-// The list's one column takes its width from the INI file with the rest of the layout.
 void FrmExplorer::InitLVDB()
 {
+    m_archiveList->setColumn(QStringLiteral("Nome archivio"),
+                             ExplorerLayout::readTwips(QStringLiteral("LVDB"), QStringLiteral("Colonna_1")));
     m_archiveList->setIconSize(QSize(32, 32));
 }
 
@@ -264,6 +265,11 @@ void FrmExplorer::SetMnuLVDB()
 void FrmExplorer::SetCADTypeMnu()
 {
     menuStates::SetCADTypeMnu(*this);
+}
+
+QMenu* FrmExplorer::createPopupMenu()
+{
+    return nullptr;
 }
 
 void FrmExplorer::closeEvent(QCloseEvent* event)

@@ -88,6 +88,9 @@ public:
     // True when the next paste is a move.
     bool MovePending = false;
 
+    // No menu of Qt's own (the one that hides the toolbar) on the toolbar or the menu bar.
+    QMenu* createPopupMenu() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -4,13 +4,14 @@
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
 #include "platform/RuntimeError.h"
+#include "ui/GuardedApplication.h"
 #include "ui/QtSeams.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    ui::GuardedApplication application(argc, argv);
     const auto seams = ui::installQtSeams(common::program::name());
     int result = 1;
     try {

@@ -5,4 +5,6 @@ namespace interaction
 
 KeyState::~KeyState() = default;
 
+void KeyState::forgetEarlierPresses(Key) {}
+
 } // namespace interaction

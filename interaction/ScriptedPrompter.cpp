@@ -62,40 +62,41 @@ ScriptedPrompter& ScriptedPrompter::expect(Expectation expectation)
     return *this;
 }
 
-ScriptedPrompter& ScriptedPrompter::expectMessage(const TextMatcher& text, Answer answer)
+ScriptedPrompter& ScriptedPrompter::expectMessage(const TextMatcher& text, Answer answer,
+                                                  std::function<void()> whileShown)
 {
-    return expect({Kind::Message, text, -1, answer, {}, 0, {}});
+    return expect({Kind::Message, text, -1, answer, {}, 0, {}, std::move(whileShown)});
 }
 
 ScriptedPrompter& ScriptedPrompter::expectInput(const TextMatcher& prompt, const QString& reply)
 {
-    return expect({Kind::Input, prompt, -1, Answer::None, reply, 0, {}});
+    return expect({Kind::Input, prompt, -1, Answer::None, reply, 0, {}, {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::expectOpenFile(const TextMatcher& title, const QString& path)
 {
-    return expect({Kind::OpenFile, title, -1, Answer::None, path, 0, {}});
+    return expect({Kind::OpenFile, title, -1, Answer::None, path, 0, {}, {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::expectSaveFile(const TextMatcher& title, const QString& path)
 {
-    return expect({Kind::SaveFile, title, -1, Answer::None, path, 0, {}});
+    return expect({Kind::SaveFile, title, -1, Answer::None, path, 0, {}, {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::expectFolder(const TextMatcher& instruction, const QString& folder)
 {
-    return expect({Kind::Folder, instruction, -1, Answer::None, folder, 0, {}});
+    return expect({Kind::Folder, instruction, -1, Answer::None, folder, 0, {}, {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::expectFormat(int drive, int resultCode)
 {
-    return expect({Kind::Format, TextMatcher::any(), drive, Answer::None, {}, resultCode, {}});
+    return expect({Kind::Format, TextMatcher::any(), drive, Answer::None, {}, resultCode, {}, {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::expectFailure(Kind kind, const TextMatcher& text,
                                                   const platform::RuntimeError& error)
 {
-    return expect({kind, text, -1, Answer::None, {}, 0, error});
+    return expect({kind, text, -1, Answer::None, {}, 0, error, {}});
 }
 
 void ScriptedPrompter::fail(const QString& failure)
@@ -143,6 +144,8 @@ std::optional<ScriptedPrompter::Expectation> ScriptedPrompter::take(const Prompt
     }
     Expectation taken = std::move(m_script.front());
     m_script.pop_front();
+    if (taken.whileShown)
+        taken.whileShown();
     if (taken.failure)
         throw *taken.failure;
     return taken;

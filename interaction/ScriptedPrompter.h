@@ -53,7 +53,8 @@ public:
     ScriptedPrompter(const ScriptedPrompter&) = delete;
     ScriptedPrompter& operator=(const ScriptedPrompter&) = delete;
 
-    ScriptedPrompter& expectMessage(const TextMatcher& text, Answer answer);
+    // whileShown runs when the box is put, before it is answered: what the user does meanwhile.
+    ScriptedPrompter& expectMessage(const TextMatcher& text, Answer answer, std::function<void()> whileShown = {});
     ScriptedPrompter& expectInput(const TextMatcher& prompt, const QString& reply);
     ScriptedPrompter& expectOpenFile(const TextMatcher& title, const QString& path);
     ScriptedPrompter& expectSaveFile(const TextMatcher& title, const QString& path);
@@ -86,6 +87,7 @@ private:
         QString reply;
         int resultCode = 0;
         std::optional<platform::RuntimeError> failure;
+        std::function<void()> whileShown;
     };
 
     ScriptedPrompter& expect(Expectation expectation);

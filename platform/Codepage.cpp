@@ -56,4 +56,9 @@ QByteArray fromUnicode(const QString& text)
     return ansi;
 }
 
+bool holds(const QString& text)
+{
+    return toUnicode(fromUnicode(text)) == text;
+}
+
 } // namespace platform::codepage

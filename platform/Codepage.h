@@ -9,5 +9,7 @@ namespace platform::codepage {
 QString toUnicode(const QByteArray& ansi);
 // Characters outside the code page become "?".
 QByteArray fromUnicode(const QString& text);
+// Whether every character of the text has its byte in the code page.
+bool holds(const QString& text);
 
 } // namespace platform::codepage

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -443,6 +445,23 @@ std::optional<ProgramPrefix> longestProgramPrefix(QStringView text, const QList<
         // A bad name, an unmapped drive or one not ready holds no program.
     }
     return found;
+}
+
+bool isPlainFileName(QStringView name)
+{
+    if (name.isEmpty() || name == u"." || name == u".." || !isValidName(name))
+        return false;
+    if (std::any_of(name.begin(), name.end(), isSeparator))
+        return false;
+    const QStringView base = name.left(name.indexOf(u'.')).trimmed();
+    static const QStringList devices{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+                                     QStringLiteral("NUL")};
+    if (devices.contains(base, Qt::CaseInsensitive))
+        return false;
+    const bool numberedDevice =
+        base.size() == 4 && base.back() >= u'1' && base.back() <= u'9' &&
+        (base.startsWith(u"COM", Qt::CaseInsensitive) || base.startsWith(u"LPT", Qt::CaseInsensitive));
+    return !numberedDevice;
 }
 
 QString folderPart(const QString& path)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace platform {
@@ -47,6 +48,11 @@ struct ProgramPrefix {
     QString hostPath;
 };
 std::optional<ProgramPrefix> longestProgramPrefix(QStringView text, const QList<qsizetype>& ends);
+
+// Whether Windows takes the name as one file in a folder: not empty, no separator, not "." or
+// "..", none of the characters Windows refuses in names, and no device name ("CON", "NUL",
+// "COM1", ...) with or without an extension.
+bool isPlainFileName(QStringView name);
 
 // Splits off the last component: folder part (with its trailing "\") and name.
 QString folderPart(const QString& path);

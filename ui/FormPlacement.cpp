@@ -55,8 +55,10 @@ void RestoreFormPlacement(QWidget& window, const QString& iniFile, bool keepPosi
 {
     const QString section = window.objectName();
     const QString zero = QStringLiteral("0");
-    // Read as a Byte is read: rounded half to even.
-    const double state = std::nearbyint(common::settings::readNumber(section, QStringLiteral("WindowState"), zero, iniFile));
+    // Read as a Byte is read: rounded half to even; a number no Byte holds counts as missing.
+    double state = std::nearbyint(common::settings::readNumber(section, QStringLiteral("WindowState"), zero, iniFile));
+    if (state < 0 || state > 255)
+        state = normal;
     if (state != normal) {
         // Only the two states exist; any other stored number leaves the window as it is.
         if (state == minimised)
@@ -65,10 +67,10 @@ void RestoreFormPlacement(QWidget& window, const QString& iniFile, bool keepPosi
             window.setWindowState(Qt::WindowMaximized);
         return;
     }
-    const float left = float(common::settings::readNumber(section, QStringLiteral("Left"), zero, iniFile));
-    const float top = float(common::settings::readNumber(section, QStringLiteral("Top"), zero, iniFile));
-    const float width = float(common::settings::readNumber(section, QStringLiteral("Larghezza"), zero, iniFile));
-    const float height = float(common::settings::readNumber(section, QStringLiteral("Altezza"), zero, iniFile));
+    const float left = common::settings::readSingle(section, QStringLiteral("Left"), zero, iniFile);
+    const float top = common::settings::readSingle(section, QStringLiteral("Top"), zero, iniFile);
+    const float width = common::settings::readSingle(section, QStringLiteral("Larghezza"), zero, iniFile);
+    const float height = common::settings::readSingle(section, QStringLiteral("Altezza"), zero, iniFile);
     if (!keepPosition) {
         ui::widgetTwips::setLeft(window, storedTwips(left));
         ui::widgetTwips::setTop(window, storedTwips(top));

@@ -33,6 +33,12 @@ bool QtKeyState::isDown(interaction::Key key)
     return false;
 }
 
+void QtKeyState::forgetEarlierPresses(interaction::Key key)
+{
+    if (key == interaction::Key::Escape)
+        m_escapePressedSinceQuery = false;
+}
+
 bool QtKeyState::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {

@@ -6,6 +6,7 @@
 #include "platform/Workstation.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
 
 namespace ui {
 
@@ -26,29 +28,52 @@ using interaction::DefaultButton;
 using interaction::Icon;
 
 struct ButtonAnswer {
-    QMessageBox::StandardButton button;
+    QDialogButtonBox::StandardButton button;
     Answer answer;
 };
 
+// The platform's buttons, in its order.
 QList<ButtonAnswer> buttonsOf(Buttons buttons)
 {
     switch (buttons) {
     case Buttons::Ok:
-        return {{QMessageBox::Ok, Answer::Ok}};
+        return {{QDialogButtonBox::Ok, Answer::Ok}};
     case Buttons::OkCancel:
-        return {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}};
+        return {{QDialogButtonBox::Ok, Answer::Ok}, {QDialogButtonBox::Cancel, Answer::Cancel}};
     case Buttons::AbortRetryIgnore:
-        return {{QMessageBox::Abort, Answer::Abort},
-                {QMessageBox::Retry, Answer::Retry},
-                {QMessageBox::Ignore, Answer::Ignore}};
+        return {{QDialogButtonBox::Abort, Answer::Abort},
+                {QDialogButtonBox::Retry, Answer::Retry},
+                {QDialogButtonBox::Ignore, Answer::Ignore}};
     case Buttons::YesNoCancel:
-        return {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}, {QMessageBox::Cancel, Answer::Cancel}};
+        return {{QDialogButtonBox::Yes, Answer::Yes},
+                {QDialogButtonBox::No, Answer::No},
+                {QDialogButtonBox::Cancel, Answer::Cancel}};
     case Buttons::YesNo:
-        return {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}};
+        return {{QDialogButtonBox::Yes, Answer::Yes}, {QDialogButtonBox::No, Answer::No}};
     case Buttons::RetryCancel:
-        return {{QMessageBox::Retry, Answer::Retry}, {QMessageBox::Cancel, Answer::Cancel}};
+        return {{QDialogButtonBox::Retry, Answer::Retry}, {QDialogButtonBox::Cancel, Answer::Cancel}};
     }
-    return {{QMessageBox::Ok, Answer::Ok}};
+    return {{QDialogButtonBox::Ok, Answer::Ok}};
+}
+
+// Qt's own caption of a standard button, in the language of the program's Qt texts.
+QString standardCaption(QDialogButtonBox::StandardButton button)
+{
+    const QDialogButtonBox box(button);
+    return box.button(button)->text();
+}
+
+// The answer that Esc and the close box give: Cancel, or OK when it stands alone. A box without
+// either, as Abort/Retry/Ignore and Yes/No, takes neither key nor close box.
+std::optional<qsizetype> escapeIndexOf(const QList<ButtonAnswer>& buttons)
+{
+    for (qsizetype index = 0; index < buttons.size(); ++index) {
+        if (buttons.at(index).answer == Answer::Cancel)
+            return index;
+    }
+    if (buttons.size() == 1)
+        return 0;
+    return std::nullopt;
 }
 
 QMessageBox::Icon iconOf(Icon icon)
@@ -155,18 +180,18 @@ Answer QtPrompter::message(const interaction::MessageBox& box)
     dialog.setText(withLineFeeds(box.text));
     dialog.setIcon(iconOf(box.icon));
     const QList<ButtonAnswer> buttons = buttonsOf(box.buttons);
-    QList<QAbstractButton*> added;
+    QList<QPushButton*> added;
+    // One role for all: the buttons stand in the platform's order whatever the style's layout.
     for (const ButtonAnswer& button : buttons)
-        added.append(dialog.addButton(button.button));
+        added.append(dialog.addButton(standardCaption(button.button), QMessageBox::ActionRole));
     const int defaultIndex = defaultIndexOf(box.defaultButton);
-    dialog.setDefaultButton(qobject_cast<QPushButton*>(added.value(defaultIndex < added.size() ? defaultIndex : 0)));
+    dialog.setDefaultButton(added.value(defaultIndex < added.size() ? defaultIndex : 0));
+    const std::optional<qsizetype> escapeIndex = escapeIndexOf(buttons);
+    if (escapeIndex)
+        dialog.setEscapeButton(added.at(*escapeIndex));
     dialog.exec();
-    const QMessageBox::StandardButton clicked = dialog.standardButton(dialog.clickedButton());
-    for (const ButtonAnswer& button : buttons) {
-        if (button.button == clicked)
-            return button.answer;
-    }
-    return Answer::None;
+    const qsizetype clicked = added.indexOf(qobject_cast<QPushButton*>(dialog.clickedButton()));
+    return clicked >= 0 ? buttons.at(clicked).answer : Answer::None;
 }
 
 QString QtPrompter::input(const QString& prompt, const QString& title, const QString& defaultText)

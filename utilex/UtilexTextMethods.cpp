@@ -23,6 +23,15 @@ qsizetype characterLength(const QString& text, qsizetype index)
     return index + 1 < text.size() && text[index].isHighSurrogate() && text[index + 1].isLowSurrogate() ? 2 : 1;
 }
 
+// The runtime maps case one character at a time, so a text keeps its length ("ß" stays "ß"
+// where the full mapping would give "SS").
+QString mappedCase(char32_t character, bool upper, qsizetype length)
+{
+    const char32_t mapped = upper ? QChar::toUpper(character) : QChar::toLower(character);
+    const char32_t kept = QChar::requiresSurrogates(mapped) == (length == 2) ? mapped : character;
+    return QString::fromUcs4(&kept, 1);
+}
+
 } // namespace
 
 QString UtilexClassObject::LeftString(QString& Stringa, QString& Carattere)
@@ -119,10 +128,16 @@ QString UtilexClassObject::ReverseString(QString& Stringa)
 
 QString UtilexClassObject::Capitalize(QString& Varia)
 {
-    if (Varia.isEmpty())
-        return QString();
-    const qsizetype first = characterLength(Varia, 0);
-    return Varia.left(first).toUpper() + Varia.mid(first).toLower();
+    QString result;
+    result.reserve(Varia.size());
+    for (qsizetype index = 0; index < Varia.size();) {
+        const qsizetype length = characterLength(Varia, index);
+        const char32_t character =
+            length == 2 ? QChar::surrogateToUcs4(Varia[index], Varia[index + 1]) : char32_t(Varia[index].unicode());
+        result += mappedCase(character, index == 0, length);
+        index += length;
+    }
+    return result;
 }
 
 QString UtilexClassObject::InsStr(QString& StringMain, QString& StringToIns, std::int16_t& Pos)

@@ -13,17 +13,22 @@ namespace store {
 
 namespace {
 
+// Opens the file in the workspace, runs the statement and closes the file again; false when the
+// procedure was left.
+bool executeIn(interaction::Procedure& procedure, Workspace& workspace, const QString& path, bool readOnly,
+               const QString& statement)
+{
+    Database database;
+    return procedure.step([&] { database = workspace.OpenDatabase(path, false, readOnly); }) &&
+           procedure.step([&] { database.Execute(statement); }) && procedure.step([&] { database.Close(); });
+}
+
 void executeAlone(interaction::Procedure& procedure, const QString& path, bool readOnly, const QString& statement)
 {
     Workspace workspace;
-    Database database;
     if (!procedure.step([&] { workspace = Engine::instance().CreateWorkspace(); }))
         return;
-    if (!procedure.step([&] { database = workspace.OpenDatabase(path, false, readOnly); }))
-        return;
-    if (!procedure.step([&] { database.Execute(statement); }))
-        return;
-    if (!procedure.step([&] { database.Close(); }))
+    if (!executeIn(procedure, workspace, path, readOnly, statement))
         return;
     procedure.step([&] { workspace.Close(); });
 }
@@ -77,11 +82,26 @@ bool CopyTableSucceeded(const QString& sourcePath, const QString& sourceTable, c
     return procedure.allRanThrough();
 }
 
+bool CopyTableSucceeded(Workspace& workspace, const QString& sourcePath, const QString& sourceTable,
+                        const QString& targetPath, const QString& targetTable, const QString& whereClause)
+{
+    RecordingTrapAndAsk procedure(QStringLiteral("ModMain_CopyTable"));
+    executeIn(procedure, workspace, sourcePath, true, copyStatement(sourceTable, targetPath, targetTable, whereClause));
+    return procedure.allRanThrough();
+}
+
 void EseguiSql(const QString& databasePath, const QString& statement)
 {
     interaction::BusyPointer hourglass;
     interaction::TrapAndAsk procedure(QStringLiteral("EseguiSql"));
     executeAlone(procedure, databasePath, false, statement);
+}
+
+void EseguiSql(Database& database, const QString& statement)
+{
+    interaction::BusyPointer hourglass;
+    interaction::TrapAndAsk procedure(QStringLiteral("EseguiSql"));
+    procedure.step([&] { database.Execute(statement); });
 }
 
 bool CardExists(const QString& key)

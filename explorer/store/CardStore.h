@@ -6,6 +6,9 @@
 // closes them before it returns, so other programs can use the files in between.
 namespace store {
 
+class Database;
+class Workspace;
+
 // Copies the rows of sourceTable that whereClause ("WHERE PCMTV = '...'", the word WHERE
 // included) selects into targetTable of the archive at targetPath, which the engine opens
 // itself. Only adds rows. The source is opened shared and read-only. Errors go to the error
@@ -18,10 +21,17 @@ void CopyTable(const QString& sourcePath, const QString& sourceTable, const QStr
 bool CopyTableSucceeded(const QString& sourcePath, const QString& sourceTable, const QString& targetPath,
                         const QString& targetTable, const QString& whereClause);
 
+// The same with the source opened in the caller's workspace: when the workspace has the target
+// open for writing, the rows go in through it, inside the workspace's transaction.
+bool CopyTableSucceeded(Workspace& workspace, const QString& sourcePath, const QString& sourceTable,
+                        const QString& targetPath, const QString& targetTable, const QString& whereClause);
+
 // Runs one action statement on the database file, opened shared for writing, under the
 // hourglass. Errors go to the error dialog as "EseguiSql"; the pointer comes back however the
 // procedure ends.
 void EseguiSql(const QString& databasePath, const QString& statement);
+// The same on a database the caller holds open, inside whatever transaction it is in.
+void EseguiSql(Database& database, const QString& statement);
 
 // Whether Modelli of the current archive holds a row with this key. Errors reach the caller.
 bool CardExists(const QString& key);

@@ -1,8 +1,7 @@
 #include "explorer/store/DeleteSelectedCards.h"
 
 #include "explorer/store/CardListWindow.h"
-#include "explorer/store/CardSchema.h"
-#include "explorer/store/CardStore.h"
+#include "explorer/store/CardTransaction.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/KeyState.h"
 #include "interaction/PendingEvents.h"
@@ -26,6 +25,7 @@ void DeleteSelectedCards(CardListWindow& window)
     procedure.step([&] { window.setProgressMaximum(selected); });
 
     int deleted = 0;
+    interaction::Seams::keyState().forgetEarlierPresses(interaction::Key::Escape);
     for (int row = 0; row < window.rowCount(); ++row) {
         if (!window.isRowSelected(row))
             continue;
@@ -34,8 +34,9 @@ void DeleteSelectedCards(CardListWindow& window)
         procedure.step([&] { window.setStatusText(QStringLiteral("Cancella: ") + key); });
         if (interaction::Seams::keyState().isDown(interaction::Key::Escape))
             break;
-        for (const QLatin1String table : cardSchema::CardTables)
-            procedure.step([&] { EseguiSql(archive, cardSchema::deleteCardRows(table, key)); });
+        CardTransaction card(archive);
+        procedure.step([&] { card.deleteCard(key); });
+        procedure.step([&] { card.commit(QStringLiteral("EseguiSql")); });
         procedure.step([&] { window.setRowSelected(row, false); });
         procedure.step([&] { window.setProgressValue(deleted); });
         interaction::Seams::pendingEvents().run();

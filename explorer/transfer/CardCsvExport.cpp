@@ -14,10 +14,24 @@
 #include "interaction/Seams.h"
 #include "interaction/SkipFailingSteps.h"
 #include "interaction/TrapAndAsk.h"
+#include "platform/Codepage.h"
+#include "platform/RuntimeError.h"
+#include "platform/WindowsPath.h"
 
 namespace transfer {
 
 namespace {
+
+constexpr int badFileNameOrNumber = 52;
+
+// folder + key + ".csv". A key that is no plain file name would write outside the folder or onto
+// a device, and one the file's code page cannot hold would come back as another card: both 52.
+QString cardFilePath(const QString& folder, const QString& key)
+{
+    if (!platform::windowsPath::isPlainFileName(key) || !platform::codepage::holds(key))
+        throw platform::RuntimeError(badFileNameOrNumber);
+    return folder + key + QStringLiteral(".csv");
+}
 
 template <std::size_t Count>
 QByteArray rowLine(const store::Recordset& rows, const std::array<cardCsv::Column, Count>& columns)
@@ -78,7 +92,7 @@ void ExportData(const QString& folder, const QString& archiveName, const QString
         session.reset();
     });
 
-    if (!procedure.step([&] { file = OutputFile(folder + key + QStringLiteral(".csv")); }))
+    if (!procedure.step([&] { file = OutputFile(cardFilePath(folder, key)); }))
         return;
     if (!procedure.step([&] { file.writeLine(cardCsv::Signature.latin1()); }))
         return;

@@ -3,8 +3,8 @@
 #include <functional>
 #include <optional>
 
-#include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
+#include "explorer/store/CardTransaction.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardTransferWindow.h"
 #include "interaction/BusyPointer.h"
@@ -12,6 +12,7 @@
 #include "interaction/PendingEvents.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
+#include "interaction/TrapAndAsk.h"
 
 namespace transfer {
 
@@ -32,25 +33,15 @@ bool sameArchive(const QString& first, const QString& second)
     return first.compare(second, Qt::CaseInsensitive) == 0;
 }
 
-QString copyCondition(const QString& key)
+// All three tables are copied, whatever fails, after the card the target holds is removed when
+// it is replaced: one transaction of the target. True when every table arrived whole.
+bool copyCard(const QString& source, const QString& target, const QString& key, bool replace = false)
 {
-    return QStringLiteral("WHERE PCMTV = '") + key + QLatin1Char('\'');
-}
-
-// All three tables are copied, whatever fails; true when every one arrived whole.
-bool copyCard(const QString& source, const QString& target, const QString& key)
-{
-    bool whole = true;
-    for (QLatin1String table : store::cardSchema::CardTables)
-        whole = store::CopyTableSucceeded(source, table, target, table, copyCondition(key)) && whole;
-    return whole;
-}
-
-void removeCard(const QString& archive, const QString& key)
-{
-    for (QLatin1String table : store::cardSchema::CardTables)
-        store::EseguiSql(archive, QStringLiteral("DELETE * FROM ") + table + QStringLiteral(" WHERE PCMTV = '") + key +
-                                      QLatin1Char('\''));
+    store::CardTransaction card(target);
+    if (replace)
+        card.deleteCard(key);
+    const bool whole = card.copyCard(source, key);
+    return card.commit(QStringLiteral("ModMain_CopyTable")) && whole;
 }
 
 QString transferText(const CardTransferWindow& window, const QString& key)
@@ -72,6 +63,7 @@ void transferKeys(CardTransferWindow& window, const QStringList& entries,
         window.setProgressMaximum(int(entries.size()) - 1);
     window.setProgressValue(0);
     int progress = 0;
+    Seams::keyState().forgetEarlierPresses(interaction::Key::Escape);
     for (qsizetype entry = 1; entry < entries.size(); ++entry) {
         const QString& key = entries.at(entry);
         window.setStatusText(transferText(window, key));
@@ -220,8 +212,12 @@ void dropOnCardList(CardTransferWindow& window, const QStringList& entries)
         return;
 
     bool overwriteAll = false;
+    interaction::TrapAndAsk procedure(QStringLiteral("FrmExplorer_LWModelli_OLEDragDrop"));
     transferKeys(window, entries, [&](const QString& key) {
-        if (!overwriteAll && store::CardExists(key)) {
+        bool exists = false;
+        if (!overwriteAll && !procedure.step([&] { exists = store::CardExists(key); }))
+            return CardOutcome::Stop;
+        if (exists) {
             const interaction::Answer answer = Seams::prompter().message(
                 QStringLiteral("Il modello ") + key + QStringLiteral(" esiste, lo vuoi sovrascrivere ?"),
                 interaction::Buttons::YesNoCancel, interaction::Icon::Information, interaction::DefaultButton::Third,
@@ -234,16 +230,13 @@ void dropOnCardList(CardTransferWindow& window, const QStringList& entries)
                                           interaction::DefaultButton::First, QStringLiteral("Tasto CANCEL premuto"));
                 return CardOutcome::Stop;
             }
-            overwriteAll = Seams::prompter().message(
-                               QStringLiteral("Sovrascrivo tutti i modelli senza chiede conferma ?"),
-                               interaction::Buttons::YesNo, interaction::Icon::Exclamation,
-                               interaction::DefaultButton::Second,
-                               QStringLiteral("Richiesta conferma")) == interaction::Answer::Yes;
-            removeCard(target, key);
-        } else if (overwriteAll) {
-            removeCard(target, key);
+            overwriteAll =
+                Seams::prompter().message(QStringLiteral("Sovrascrivo tutti i modelli senza chiede conferma ?"),
+                                          interaction::Buttons::YesNo, interaction::Icon::Exclamation,
+                                          interaction::DefaultButton::Second,
+                                          QStringLiteral("Richiesta conferma")) == interaction::Answer::Yes;
         }
-        copyCard(source, target, key);
+        copyCard(source, target, key, exists || overwriteAll);
         return CardOutcome::Copied;
     });
 }

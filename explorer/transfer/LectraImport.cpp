@@ -84,19 +84,19 @@ void ImportaModelloLectra(utilex::_UtilexClass& utility, const QString& path, co
         return value.left(rows.Fields(QLatin1String(column)).Size());
     };
 
-    std::int16_t a = 0;
-    std::int16_t b = 0;
     int first = fieldsPerLine + 1;
+    // Each count is converted inside the statement that writes it: a count that is no number
+    // fails that statement, and an Ignore leaves the column unwritten.
+    const auto a = [&] { return wholeNumber(cut("Digit", field(first, 3))); };
+    const auto b = [&] { return wholeNumber(cut("RuotaX", field(first, 4))); };
     for (int k = 1;; ++k) {
         if (!procedure.step([&] { overwrite ? rows.Edit() : rows.AddNew(); }) ||
             !set("PCMTV", [&] { return Variant(key); }) || !set("NumeroRiga", [&] { return Variant::fromLong(k); }) ||
             !set("SPN",
                  [&] { return Variant(cut("SPN", field(first, 9).isEmpty() ? field(first, 1) : field(first, 9))); }) ||
             !set("Descrizione", [&] { return Variant(cut("Descrizione", field(first, 10))); }) ||
-            !procedure.step([&] { a = wholeNumber(cut("Digit", field(first, 3))); }) ||
-            !procedure.step([&] { b = wholeNumber(cut("RuotaX", field(first, 4))); }) ||
-            !set("Digit", [&] { return Variant(QString::number(int(a) + int(b))); }) ||
-            !set("RuotaX", [&] { return Variant::fromInteger(b); }) ||
+            !set("Digit", [&] { return Variant(QString::number(int(a()) + int(b()))); }) ||
+            !set("RuotaX", [&] { return Variant::fromInteger(b()); }) ||
             !set("NumeroPezzo", [&] { return Variant(cut("NumeroPezzo", field(first, 2))); }) ||
             !set("Osservazioni", [&] { return Variant(cut("Osservazioni", field(first, 7))); }) ||
             !set("ComeModello", [&] { return Variant(cut("ComeModello", field(first, 8))); }) ||

@@ -4,6 +4,7 @@
 #include "common/Utility.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardDragData.h"
+#include "ui/GuardedApplication.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -20,7 +21,7 @@
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    ui::GuardedApplication application(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: card_drop_receiver PAYLOAD ARCHIVE\n");
         return 2;

@@ -3,12 +3,14 @@
 #include "explorer/CardDragAndDrop.h"
 #include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
+#include "explorer/ExplorerStatusBar.h"
 #include "explorer/ExplorerToolBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardDragData.h"
 #include "platform/Workstation.h"
 #include "tests/support/QtTestMain.h"
+#include "ui/QtKeyState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -26,6 +29,8 @@
 
 using interaction::Answer;
 using interaction::Key;
+using interaction::TextMatcher;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -54,6 +59,17 @@ DropOutcome dropOn(QAbstractItemView& list, const QPoint& point, const QMimeData
 std::unique_ptr<QMimeData> cardsOf(const QString& archive, const QStringList& keys)
 {
     return transfer::cardDragData::encode(QStringList{WindowWorld::archivePath(archive)} + keys);
+}
+
+// A key that ends the literal early and turns the condition into one every card meets.
+const QString hostile = QStringLiteral("X' OR 'a'='a");
+
+TextMatcher errorDialog(int number, const QString& procedure)
+{
+    return TextMatcher::matches(QRegularExpression(QStringLiteral("^Errore numero : %1\r.*\rDurante %2\r\r$")
+                                                       .arg(number)
+                                                       .arg(QRegularExpression::escape(procedure)),
+                                                   QRegularExpression::DotMatchesEverythingOption));
 }
 
 } // namespace
@@ -264,6 +280,134 @@ private Q_SLOTS:
                  (QStringList{"D1", "D3", "U1"}));
         QCOMPARE(cardsIn(QStringLiteral("UOMO")), (QStringList{"D1", "D3", "U1"}));
         QCOMPARE(cardsIn(QStringLiteral("DONNA")), (QStringList{"D1", "D2", "D3"}));
+    }
+
+    // The open archive held by another program: the drop on the card list reports it in its own
+    // error dialog; Retry succeeds once the other program lets go, Abort ends the drop. Either
+    // way the progress bar goes and the program lives on.
+    void aDropOnAnArchiveHeldElsewhereAsksAndGoesOn_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QStringList>("cards");
+        QTest::newRow("retry") << Answer::Retry << QStringList{u"D1"_s, u"D2"_s, u"D3"_s, u"U1"_s};
+        QTest::newRow("abort") << Answer::Abort << QStringList{};
+    }
+    void aDropOnAnArchiveHeldElsewhereAsksAndGoesOn()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(QStringList, cards);
+        explorer::FrmExplorer& window = openDonnaWithSelection({});
+        auto holder = std::make_unique<ArchiveHolder>(WindowWorld::archivePath(QStringLiteral("DONNA")),
+                                                      QStringLiteral("exclusive"));
+        QCOMPARE(holder->status(), QStringLiteral("open"));
+        interaction::ScriptedPrompter& prompter = m_world->station.prompter;
+        prompter.expectMessage(errorDialog(3045, QStringLiteral("FrmExplorer_LWModelli_OLEDragDrop")), answer, [&] {
+            QVERIFY(window.PrgBar()->isVisible());
+            if (answer == Answer::Retry)
+                holder.reset();
+        });
+        // The list cannot be read again while the archive is held.
+        if (answer == Answer::Abort)
+            prompter.expectMessage(errorDialog(3045, QStringLiteral("FrmExplorer_FillLWModelli")), Answer::Abort);
+
+        const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("UOMO"), {u"U1"_s});
+        QVERIFY(dropOn(*window.LWModelli(), QPoint(5, 5), *data).dropAccepted);
+
+        QCOMPARE(prompter.remaining(), 0);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.PrgBar()->isHidden());
+        QCOMPARE(window.STBar()->panelText(1), QString());
+        QCOMPARE(m_world->column(), cards);
+        holder.reset();
+        const QStringList stored = answer == Answer::Retry ? cards : QStringList{u"D1"_s, u"D2"_s, u"D3"_s};
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), stored);
+    }
+
+    // An Esc that closed a pop-up menu earlier does not stop the next deletion at its first card.
+    void anEscBeforeADeletionDoesNotStopIt()
+    {
+        ui::QtKeyState keyboard;
+        interaction::Seams::Installation realKeyboard;
+        realKeyboard.setKeyState(keyboard);
+        explorer::FrmExplorer& window = openDonnaWithSelection({0, 1});
+        QTreeWidget* cards = window.LWModelli();
+        QTest::mouseClick(cards->viewport(), Qt::RightButton, Qt::NoModifier,
+                          cards->visualItemRect(cards->topLevelItem(0)).center());
+        QMenu* menu = window.menus().MnuLWModelli();
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+
+        m_world->station.prompter.expectMessage(
+            QStringLiteral("Confermi l'eliminazione della/e scheda/e selezionata/e ?"), Answer::Yes);
+        QVERIFY(m_world->entry(QStringLiteral("MnuLWElimina"))->isEnabled());
+        m_world->entry(QStringLiteral("MnuLWElimina"))->trigger();
+
+        QCOMPARE(m_world->column(), QStringList{u"D3"_s});
+        QCOMPARE(cardsIn(QStringLiteral("DONNA")), QStringList{u"D3"_s});
+    }
+
+    // Keys holding apostrophes stand in every transfer statement as the card they name: only
+    // that card is copied, moved or replaced.
+    void hostileKeysTouchOnlyTheirCard_data()
+    {
+        QTest::addColumn<QString>("transfer");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("targetAfter");
+        QTest::addColumn<QStringList>("sourceAfter");
+        const QStringList source{u"O'NEIL"_s, u"S1"_s, hostile};
+        QTest::newRow("paste") << u"paste"_s << QStringList{hostile, u"O'NEIL"_s} << u"UOMO"_s
+                               << QStringList{u"O'NEIL"_s, u"U1"_s, hostile} << source;
+        QTest::newRow("move") << u"move"_s << QStringList{hostile, u"O'NEIL"_s} << u"UOMO"_s
+                              << QStringList{u"O'NEIL"_s, u"U1"_s, hostile} << QStringList{u"S1"_s};
+        QTest::newRow("drop on the archive list") << u"archive drop"_s << QStringList{hostile, u"O'NEIL"_s} << u"UOMO"_s
+                                                  << QStringList{u"O'NEIL"_s, u"U1"_s, hostile} << source;
+        QTest::newRow("drop on the card list, replacing")
+            << u"card drop"_s << QStringList{hostile} << u"META"_s << QStringList{u"T1"_s, u"T2"_s, hostile} << source;
+        QTest::newRow("foreign payload") << u"card drop"_s << QStringList{u"' OR ''='"_s} << u"META"_s
+                                         << QStringList{u"T1"_s, u"T2"_s, hostile} << source;
+    }
+    void hostileKeysTouchOnlyTheirCard()
+    {
+        QFETCH(QString, transfer);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, target);
+        QFETCH(QStringList, targetAfter);
+        QFETCH(QStringList, sourceAfter);
+        m_world->makeArchiveWithKeys(QStringLiteral("FONTE"), {hostile, u"O'NEIL"_s, u"S1"_s});
+        m_world->makeArchiveWithKeys(QStringLiteral("META"), {hostile, u"T1"_s, u"T2"_s});
+        explorer::FrmExplorer& window = m_world->openWindow();
+        const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("FONTE"), keys);
+        if (transfer == QLatin1String("paste") || transfer == QLatin1String("move")) {
+            m_world->openArchive(QStringLiteral("FONTE"));
+            QTreeWidget* cards = window.LWModelli();
+            for (int row = 0; row < cards->topLevelItemCount(); ++row)
+                cards->topLevelItem(row)->setSelected(keys.contains(cards->topLevelItem(row)->text(0)));
+            window.SetMnuLWModelli();
+            window.MovePending = transfer == QLatin1String("move");
+            selectArchive(target);
+            window.SetMnuLVDB();
+            QAction* paste = m_world->entry(QStringLiteral("MnuDBIncolla"));
+            QVERIFY(paste->isEnabled());
+            paste->trigger();
+        } else if (transfer == QLatin1String("archive drop")) {
+            m_world->openArchive(QStringLiteral("DONNA"));
+            QVERIFY(dropOn(*window.LVDB(), itemCentre(target), *data).dropAccepted);
+        } else {
+            m_world->openArchive(target);
+            if (keys.contains(hostile)) {
+                m_world->station.prompter
+                    .expectMessage(QStringLiteral("Il modello ") + hostile +
+                                       QStringLiteral(" esiste, lo vuoi sovrascrivere ?"),
+                                   Answer::Yes)
+                    .expectMessage(QStringLiteral("Sovrascrivo tutti i modelli senza chiede conferma ?"), Answer::No);
+            }
+            QVERIFY(dropOn(*window.LWModelli(), QPoint(5, 5), *data).dropAccepted);
+        }
+        QCOMPARE(m_world->station.prompter.remaining(), 0);
+        QCOMPARE(cardsIn(target), targetAfter);
+        QCOMPARE(cardsIn(QStringLiteral("FONTE")), sourceAfter);
     }
 
 private:

@@ -216,6 +216,15 @@ private Q_SLOTS:
         QCOMPARE(m_world->readIni(ini, section, QStringLiteral("WindowState")), QStringLiteral("0"));
     }
 
+    void aPositionTooLargeForTheProgramTakesTheDefault()
+    {
+        const QString section = QStringLiteral("FrmConfig");
+        m_world->writeIni(ini, section, QStringLiteral("Left"), QStringLiteral("1e999"));
+        m_world->writeIni(ini, section, QStringLiteral("Top"), QStringLiteral("750"));
+        explorer::FrmConfig dialog(*m_window);
+        QCOMPARE(dialog.pos(), QPoint(0, 50));
+    }
+
 private:
     std::unique_ptr<MaintenanceWorkstation> m_world;
     QPointer<explorer::FrmExplorer> m_window;

@@ -1,6 +1,7 @@
 #include "explorer/FrmExplorer.h"
 
 #include "tests/support/WindowWorld.h"
+#include "explorer/ArchiveListView.h"
 #include "explorer/ExplorerLayout.h"
 #include "interaction/Twips.h"
 #include "ui/WidgetTwips.h"
@@ -67,6 +68,21 @@ private Q_SLOTS:
         for (int column = 1; column <= 5; ++column)
             QCOMPARE(header->sectionSize(column - 1), toPixels(600 * column));
         QCOMPARE(header->sectionSize(5), toPixels(1000)); // the default
+    }
+
+    // The archive list's one column, for a report view: its caption, and its width kept in the
+    // INI file.
+    void theArchiveListKeepsItsColumn()
+    {
+        m_world->station.writeIni(ini, QStringLiteral("LVDB"), QStringLiteral("Colonna_1"), QStringLiteral("2500"));
+        explorer::FrmExplorer& window = m_world->openWindow();
+        QCOMPARE(window.archiveList().columnCaption(), QStringLiteral("Nome archivio"));
+        QCOMPARE(window.archiveList().columnWidth(), 2500);
+        m_world->station.writeIni(ini, QStringLiteral("LVDB"), QStringLiteral("Colonna_1"), QStringLiteral("1"));
+        window.close();
+        QTRY_VERIFY(!*m_world);
+        QCOMPARE(m_world->station.readIni(ini, QStringLiteral("LVDB"), QStringLiteral("Colonna_1")),
+                 std::optional<QString>(QStringLiteral("2500")));
     }
 
     void maximizeWinsOverTheStoredPlacement()

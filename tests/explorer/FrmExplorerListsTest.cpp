@@ -8,11 +8,15 @@
 #include "interaction/TextMatcher.h"
 #include "tests/support/QtTestMain.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QStyleOptionViewItem>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <memory>
 
@@ -46,6 +50,36 @@ private Q_SLOTS:
         QCOMPARE(store::explorerState().CurrentArchive, QString());
         QCOMPARE(window.LWModelli()->topLevelItemCount(), 0);
         QVERIFY(window.PrgBar()->isHidden());
+    }
+
+    // A long archive name wraps in its cell, whole, and shows whole as the item's tool tip.
+    void longArchiveNamesShowWhole()
+    {
+        const QString name = QStringLiteral("PRIMAVERA-ESTATE-2026");
+        m_world->makeArchive(name + QStringLiteral(".mdb"));
+        explorer::FrmExplorer& window = m_world->openWindow();
+        QListWidget* archives = window.LVDB();
+        QListWidgetItem* item = m_world->archiveItem(name);
+        QVERIFY(item);
+
+        QStyleOptionViewItem option;
+        option.initFrom(archives);
+        option.features =
+            QStyleOptionViewItem::WrapText | QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+        option.decorationPosition = QStyleOptionViewItem::Top;
+        option.decorationSize = archives->iconSize();
+        option.displayAlignment = Qt::AlignCenter;
+        option.rect = QRect(QPoint(), archives->gridSize());
+        option.widget = archives;
+        const QSize needed = archives->itemDelegate()->sizeHint(option, archives->indexFromItem(item));
+        QVERIFY2(needed.width() <= archives->gridSize().width() && needed.height() <= archives->gridSize().height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(needed.width()).arg(needed.height())));
+
+        const QPoint centre = archives->visualItemRect(item).center();
+        QHelpEvent help(QEvent::ToolTip, centre, archives->viewport()->mapToGlobal(centre));
+        QApplication::sendEvent(archives->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), name);
+        QToolTip::hideText();
     }
 
     void missingArchiveFolderListsNothing()

@@ -14,7 +14,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QEnterEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -22,6 +25,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <memory>
@@ -118,11 +122,51 @@ private Q_SLOTS:
                 continue;
             QVERIFY(!button->icon().isNull());
             QVERIFY(!button->toolTip().isEmpty());
-            QCOMPARE(button->statusTip(), button->toolTip());
+            QCOMPARE(explorer::ExplorerToolBar::description(*button), button->toolTip());
         }
         QCOMPARE(keys, (QStringList{"Esci", "Nuovo", "", "Importa", "Esporta", "Elimina", "Compatta", "", "Taglia",
                                     "Copia", "Incolla", "", "Email", "Fattura"}));
         QCOMPARE(toolBar.button(QStringLiteral("Elimina"))->toolTip(), QStringLiteral("Elimina scheda o schedario"));
+    }
+
+    // The pointer resting on a button shows its tip as a tool tip; the status bar keeps its panels.
+    void hoveringAButtonKeepsTheStatusBarsPanels()
+    {
+        explorer::FrmExplorer& window = openWithArchive();
+        window.STBar()->setPanelText(1, QStringLiteral("Pronto"));
+        QWidget* button = window.toolBar().widgetForAction(window.toolBar().button(QStringLiteral("Elimina")));
+        QVERIFY(button);
+        QTest::mouseMove(button, button->rect().center());
+        QEnterEvent enter(button->rect().center(), button->mapToGlobal(button->rect().center()),
+                          button->mapToGlobal(button->rect().center()));
+        QApplication::sendEvent(button, &enter);
+        QCOMPARE(window.STBar()->currentMessage(), QString());
+        for (int panel = 1; panel <= explorer::ExplorerStatusBar::panelCount; ++panel)
+            QVERIFY2(window.STBar()->panel(panel)->isVisible(), qPrintable(QString::number(panel)));
+        QCOMPARE(window.STBar()->panelText(1), QStringLiteral("Pronto"));
+        QCOMPARE(button->toolTip(), QStringLiteral("Elimina scheda o schedario"));
+    }
+
+    // Right-clicking the toolbar or the menu bar shows no menu of Qt's own to hide the toolbar.
+    void theToolbarAndTheMenuBarHaveNoPopUpMenu()
+    {
+        explorer::FrmExplorer& window = openWithArchive();
+        for (QWidget* bar : {static_cast<QWidget*>(window.MainToolBar()), static_cast<QWidget*>(window.menuBar())}) {
+            bool menuShown = false;
+            // A menu of Qt's own would run modally: close it to let the test go on.
+            QTimer::singleShot(200, &window, [&] {
+                if (QWidget* popup = QApplication::activePopupWidget()) {
+                    menuShown = true;
+                    popup->close();
+                }
+            });
+            const QPoint point(bar->width() - 5, bar->height() / 2);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, point, bar->mapToGlobal(point));
+            QApplication::sendEvent(bar, &event);
+            QTest::qWait(300);
+            QVERIFY2(!menuShown, bar->objectName().toLatin1().constData());
+            QVERIFY(window.MainToolBar()->isVisible());
+        }
     }
 
     void cardSelectionEnablesTheCardCommands()

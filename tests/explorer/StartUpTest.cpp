@@ -4,9 +4,12 @@
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
+#include "interaction/Twips.h"
+#include "ui/WidgetTwips.h"
 #include "tests/support/QtTestMain.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -16,6 +19,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -88,6 +93,8 @@ private Q_SLOTS:
             << QStringLiteral("2") << QStringList{"1", "1", "1"} << 0 << QStringLiteral("Schedex - ");
         QTest::newRow("in use as text is not in use")
             << QStringLiteral("si") << QStringList{"1", "1", "1"} << 0 << QStringLiteral("Schedex - ");
+        QTest::newRow("in use beyond any number is not in use")
+            << QStringLiteral("1e999") << QStringList{u"1"_s, u"1"_s, u"1"_s} << 0 << QStringLiteral("Schedex - ");
         QTest::newRow("installed must be exactly 1")
             << QStringLiteral("1") << QStringList{"01", "1.0", "yes"} << 0 << QStringLiteral("Schedex - ");
     }
@@ -143,6 +150,23 @@ private Q_SLOTS:
         auto* progress = m_window->findChild<QProgressBar*>(QStringLiteral("PrgBar"));
         QVERIFY(progress);
         QVERIFY(progress->isHidden());
+    }
+
+    // A stored number too large for the program counts as missing: the window opens where the
+    // defaults put it.
+    void unusableStoredNumbersTakeTheDefaults()
+    {
+        const QString section = QStringLiteral("FrmExplorer");
+        m_world->writeIni(ownIni, section, QStringLiteral("Left"), QStringLiteral("1e999"));
+        m_world->writeIni(ownIni, section, QStringLiteral("Top"), QStringLiteral("750"));
+        m_world->writeIni(ownIni, QStringLiteral("LVDB"), QStringLiteral("Width"), QStringLiteral("-1e999"));
+        m_world->writeIni(ownIni, QStringLiteral("LWModelli"), QStringLiteral("Colonna_2"), QStringLiteral("1e40"));
+        m_window = explorer::startUp();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.data()));
+        QCOMPARE(ui::widgetTwips::left(*m_window), 0);
+        QCOMPARE(ui::widgetTwips::top(*m_window), 750);
+        QCOMPARE(ui::widgetTwips::width(*m_window->LVDB()), 1005);
+        QCOMPARE(m_window->LWModelli()->header()->sectionSize(1), interaction::twips::toPixels(1000));
     }
 
     void progressBarSitsOverTheSecondPanel()

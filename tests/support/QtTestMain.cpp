@@ -1,6 +1,6 @@
 #include "tests/support/QtTestMain.h"
 
-#include <QApplication>
+#include "ui/GuardedApplication.h"
 
 #include <map>
 #include <string>
@@ -23,7 +23,7 @@ bool addQtTest(const char* name, QtTestRun run)
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    ui::GuardedApplication application(argc, argv);
     int failed = 0;
     for (const auto& [name, run] : added())
         failed += run(argc, argv) != 0 ? 1 : 0;

@@ -41,6 +41,22 @@ private Q_SLOTS:
         QVERIFY(!m_keys->isDown(Key::Escape));
     }
 
+    // An Esc that closed a menu or a box before a loop started does not stop the loop; one still
+    // held does, and so does one pressed while it runs.
+    void aLoopForgetsTheTapsBeforeItButNotAHeldKey()
+    {
+        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        m_keys->forgetEarlierPresses(Key::Escape);
+        QVERIFY(!m_keys->isDown(Key::Escape));
+        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        QVERIFY(m_keys->isDown(Key::Escape));
+
+        QTest::keyPress(m_window.get(), Qt::Key_Escape);
+        m_keys->forgetEarlierPresses(Key::Escape);
+        QVERIFY(m_keys->isDown(Key::Escape));
+        QTest::keyRelease(m_window.get(), Qt::Key_Escape);
+    }
+
     void otherKeysAreNotEscape()
     {
         QTest::keyPress(m_window.get(), Qt::Key_A);

@@ -5,6 +5,8 @@
 #include "interaction/Seams.h"
 #include "tests/support/QtTestMain.h"
 
+#include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 using interaction::Answer;
 using interaction::Buttons;
@@ -20,6 +23,23 @@ using interaction::DefaultButton;
 using interaction::Icon;
 
 namespace {
+
+QString standardCaption(QDialogButtonBox::StandardButton button)
+{
+    const QDialogButtonBox box(button);
+    return box.button(button)->text();
+}
+
+// The box's button with the caption of that standard button.
+QAbstractButton* buttonOf(const QMessageBox& box, QDialogButtonBox::StandardButton button)
+{
+    for (QAbstractButton* candidate : box.buttons()) {
+        if (candidate->text() == standardCaption(button))
+            return candidate;
+    }
+    QTest::qFail("no such button", __FILE__, __LINE__);
+    return nullptr;
+}
 
 // As the dialog's own button does (QFileDialog hides accept()).
 void accept(QDialog& dialog)
@@ -86,7 +106,7 @@ private Q_SLOTS:
             if (pressed == 0)
                 QTest::keyClick(&box, Qt::Key_Return);
             else
-                box.button(QMessageBox::StandardButton(pressed))->click();
+                buttonOf(box, QDialogButtonBox::StandardButton(pressed))->click();
         });
         QCOMPARE(int(m_prompter.message(QStringLiteral("Sicuro?"), buttons, Icon::Question, defaultButton, QString())),
                  int(expected));
@@ -101,13 +121,67 @@ private Q_SLOTS:
             text = box.text();
             title = box.windowTitle();
             icon = box.icon();
-            box.button(QMessageBox::Ok)->click();
+            buttonOf(box, QDialogButtonBox::Ok)->click();
         });
         m_prompter.message(QStringLiteral("Errore numero : 53\rFile not found\r\r"), Buttons::Ok, Icon::Critical,
                            DefaultButton::First, QString());
         QCOMPARE(text, QStringLiteral("Errore numero : 53\nFile not found\n\n"));
         QCOMPARE(title, QStringLiteral("Schedex"));
         QCOMPARE(icon, QMessageBox::Critical);
+    }
+
+    // The platform's boxes: buttons in their order, the default as asked, and Esc or the close box
+    // answering only a box with Cancel (or OK alone); the error dialog's box takes neither.
+    void messageBoxesKeepThePlatformsOrderAndEscapeRules_data()
+    {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<DefaultButton>("defaultButton");
+        QTest::addColumn<QList<int>>("order");
+        QTest::addColumn<Answer>("escapeAnswer"); // None: Esc and the close box do nothing
+        using Box = QDialogButtonBox;
+        QTest::newRow("error dialog") << Buttons::AbortRetryIgnore << DefaultButton::Second
+                                      << QList<int>{Box::Abort, Box::Retry, Box::Ignore} << Answer::None;
+        QTest::newRow("yes or no") << Buttons::YesNo << DefaultButton::Second << QList<int>{Box::Yes, Box::No}
+                                   << Answer::None;
+        QTest::newRow("yes, no or cancel") << Buttons::YesNoCancel << DefaultButton::Third
+                                           << QList<int>{Box::Yes, Box::No, Box::Cancel} << Answer::Cancel;
+        QTest::newRow("retry or cancel") << Buttons::RetryCancel << DefaultButton::First
+                                         << QList<int>{Box::Retry, Box::Cancel} << Answer::Cancel;
+        QTest::newRow("OK alone") << Buttons::Ok << DefaultButton::First << QList<int>{Box::Ok} << Answer::Ok;
+    }
+    void messageBoxesKeepThePlatformsOrderAndEscapeRules()
+    {
+        QFETCH(Buttons, buttons);
+        QFETCH(DefaultButton, defaultButton);
+        QFETCH(QList<int>, order);
+        QFETCH(Answer, escapeAnswer);
+        QStringList shown;
+        QString defaultCaption;
+        bool openAfterEscape = false;
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            QList<QAbstractButton*> placed = box.buttons();
+            std::sort(placed.begin(), placed.end(),
+                      [](const QAbstractButton* a, const QAbstractButton* b) { return a->x() < b->x(); });
+            for (const QAbstractButton* button : placed)
+                shown.append(button->text());
+            defaultCaption = box.defaultButton() ? box.defaultButton()->text() : QString();
+            QTest::keyClick(&box, Qt::Key_Escape);
+            QCloseEvent close;
+            QCoreApplication::sendEvent(&box, &close);
+            openAfterEscape = box.isVisible();
+            if (openAfterEscape)
+                placed.constFirst()->click();
+        });
+        const Answer answer =
+            m_prompter.message(QStringLiteral("Sicuro?"), buttons, Icon::None, defaultButton, QString());
+        QStringList expected;
+        for (int button : order)
+            expected.append(standardCaption(QDialogButtonBox::StandardButton(button)));
+        QCOMPARE(shown, expected);
+        QCOMPARE(defaultCaption, expected.at(qMin(qsizetype(int(defaultButton) / 256), expected.size() - 1)));
+        QCOMPARE(openAfterEscape, escapeAnswer == Answer::None);
+        if (escapeAnswer != Answer::None)
+            QCOMPARE(int(answer), int(escapeAnswer));
     }
 
     void inputBox()

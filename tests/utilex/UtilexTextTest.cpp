@@ -126,18 +126,19 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{u"TogliCarattere", {s(u"aAa"), s(u"a")}, s(u"A"), {s(u"A"), s(u"a")}},
         TextCase{u"TogliCarattere", {s(u"a-b"), s(u"")}, s(u"a-b"), {}}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Building, UtilexTextTest,
-    ::testing::Values(
-        TextCase{u"Replicate", {s(u"ab"), Variant::fromLong(3)}, s(u"ababab"), {}},
-        TextCase{u"Replicate", {s(u"ab"), Variant::fromLong(0)}, s(u""), {}},
-        TextCase{u"Replicate", {s(u"ab"), Variant::fromLong(-4)}, s(u""), {}},
-        TextCase{u"ReverseString", {s(u"Però")}, s(u"òreP"), {}},
-        TextCase{u"ReverseString", {s(u"")}, s(u""), {}},
-        TextCase{u"ReverseString", {s(u"a\U0001F600b")}, s(u"b\U0001F600a"), {}},
-        TextCase{u"Capitalize", {s(u"pERò")}, s(u"Però"), {}},
-        TextCase{u"Capitalize", {s(u"èLLO mONDO")}, s(u"Èllo mondo"), {}},
-        TextCase{u"Capitalize", {s(u"")}, s(u""), {}}));
+INSTANTIATE_TEST_SUITE_P(Building, UtilexTextTest,
+                         ::testing::Values(TextCase{u"Replicate", {s(u"ab"), Variant::fromLong(3)}, s(u"ababab"), {}},
+                                           TextCase{u"Replicate", {s(u"ab"), Variant::fromLong(0)}, s(u""), {}},
+                                           TextCase{u"Replicate", {s(u"ab"), Variant::fromLong(-4)}, s(u""), {}},
+                                           TextCase{u"ReverseString", {s(u"Però")}, s(u"òreP"), {}},
+                                           TextCase{u"ReverseString", {s(u"")}, s(u""), {}},
+                                           TextCase{u"ReverseString", {s(u"a\U0001F600b")}, s(u"b\U0001F600a"), {}},
+                                           TextCase{u"Capitalize", {s(u"pERò")}, s(u"Però"), {}},
+                                           TextCase{u"Capitalize", {s(u"èLLO mONDO")}, s(u"Èllo mondo"), {}},
+                                           TextCase{u"Capitalize", {s(u"")}, s(u""), {}},
+                                           // Case is mapped one character at a time: the text keeps its length.
+                                           TextCase{u"Capitalize", {s(u"\u00dfETA")}, s(u"\u00dfeta"), {}},
+                                           TextCase{u"Capitalize", {s(u"\u0149APOLI")}, s(u"\u0149apoli"), {}}));
 
 } // namespace
 

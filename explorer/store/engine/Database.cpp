@@ -50,6 +50,21 @@ void readColumns(RecordsetState& recordset, sqlite3_stmt* statement, int firstCo
     recordset.rows = RowCache(count);
 }
 
+// The other database of the workspace that has the file open for writing, if any: a copy into
+// that file goes through it, and so into the workspace's transaction.
+DatabaseState* openForWriting(const DatabaseState& database, const QString& file)
+{
+    const FileIdentity identity =
+        FileLock::identityOf(DatabasePath::existingHostPath(DatabasePath::withDefaultExtension(file)));
+    for (const std::weak_ptr<DatabaseState>& weak : database.workspace->databases) {
+        const std::shared_ptr<DatabaseState> other = weak.lock();
+        if (other && other.get() != &database && other->connection.isOpen() && !other->readOnly &&
+            other->lock.identity() == identity)
+            return other.get();
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Database::Database(std::shared_ptr<DatabaseState> state) : m_state(std::move(state)) {}
@@ -86,8 +101,12 @@ void Database::Execute(const QString& statement)
         throw engineError::make(engineError::SelectNotExecutable);
     database.recordsAffected = 0;
     if (translated.kind == TranslatedStatement::Kind::CrossFileInsert) {
-        database.recordsAffected =
-            InsertSelect::intoOtherFile(database.connection, database.lock, translated, statement);
+        if (DatabaseState* target = openForWriting(database, translated.targetFile))
+            database.recordsAffected =
+                InsertSelect::intoOpenFile(database.connection, target->connection, translated, statement);
+        else
+            database.recordsAffected =
+                InsertSelect::intoOtherFile(database.connection, database.lock, translated, statement);
         return;
     }
     if (database.readOnly)

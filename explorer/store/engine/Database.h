@@ -17,7 +17,8 @@ public:
 
     // Runs an action statement; affecting no rows is no error. "INSERT INTO t IN "file"
     // SELECT ..." writes into another database file under that file's own lock, matching the
-    // columns by name.
+    // columns by name; when another database of the same workspace has that file open for
+    // writing, through that one, inside the workspace's transaction.
     void Execute(const QString& statement);
     // The rows the last Execute affected.
     int RecordsAffected() const;

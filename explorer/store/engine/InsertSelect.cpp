@@ -4,6 +4,7 @@
 #include "explorer/store/engine/EngineError.h"
 #include "explorer/store/engine/FileLock.h"
 #include "explorer/store/engine/SqliteConnection.h"
+#include "platform/RuntimeError.h"
 
 #include <QStringList>
 #include <sqlite3.h>
@@ -60,6 +61,38 @@ private:
     SqliteConnection& m_connection;
 };
 
+// A statement's own all-or-nothing inside whatever transaction the connection is in: rolled back
+// to unless released.
+class Savepoint {
+public:
+    explicit Savepoint(SqliteConnection& connection) : m_connection(connection)
+    {
+        m_connection.execute(QStringLiteral("SAVEPOINT copy_rows"));
+    }
+    ~Savepoint()
+    {
+        if (m_released)
+            return;
+        try {
+            m_connection.execute(QStringLiteral("ROLLBACK TO copy_rows; RELEASE copy_rows"));
+        } catch (const platform::RuntimeError&) {
+            // SQLite already rolled the whole transaction back, the savepoint with it.
+        }
+    }
+    void release()
+    {
+        m_connection.execute(QStringLiteral("RELEASE copy_rows"));
+        m_released = true;
+    }
+
+    Savepoint(const Savepoint&) = delete;
+    Savepoint& operator=(const Savepoint&) = delete;
+
+private:
+    SqliteConnection& m_connection;
+    bool m_released = false;
+};
+
 // Detaches the target however the copy ends.
 class Attachment {
 public:
@@ -97,16 +130,10 @@ int throughAttachment(SqliteConnection& source, const QString& targetHost, const
     return source.changes();
 }
 
-// A connection of its own on the target, for a target that is the source file itself or a
-// source inside a transaction (which can attach nothing): the rows read from the source and
-// written in one transaction of the target.
-int throughSecondConnection(const SqliteConnection& source, const QString& targetHost, const QString& targetPath,
-                            const TranslatedStatement& statement, const QString& callerText)
+// The rows of the select written one by one through the target's connection.
+int copyRows(SqliteStatement& select, SqliteConnection& target, const TranslatedStatement& statement,
+             const QString& callerText)
 {
-    SqliteStatement select = source.prepare(statement.sql, callerText);
-    select.bindTexts(statement.parameters);
-    SqliteConnection target = SqliteConnection::open(targetHost, false, targetPath);
-    TargetTransaction transaction(target);
     const QStringList insertColumns = matchingColumns(target, "main", statement.table, columnNames(select));
     QStringList placeholders;
     for (int column = 0; column < insertColumns.size(); ++column)
@@ -125,6 +152,20 @@ int throughSecondConnection(const SqliteConnection& source, const QString& targe
         ++written;
     }
     select.reset();
+    return written;
+}
+
+// A connection of its own on the target, for a target that is the source file itself or a
+// source inside a transaction (which can attach nothing): the rows read from the source and
+// written in one transaction of the target.
+int throughSecondConnection(const SqliteConnection& source, const QString& targetHost, const QString& targetPath,
+                            const TranslatedStatement& statement, const QString& callerText)
+{
+    SqliteStatement select = source.prepare(statement.sql, callerText);
+    select.bindTexts(statement.parameters);
+    SqliteConnection target = SqliteConnection::open(targetHost, false, targetPath);
+    TargetTransaction transaction(target);
+    const int written = copyRows(select, target, statement, callerText);
     transaction.commit();
     return written;
 }
@@ -158,6 +199,17 @@ int InsertSelect::intoOtherFile(SqliteConnection& source, const FileLock& source
     if (sameFile || source.inTransaction())
         return throughSecondConnection(source, targetHost, targetPath, statement, callerText);
     return throughAttachment(source, targetHost, targetPath, statement, callerText);
+}
+
+int InsertSelect::intoOpenFile(const SqliteConnection& source, SqliteConnection& target,
+                               const TranslatedStatement& statement, const QString& callerText)
+{
+    SqliteStatement select = source.prepare(statement.sql, callerText);
+    select.bindTexts(statement.parameters);
+    Savepoint savepoint(target);
+    const int written = copyRows(select, target, statement, callerText);
+    savepoint.release();
+    return written;
 }
 
 } // namespace store

@@ -22,6 +22,10 @@ public:
     // whatever the transaction of the source's workspace.
     static int intoOtherFile(SqliteConnection& source, const FileLock& sourceLock, const TranslatedStatement& statement,
                              const QString& callerText);
+    // Into table t of another file that the caller already has open for writing, through that
+    // connection: the rows join whatever transaction it is in, all of them or none.
+    static int intoOpenFile(const SqliteConnection& source, SqliteConnection& target,
+                            const TranslatedStatement& statement, const QString& callerText);
 };
 
 } // namespace store

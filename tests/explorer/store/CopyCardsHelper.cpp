@@ -1,7 +1,7 @@
-// Copies every card of one archive into another with CopyTable, one line on stdout per card, so
-// a test can kill it in the middle of the copy.
-#include "explorer/store/CardSchema.h"
-#include "explorer/store/CardStore.h"
+// Copies every card of one archive into another as the transfers do (CopyTable for each table,
+// one transaction per card), one line on stdout per card, so a test can kill it in the middle of
+// the copy.
+#include "explorer/store/CardTransaction.h"
 #include "explorer/store/engine/Engine.h"
 #include "platform/Workstation.h"
 
@@ -30,8 +30,9 @@ int main(int argc, char** argv)
     }
     int copied = 0;
     for (const QString& key : keys) {
-        for (const QLatin1String table : store::cardSchema::CardTables)
-            store::CopyTable(source, table, target, table, store::cardSchema::cardCondition(key));
+        store::CardTransaction card(target);
+        card.copyCard(source, key);
+        card.commit(QStringLiteral("ModMain_CopyTable"));
         std::printf("copied %d\n", ++copied);
         std::fflush(stdout);
     }

@@ -4,6 +4,8 @@
 #include "explorer/transfer/CardCsvExport.h"
 #include "interaction/BusyPointer.h"
 
+#include <QDirIterator>
+
 using interaction::Answer;
 using interaction::TextMatcher;
 
@@ -136,6 +138,56 @@ TEST_F(CardCsvExportTest, TheCommandExportsTheSelectedCardsInListOrderAndDeselec
     EXPECT_EQ(m_world.events.calls(), 2);
     EXPECT_EQ(pointerDuringExport, interaction::BusyPointer::Hourglass);
     EXPECT_NE(automation::Screen::mousePointer(), interaction::BusyPointer::Hourglass);
+}
+
+// Every file under the drive's folder, by host path.
+QStringList filesOnDrive(const QString& drive)
+{
+    QStringList files;
+    QDirIterator found(TransferWorkstation::hostPath(drive), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (found.hasNext())
+        files.append(found.next());
+    files.sort();
+    return files;
+}
+
+// A key that is no plain file name, or that the file's code page cannot hold, is reported as
+// error 52 and written nowhere; the command goes on with the next card.
+TEST_F(CardCsvExportTest, KeysThatAreNoPlainFileNamesAreReportedAndNotWritten)
+{
+    const QStringList hostileKeys{QStringLiteral("..\\..\\Schede\\X"),
+                                  QStringLiteral("..\\X"),
+                                  QStringLiteral("A/B"),
+                                  QStringLiteral(".."),
+                                  QStringLiteral("C:X"),
+                                  QStringLiteral("A?B"),
+                                  QStringLiteral("con"),
+                                  QStringLiteral("LPT1.V2"),
+                                  QStringLiteral("GONNA-\u03A9-\u4E2D")};
+    m_world.prompter.expectFolder(TextMatcher::any(), QStringLiteral("C:\\Export\\Sub"));
+    QList<FakeWindow::Row> rows;
+    for (const QString& key : hostileKeys) {
+        addModel(prova(), key);
+        rows.append({key, true});
+        m_world.prompter.expectMessage(
+            TextMatcher::startsWith(QStringLiteral("Errore numero : 52\rBad file name or number\r")), Answer::Abort);
+    }
+    addModel(prova(), QStringLiteral("K1"));
+    rows.append({QStringLiteral("K1"), true});
+    TransferWorkstation::makeFolder(QStringLiteral("C:\\Export\\Sub"));
+    TransferWorkstation::writeFile(QStringLiteral("C:\\Schede\\X.csv"), "kept");
+    QStringList expectedFiles = filesOnDrive(QStringLiteral("C:\\"));
+    expectedFiles.append(TransferWorkstation::hostPath(QStringLiteral("C:\\Export\\Sub\\K1.csv")));
+    expectedFiles.sort();
+    FakeWindow window(m_world.utility(), rows);
+
+    transfer::MnuLWEsporta_Click(window);
+
+    for (const auto& prompt : m_world.prompter.prompts().mid(1))
+        EXPECT_TRUE(prompt.text.endsWith(QStringLiteral("Durante ModMain_ExportData\r\r")));
+    EXPECT_EQ(filesOnDrive(QStringLiteral("C:\\")), expectedFiles);
+    EXPECT_EQ(TransferWorkstation::readFile(QStringLiteral("C:\\Schede\\X.csv")), QByteArray("kept"));
+    EXPECT_TRUE(window.selectedKeys().isEmpty());
 }
 
 TEST_F(CardCsvExportTest, TheCommandWithNothingSelectedWritesNoFile)

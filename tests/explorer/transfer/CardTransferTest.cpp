@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "explorer/store/engine/Engine.h"
 #include "explorer/transfer/CardDragData.h"
 #include "explorer/transfer/CardTransfer.h"
 #include "tests/support/FakeWindow.h"
@@ -132,15 +133,20 @@ TEST_F(CardTransferTest, AMovedCardWhoseCopyFailedStaysInTheSourceSelected)
 {
     addCard(prova(), QStringLiteral("D'ANGELO"), QStringLiteral("Nuova"));
     m_window.fill();
-    m_window.select({QStringLiteral("A"), QStringLiteral("D'ANGELO")});
+    m_window.select({QStringLiteral("C"), QStringLiteral("D'ANGELO")});
     m_window.setSelectedArchive(QStringLiteral("ALTRO"));
+    // After the first card, another open holds the target exclusively.
+    store::Database holder;
+    store::Workspace holding = store::Engine::instance().CreateWorkspace();
+    m_world.events.atCall(2, [&] { holder = holding.OpenDatabase(altro(), true); });
     for (int table = 0; table < 3; ++table)
         m_world.prompter.expectMessage(TextMatcher::contains(QStringLiteral("ModMain_CopyTable")), Answer::Ignore);
     transfer::MnuLWModelliTaglia(m_window);
     transfer::MnuDBIncolla(m_window);
+    holding.Close();
 
-    EXPECT_EQ(cardsIn(altro()), QStringList{QStringLiteral("A|Nuova|1|1")});
-    EXPECT_EQ(cardsIn(prova()), (QStringList{QStringLiteral("B|Nuova|1|1"), QStringLiteral("C|Nuova|1|1"),
+    EXPECT_EQ(cardsIn(altro()), QStringList{QStringLiteral("C|Nuova|1|1")});
+    EXPECT_EQ(cardsIn(prova()), (QStringList{QStringLiteral("A|Nuova|1|1"), QStringLiteral("B|Nuova|1|1"),
                                              QStringLiteral("D'ANGELO|Nuova|1|1")}));
     EXPECT_EQ(m_window.selectedKeys(), QStringList{QStringLiteral("D'ANGELO")});
 }

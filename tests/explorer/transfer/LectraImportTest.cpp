@@ -4,6 +4,7 @@
 
 using interaction::Answer;
 using interaction::TextMatcher;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -140,6 +141,22 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenFile{"LinesEndingWithCarriageReturns", header + "\r\n" + piece("P1") + "\r\n", 9},
                       BrokenFile{"NoPieceLine", header + "\n", 9}),
     [](const ::testing::TestParamInfo<BrokenFile>& info) { return std::string(info.param.name); });
+
+// A count that is no number fails the statement that writes it: Ignore leaves that column as it
+// was, never with the counts of the piece before.
+TEST_F(LectraImportTest, IgnoringACountThatIsNoNumberWritesNothingForItsColumn)
+{
+    addPiece(prova(), QStringLiteral("GIACCA"), 1, QStringLiteral("OLD1"), Variant::fromLong(70), Variant::fromLong(7));
+    const TextMatcher notANumber = TextMatcher::startsWith(QStringLiteral("Errore numero : 13\r"));
+    m_world.prompter.expectMessage(notANumber, Answer::Ignore)
+        .expectMessage(notANumber, Answer::Ignore)
+        .expectMessage(notANumber, Answer::Ignore);
+    import(lectraFile({piece("P1", "", "due", "5"), piece("P2", "", "2", "1"), piece("P3", "", "4", "x")}));
+    EXPECT_EQ(CardArchives::rows(prova(), QStringLiteral("Select * from SchedaModello"),
+                                        {QStringLiteral("NumeroRiga"), QStringLiteral("SPN"), QStringLiteral("Digit"),
+                                         QStringLiteral("RuotaX")}),
+              (QStringList{u"1|P1|70|5"_s, u"2|P2|3|1"_s, u"3|P3|<Null>|<Null>"_s}));
+}
 
 TEST_F(LectraImportTest, TheCommandCreatesTheCardImportsAndShowsTheArchive)
 {

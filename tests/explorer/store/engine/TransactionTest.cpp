@@ -87,6 +87,31 @@ TEST_F(TransactionTest, NestedTransactionsAndDatabasesOpenedInsideOne)
         << "a database opened inside a transaction joins it";
 }
 
+// A copy into a file that the workspace has open for writing goes through that database: it
+// joins the workspace's transaction and goes with a rollback.
+TEST_F(TransactionTest, ACopyIntoAFileTheWorkspaceHasOpenJoinsItsTransaction)
+{
+    const QString source = cardArchive(QStringLiteral("Source"));
+    addCard(source, QStringLiteral("K1"), 3);
+    const QString copyPieces = QStringLiteral("INSERT INTO  SchedaModello IN \"") + m_archive +
+                               QStringLiteral("\" SELECT * FROM SchedaModello WHERE PCMTV = 'K1'");
+    for (const bool commit : {false, true}) {
+        Workspace session = workspace();
+        Database target = session.OpenDatabase(m_archive);
+        session.BeginTrans();
+        addHeader(target, QStringLiteral("K1"));
+        Database from = session.OpenDatabase(source, false, true);
+        from.Execute(copyPieces);
+        EXPECT_EQ(from.RecordsAffected(), 3);
+        from.Close();
+        commit ? session.CommitTrans() : session.Rollback();
+        session.Close();
+        EXPECT_EQ(values(m_archive, QStringLiteral("SELECT count(*) FROM SchedaModello")),
+                  QStringList{commit ? QStringLiteral("3") : QStringLiteral("0")});
+        EXPECT_EQ(keys(), commit ? QStringList{QStringLiteral("K1")} : QStringList{});
+    }
+}
+
 TEST_F(TransactionTest, AProcessKilledWhileWritingLeavesASoundFile)
 {
     addCard(m_archive, QStringLiteral("K1"), 5);
