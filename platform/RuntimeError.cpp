@@ -38,6 +38,7 @@ QString RuntimeError::standardDescription(int number)
     case 76: return QStringLiteral("Path not found");
     case 91: return QStringLiteral("Object variable or With block variable not set");
     case 94: return QStringLiteral("Invalid use of Null");
+    case 381: return QStringLiteral("Invalid property array index");
     case 424: return QStringLiteral("Object required");
     case 429: return QStringLiteral("ActiveX component can't create object");
     case 438: return QStringLiteral("Object doesn't support this property or method");
@@ -48,6 +49,7 @@ QString RuntimeError::standardDescription(int number)
     case 484:
         return QStringLiteral("Problem getting printer information from the system. "
                               "Make sure the printer is set up correctly.");
+    case 521: return QStringLiteral("Can't open Clipboard");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
 }
