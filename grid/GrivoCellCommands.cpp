@@ -14,6 +14,9 @@ namespace grid {
 namespace {
 
 constexpr std::int32_t defaultMaxLen = 64000;
+// Texts handed to the host are copied out of the library, which may be unloaded while the host
+// still holds them.
+constexpr char16_t prompt[] = u"Inserisci il valore da inserire nelle caselle";
 constexpr int invalidArgument = 5;
 
 // One pair of GetSelPos: three tests in turn, each reading the two properties afresh.
@@ -124,10 +127,8 @@ void GrivoObject::MultiEdit(ObjectRef& Griglia, Variant& MaxLen)
     const Variant length = MaxLen.isMissing() ? Variant::fromLong(defaultMaxLen) : MaxLen;
     interaction::SkipFailingSteps procedure;
     QString answer;
-    procedure.step([&] {
-        answer = interaction::Seams::prompter().input(QStringLiteral("Inserisci il valore da inserire nelle caselle"),
-                                                      QString(), QString());
-    });
+    procedure.step(
+        [&] { answer = interaction::Seams::prompter().input(QString::fromUtf16(prompt), QString(), QString()); });
     if (answer.isEmpty())
         return;
     std::int16_t row1 = notRead, col1 = notRead, row2 = notRead, col2 = notRead;

@@ -13,7 +13,9 @@ namespace {
 
 using automation::Clipboard;
 
-const QString carriageReturn = QStringLiteral("\r");
+const QString carriageReturn(QChar(u'\r'));
+// An empty row: copied out of the library, which may be unloaded while the grid still holds it.
+const QChar tab(u'\t');
 
 } // namespace
 
@@ -131,7 +133,7 @@ void GrivoObject::GridLinePaste(ObjectRef& Griglia)
     int inserted = 0;
     for (int i = 0; i < *count; ++i)
         procedure.step([&] {
-            grid.call(u"AddItem", {Variant(QStringLiteral("\t")), grid.get(u"Row")});
+            grid.call(u"AddItem", {Variant(QString(tab)), grid.get(u"Row")});
             ++inserted;
         });
     if (!firstRow || inserted != *count)
