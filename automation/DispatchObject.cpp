@@ -40,4 +40,15 @@ void DispatchObject::set(const QString& property, const Variant& value)
     invoke(requireId(*this, property), InvokeKind::PropertyPut, arguments);
 }
 
+Variant DispatchObject::get(const QString& property, std::vector<Variant> indices)
+{
+    return invoke(requireId(*this, property), InvokeKind::PropertyGet, indices);
+}
+
+void DispatchObject::set(const QString& property, std::vector<Variant> indices, const Variant& value)
+{
+    indices.push_back(value);
+    invoke(requireId(*this, property), InvokeKind::PropertyPut, indices);
+}
+
 } // namespace automation

@@ -34,6 +34,10 @@ public:
     Variant callByRef(const QString& name, std::vector<Variant>& arguments);
     Variant get(const QString& property);
     void set(const QString& property, const Variant& value);
+    // Properties with indices, as TextMatrix(row, col): a put passes the indices first and the
+    // value last.
+    Variant get(const QString& property, std::vector<Variant> indices);
+    void set(const QString& property, std::vector<Variant> indices, const Variant& value);
 };
 
 using ObjectRef = std::shared_ptr<DispatchObject>;

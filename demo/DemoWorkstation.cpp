@@ -122,9 +122,11 @@ void DemoWorkstation::installDumpUtility()
 
 void DemoWorkstation::registerComponents()
 {
-    const QString library = platform::windowsPath::toHost(installFolder + QStringLiteral("Utilex4.dll"));
-    if (QFileInfo::exists(library))
-        automation::registerLibrary(library);
+    for (const QString& name : {QStringLiteral("Utilex4.dll"), QStringLiteral("Grivola.dll")}) {
+        const QString library = platform::windowsPath::toHost(installFolder + name);
+        if (QFileInfo::exists(library))
+            automation::registerLibrary(library);
+    }
 }
 
 } // namespace demo

@@ -31,6 +31,7 @@ enum ErrorNumber : int {
     ObjectVariableNotSet = 91,
     InvalidUseOfNull = 94,
     InvalidPropertyValue = 380,
+    InvalidPropertyArrayIndex = 381,
     ObjectRequired = 424,
     CannotCreateObject = 429,
     MemberNotFound = 438,
@@ -41,6 +42,7 @@ enum ErrorNumber : int {
     DllEntryPointNotFound = 453,
     PrinterError = 482,
     PrinterInformationError = 484,
+    CannotOpenClipboard = 521,
 };
 
 } // namespace platform

@@ -40,6 +40,7 @@ QString RuntimeError::standardDescription(int number)
     case PathNotFound: return QStringLiteral("Path not found");
     case ObjectVariableNotSet: return QStringLiteral("Object variable or With block variable not set");
     case InvalidUseOfNull: return QStringLiteral("Invalid use of Null");
+    case InvalidPropertyArrayIndex: return QStringLiteral("Invalid property array index");
     case ObjectRequired: return QStringLiteral("Object required");
     case CannotCreateObject: return QStringLiteral("ActiveX component can't create object");
     case MemberNotFound: return QStringLiteral("Object doesn't support this property or method");
@@ -50,6 +51,7 @@ QString RuntimeError::standardDescription(int number)
     case PrinterInformationError:
         return QStringLiteral("Problem getting printer information from the system. "
                               "Make sure the printer is set up correctly.");
+    case CannotOpenClipboard: return QStringLiteral("Can't open Clipboard");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
 }

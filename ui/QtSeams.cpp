@@ -1,5 +1,6 @@
 #include "ui/QtSeams.h"
 
+#include "ui/QtClipboardBackend.h"
 #include "ui/QtScreenBackend.h"
 
 namespace ui {
@@ -11,10 +12,12 @@ QtSeams::QtSeams(const QString& programTitle)
         .setPendingEvents(m_pendingEvents)
         .setProgramTitle(programTitle);
     QtScreenBackend::install();
+    QtClipboardBackend::install();
 }
 
 QtSeams::~QtSeams()
 {
+    QtClipboardBackend::uninstall();
     QtScreenBackend::uninstall();
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "tests/support/grid/GridSpec.h"
+#include "tests/support/grid/GridUnderTest.h"
+
+#include <memory>
+
+namespace gridtest {
+
+// Makes the grids a test table runs on: the pure fake first, the Qt grid bridge later.
+class GridFactory {
+public:
+    virtual ~GridFactory() = default;
+    virtual std::unique_ptr<GridUnderTest> make(const GridSpec& spec) = 0;
+};
+
+} // namespace gridtest
