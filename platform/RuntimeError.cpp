@@ -38,12 +38,17 @@ QString RuntimeError::standardDescription(int number)
     case 76: return QStringLiteral("Path not found");
     case 91: return QStringLiteral("Object variable or With block variable not set");
     case 94: return QStringLiteral("Invalid use of Null");
+    case 364: return QStringLiteral("Object was unloaded");
+    case 380: return QStringLiteral("Invalid property value");
+    case 383: return QStringLiteral("Can't set read-only property");
+    case 384: return QStringLiteral("A form can't be moved or sized while minimized or maximized");
     case 424: return QStringLiteral("Object required");
     case 429: return QStringLiteral("ActiveX component can't create object");
     case 438: return QStringLiteral("Object doesn't support this property or method");
     case 445: return QStringLiteral("Object doesn't support this action");
     case 449: return QStringLiteral("Argument not optional");
     case 450: return QStringLiteral("Wrong number of arguments or invalid property assignment");
+    case 481: return QStringLiteral("Invalid picture");
     case 482: return QStringLiteral("Printer error");
     case 484:
         return QStringLiteral("Problem getting printer information from the system. "
