@@ -1,6 +1,7 @@
 #include "ui/QtSeams.h"
 
 #include "ui/QtScreenBackend.h"
+#include "ui/QtWindowSystem.h"
 
 namespace ui {
 
@@ -11,10 +12,12 @@ QtSeams::QtSeams(const QString& programTitle)
         .setPendingEvents(m_pendingEvents)
         .setProgramTitle(programTitle);
     QtScreenBackend::install();
+    QtWindowSystem::install();
 }
 
 QtSeams::~QtSeams()
 {
+    QtWindowSystem::uninstall();
     QtScreenBackend::uninstall();
 }
 
