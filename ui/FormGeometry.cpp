@@ -22,11 +22,6 @@ const QWidget& outer(const QWidget& form)
     return widgetKinds::isMdiChild(form) ? *form.parentWidget() : form;
 }
 
-QWidget& outer(QWidget& form)
-{
-    return widgetKinds::isMdiChild(form) ? *form.parentWidget() : form;
-}
-
 bool isFixedSize(const QWidget& window)
 {
     return window.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint) ||
@@ -34,6 +29,11 @@ bool isFixedSize(const QWidget& window)
 }
 
 } // namespace
+
+QWidget& outer(QWidget& form)
+{
+    return widgetKinds::isMdiChild(form) ? *form.parentWidget() : form;
+}
 
 QRect frame(const QWidget& form)
 {

@@ -8,6 +8,9 @@ class QWidget;
 // the window's frame on the desktop, or the MDI child window's frame in its MDI area.
 namespace ui::formGeometry {
 
+// The widget that carries the form's frame: the MDI child window, or the form itself.
+QWidget& outer(QWidget& form);
+
 QRect frame(const QWidget& form);
 // Moves and sizes the form so that its frame is there. 384 while it is minimised or maximised,
 // as the runtime refuses.

@@ -109,11 +109,6 @@ Variant windowHandle(QWidget& form)
     return Variant::fromLong(std::int32_t(std::uint32_t(window ? window->winId() : 0)));
 }
 
-QWidget& outer(QWidget& form)
-{
-    return widgetKinds::isMdiChild(form) ? *form.parentWidget() : form;
-}
-
 Variant controlAt(QWidget& form, std::vector<Variant>& arguments)
 {
     if (arguments.size() != 1)
@@ -185,8 +180,8 @@ MemberTable makeFormMembers()
                       return Variant::fromBoolean(false);
                   })
         .property(
-            u"Visible", [](QWidget& form) { return Variant::fromBoolean(!outer(form).isHidden()); },
-            [](QWidget& form, const Variant& value) { outer(form).setVisible(value.toBoolean()); })
+            u"Visible", [](QWidget& form) { return Variant::fromBoolean(!formGeometry::outer(form).isHidden()); },
+            [](QWidget& form, const Variant& value) { formGeometry::outer(form).setVisible(value.toBoolean()); })
         .property(
             u"Enabled", [](QWidget& form) { return Variant::fromBoolean(!form.testAttribute(Qt::WA_ForceDisabled)); },
             [](QWidget& form, const Variant& value) { form.setEnabled(value.toBoolean()); });
