@@ -40,13 +40,18 @@ QString RuntimeError::standardDescription(int number)
     case PathNotFound: return QStringLiteral("Path not found");
     case ObjectVariableNotSet: return QStringLiteral("Object variable or With block variable not set");
     case InvalidUseOfNull: return QStringLiteral("Invalid use of Null");
+    case ObjectWasUnloaded: return QStringLiteral("Object was unloaded");
+    case InvalidPropertyValue: return QStringLiteral("Invalid property value");
     case InvalidPropertyArrayIndex: return QStringLiteral("Invalid property array index");
+    case ReadOnlyProperty: return QStringLiteral("Can't set read-only property");
+    case FormMinimizedOrMaximized: return QStringLiteral("A form can't be moved or sized while minimized or maximized");
     case ObjectRequired: return QStringLiteral("Object required");
     case CannotCreateObject: return QStringLiteral("ActiveX component can't create object");
     case MemberNotFound: return QStringLiteral("Object doesn't support this property or method");
     case ActionNotSupported: return QStringLiteral("Object doesn't support this action");
     case ArgumentNotOptional: return QStringLiteral("Argument not optional");
     case WrongNumberOfArguments: return QStringLiteral("Wrong number of arguments or invalid property assignment");
+    case InvalidPicture: return QStringLiteral("Invalid picture");
     case PrinterError: return QStringLiteral("Printer error");
     case PrinterInformationError:
         return QStringLiteral("Problem getting printer information from the system. "

@@ -2,6 +2,7 @@
 
 #include "ui/QtClipboardBackend.h"
 #include "ui/QtScreenBackend.h"
+#include "ui/QtWindowSystem.h"
 
 namespace ui {
 
@@ -13,11 +14,13 @@ QtSeams::QtSeams(const QString& programTitle)
         .setProgramTitle(programTitle);
     QtScreenBackend::install();
     QtClipboardBackend::install();
+    QtWindowSystem::install();
 }
 
 QtSeams::~QtSeams()
 {
     QtClipboardBackend::uninstall();
+    QtWindowSystem::uninstall();
     QtScreenBackend::uninstall();
 }
 

@@ -12,7 +12,8 @@ namespace ui {
 
 // The real seams of a windowed program, installed for the object's lifetime: Qt dialogs, the
 // keyboard, Qt's event loop for pending events, the application cursor as the screen's pointer,
-// the desktop's clipboard as the runtime's Clipboard.
+// the desktop's clipboard as the runtime's Clipboard, the desktop's windows and the picture
+// loader for components.
 class QtSeams {
 public:
     explicit QtSeams(const QString& programTitle);

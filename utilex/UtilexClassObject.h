@@ -8,7 +8,8 @@ namespace utilex {
 // An instance of the automation class UtilexClass: the methods of _UtilexClass for early-bound
 // callers, and the same methods by name for late-bound ones through the typed dispatcher.
 // The methods are defined by group in UtilexProfileMethods.cpp, UtilexFolderMethods.cpp,
-// UtilexDiskMethods.cpp, UtilexSystemMethods.cpp and UtilexTextMethods.cpp.
+// UtilexDiskMethods.cpp, UtilexSystemMethods.cpp, UtilexTextMethods.cpp, UtilexFormMethods.cpp
+// and UtilexControlValueMethods.cpp.
 // Results never point into the library's own data: a caller may outlive the loaded library.
 class UtilexClassObject final : public _UtilexClass, public automation::TypedDispatch {
 public:

@@ -4,6 +4,10 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
+
+#include "automation/Components.h"
+#include "automation/TypeInfo.h"
 
 namespace {
 
@@ -81,6 +85,36 @@ TEST_F(UtilexAutocallTest, TypelibShowsTheIdentityAndTheMethodsInSlotOrder)
             from = at;
     }
     EXPECT_EQ(typelib.out.count(QRegularExpression(QStringLiteral("\\bPartoDallInizio\\b"))), 1);
+}
+
+// Every method answers through autocall; only the system and device methods are still 445.
+TEST_F(UtilexAutocallTest, ReachesEveryMethodAndOnlyTheSystemMethodsAreMissing)
+{
+    const QSet<QString> systemMethods{QStringLiteral("PlayWav"),           QStringLiteral("ShowTaskBar"),
+                                      QStringLiteral("ExitWin"),           QStringLiteral("CambiaSfondoDeskTop"),
+                                      QStringLiteral("PrinterPrintAt"),    QStringLiteral("GetCapsLock"),
+                                      QStringLiteral("GetNumLock"),        QStringLiteral("SetCapsLock"),
+                                      QStringLiteral("SetNumLock"),        QStringLiteral("GetMouseKey"),
+                                      QStringLiteral("IsPrinterInstalled")};
+    const auto library = automation::loadTypeLibrary(progId);
+    for (const automation::MethodInfo& method : library->classes.front().defaultInterface->methods) {
+        QStringList arguments{progId, method.name};
+        for (const automation::ParameterInfo& parameter : method.parameters) {
+            if (parameter.type == automation::VarType::Object)
+                arguments.append(QStringLiteral("@nothing"));
+            else if (parameter.type == automation::VarType::String || parameter.type == automation::VarType::Variant)
+                arguments.append(QStringLiteral("x"));
+            else
+                arguments.append(QStringLiteral("0"));
+        }
+        const AutocallRun run = autocall(arguments);
+        const bool missing = run.err.startsWith(QStringLiteral("error 445:"));
+        EXPECT_EQ(missing, systemMethods.contains(method.name))
+            << method.name.toStdString() << ": " << run.err.toStdString();
+        EXPECT_FALSE(run.err.startsWith(QStringLiteral("error 438:")) ||
+                     run.err.startsWith(QStringLiteral("error 449:")))
+            << method.name.toStdString() << ": " << run.err.toStdString();
+    }
 }
 
 } // namespace

@@ -17,7 +17,7 @@ const automation::ParameterInfo& parameter(const automation::InterfaceInfo& info
     return info.methods.at(std::size_t(info.indexOf(QString::fromUtf16(method)))).parameters.at(std::size_t(index));
 }
 
-// The form, window and device methods answer 445 whichever slot they are reached through.
+// The system and device methods answer 445 whichever slot they are reached through.
 struct PendingMethod {
     const char16_t* name;
     std::vector<Variant> (*arguments)();
@@ -122,7 +122,7 @@ TEST_P(UtilexPendingTest, RaisesObjectDoesNotSupportThisAction)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    FormAndSystemMethods, UtilexPendingTest,
+    SystemMethods, UtilexPendingTest,
     ::testing::Values(
         PendingMethod{u"PlayWav", text}, PendingMethod{u"ShowTaskBar", truth},
         PendingMethod{u"ExitWin", [] { return std::vector<Variant>{Variant::fromInteger(0)}; }},
@@ -131,25 +131,39 @@ INSTANTIATE_TEST_SUITE_P(
                       [] {
                           return std::vector<Variant>{Variant(u"x"), Variant::fromSingle(1), Variant::fromSingle(2)};
                       }},
-        PendingMethod{u"AppClose", text}, PendingMethod{u"GetMDIChildCount", none},
-        PendingMethod{u"GetCapsLock", none}, PendingMethod{u"GetNumLock", none},
-        PendingMethod{u"SetCapsLock", truth}, PendingMethod{u"SetNumLock", truth},
-        PendingMethod{u"CenterForm", object},
-        PendingMethod{u"AlwaysOnTop",
-                      [] {
-                          return std::vector<Variant>{Variant(automation::ObjectRef()), Variant::fromBoolean(true)};
-                      }},
-        PendingMethod{u"TileBkgd", twoObjectsAndText}, PendingMethod{u"LoadFormPosition", objectAndText},
-        PendingMethod{u"SaveFormPosition", objectAndText}, PendingMethod{u"SelText", object},
-        PendingMethod{u"SaveAllFormValueControlToIni", objectAndText},
-        PendingMethod{u"LoadAllFormValueControlFromIni", objectAndText}, PendingMethod{u"GetMouseKey", none},
-        PendingMethod{u"DisableControl", object}, PendingMethod{u"IsPrinterInstalled", none},
-        PendingMethod{u"LoadOneControlValueFromIni", twoObjectsAndText},
-        PendingMethod{u"SaveOneControlValue2Ini", twoObjectsAndText}),
+        PendingMethod{u"GetCapsLock", none}, PendingMethod{u"GetNumLock", none}, PendingMethod{u"SetCapsLock", truth},
+        PendingMethod{u"SetNumLock", truth}, PendingMethod{u"GetMouseKey", none},
+        PendingMethod{u"IsPrinterInstalled", none}),
     [](const auto& info) { return QString::fromUtf16(info.param.name).toStdString(); });
 
 TEST_F(UtilexTest, PendingMethodRaisesThroughEarlyBindingToo)
 {
-    automation::ObjectRef form;
-    EXPECT_EQ(errorNumberOf([&] { m_utilex->CenterForm(form); }), 445);
+    EXPECT_EQ(errorNumberOf([&] { m_utilex->GetCapsLock(); }), 445);
+}
+
+// Without a window layer there are no windows: nothing to close, no MDI child to count; a form
+// or control left out is Nothing (91), a text in its place a type mismatch (13).
+TEST_F(UtilexTest, FormMethodsAnswerWithoutAWindowLayer)
+{
+    EXPECT_EQ(call(u"AppClose", {Variant(u"Schedex")}), Variant::fromBoolean(false));
+    EXPECT_EQ(call(u"GetMDIChildCount"), Variant::fromInteger(0));
+    for (const char16_t* method : {u"CenterForm", u"SelText", u"DisableControl"}) {
+        EXPECT_EQ(errorNumberOf([&] { call(method, object()); }), 91) << QString::fromUtf16(method).toStdString();
+        EXPECT_EQ(errorNumberOf([&] { call(method, text()); }), 13) << QString::fromUtf16(method).toStdString();
+    }
+    for (const char16_t* method :
+         {u"LoadFormPosition", u"SaveFormPosition", u"SaveAllFormValueControlToIni", u"LoadAllFormValueControlFromIni"})
+        EXPECT_EQ(errorNumberOf([&] { call(method, objectAndText()); }), 91)
+            << QString::fromUtf16(method).toStdString();
+    for (const char16_t* method : {u"LoadOneControlValueFromIni", u"SaveOneControlValue2Ini"})
+        EXPECT_EQ(errorNumberOf([&] { call(method, twoObjectsAndText()); }), 91)
+            << QString::fromUtf16(method).toStdString();
+    EXPECT_EQ(errorNumberOf([&] {
+                  call(u"AlwaysOnTop", {Variant(automation::ObjectRef()), Variant::fromBoolean(true)});
+              }),
+              91);
+    EXPECT_EQ(errorNumberOf([&] {
+                  call(u"TileBkgd", {Variant(automation::ObjectRef()), Variant(automation::ObjectRef()), Variant(u"")});
+              }),
+              0);
 }

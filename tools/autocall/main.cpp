@@ -34,7 +34,7 @@ int usage(const QString& problem)
                       "usage: autocall [--workstation DIR] PROGID-OR-CLSID METHOD [ARG ...]\n"
                       "       autocall [--workstation DIR] --typelib PROGID-OR-CLSID\n"
                       "ARG is text converted to the parameter's type; @missing leaves it out, @null passes "
-                      "Null, @empty passes Empty.\n")
+                      "Null, @empty passes Empty, @nothing passes Nothing.\n")
                       .arg(problem));
     return usageExit;
 }
@@ -47,6 +47,8 @@ Variant argumentOf(const QString& text)
         return Variant::null();
     if (text == QLatin1String("@empty"))
         return Variant();
+    if (text == QLatin1String("@nothing"))
+        return Variant(automation::ObjectRef());
     return Variant(text);
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "automation/DispatchObject.h"
+#include "tests/support/TestWorkstation.h"
+
+#include <QString>
+
+// A fresh workstation for one window test of the form methods: drive C with the Windows folder,
+// Utilex4 registered and created by class id, the Qt window system and screen installed for it.
+class FormsWorkstation : public TestWorkstation {
+public:
+    FormsWorkstation();
+    ~FormsWorkstation() override;
+
+    automation::DispatchObject& utilex() const { return *m_utilex; }
+    // The bytes of a file in the Windows folder, empty when it is missing.
+    static QByteArray windowsFile(const QString& name);
+
+private:
+    automation::ObjectRef m_utilex;
+};
