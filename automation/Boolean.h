@@ -10,6 +10,9 @@ using Boolean = std::int16_t;
 inline constexpr Boolean True = -1;
 inline constexpr Boolean False = 0;
 
-inline Boolean toBoolean(bool value) { return value ? True : False; }
+inline Boolean toBoolean(bool value)
+{
+    return value ? True : False;
+}
 
 } // namespace automation

@@ -41,8 +41,7 @@ Registration registrationOf(const LibraryInfo& library, const ClassInfo& info, c
 
 } // namespace
 
-ComponentServer::ComponentServer(const LibraryInfo& library, std::map<QUuid, Creator> creators)
-    : m_library(library)
+ComponentServer::ComponentServer(const LibraryInfo& library, std::map<QUuid, Creator> creators) : m_library(library)
 {
     for (auto& [clsid, creator] : creators)
         m_factories.emplace(clsid, std::make_unique<CreatorFactory>(std::move(creator)));

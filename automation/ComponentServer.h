@@ -1,14 +1,15 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-#include "automation/TypeInfo.h"
-
-#include <QUuid>
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+
+#include <QUuid>
+
+#include "automation/DispatchObject.h"
+#include "automation/TypeInfo.h"
 
 namespace automation {
 
@@ -61,26 +62,26 @@ QString libraryPathOf(const void* address);
 
 // The four entry points of a component library, forwarding to its ComponentServer, and a fifth,
 // DllGetTypeLibrary, that hands out the library's type information (autocall --typelib).
-#define AUTOMATION_COMPONENT_ENTRY_POINTS(serverExpression)                                                      \
-    extern "C" __attribute__((visibility("default"))) automation::HRESULT DllRegisterServer()                   \
-    {                                                                                                          \
-        static const char anchor = 0;                                                                           \
-        return (serverExpression).registerServer(automation::libraryPathOf(&anchor));                           \
-    }                                                                                                          \
-    extern "C" __attribute__((visibility("default"))) automation::HRESULT DllUnregisterServer()                 \
-    {                                                                                                          \
-        return (serverExpression).unregisterServer();                                                           \
-    }                                                                                                          \
-    extern "C" __attribute__((visibility("default"))) automation::HRESULT DllGetClassObject(                    \
-        const QUuid& clsid, automation::ClassFactory** factory)                                                 \
-    {                                                                                                          \
-        return (serverExpression).getClassObject(clsid, factory);                                               \
-    }                                                                                                          \
-    extern "C" __attribute__((visibility("default"))) automation::HRESULT DllCanUnloadNow()                     \
-    {                                                                                                          \
-        return (serverExpression).canUnloadNow();                                                               \
-    }                                                                                                          \
-    extern "C" __attribute__((visibility("default"))) const automation::LibraryInfo* DllGetTypeLibrary()       \
-    {                                                                                                          \
-        return &(serverExpression).library();                                                                   \
+#define AUTOMATION_COMPONENT_ENTRY_POINTS(serverExpression)                                                            \
+    extern "C" __attribute__((visibility("default"))) automation::HRESULT DllRegisterServer()                          \
+    {                                                                                                                  \
+        static const char anchor = 0;                                                                                  \
+        return (serverExpression).registerServer(automation::libraryPathOf(&anchor));                                  \
+    }                                                                                                                  \
+    extern "C" __attribute__((visibility("default"))) automation::HRESULT DllUnregisterServer()                        \
+    {                                                                                                                  \
+        return (serverExpression).unregisterServer();                                                                  \
+    }                                                                                                                  \
+    extern "C" __attribute__((visibility("default"))) automation::HRESULT DllGetClassObject(                           \
+        const QUuid& clsid, automation::ClassFactory** factory)                                                        \
+    {                                                                                                                  \
+        return (serverExpression).getClassObject(clsid, factory);                                                      \
+    }                                                                                                                  \
+    extern "C" __attribute__((visibility("default"))) automation::HRESULT DllCanUnloadNow()                            \
+    {                                                                                                                  \
+        return (serverExpression).canUnloadNow();                                                                      \
+    }                                                                                                                  \
+    extern "C" __attribute__((visibility("default"))) const automation::LibraryInfo* DllGetTypeLibrary()               \
+    {                                                                                                                  \
+        return &(serverExpression).library();                                                                          \
     }

@@ -16,7 +16,6 @@ namespace automation {
 
 namespace {
 
-
 // Loads the library registered for the class; 429 for any failure on the way.
 std::pair<Registration, LoadedLibraries::Library*> loadRegisteredLibrary(const QString& progIdOrClsid)
 {
@@ -62,10 +61,9 @@ void callRegistrationEntryPoint(const QString& libraryHostPath, const char* name
                 .arg(libraryHostPath, QLatin1String(name)));
     if (result != S_OK)
         throw platform::RuntimeError(
-            result,
-            QStringLiteral("The module \"%1\" was loaded but the call to %2 failed with error code 0x%3.")
-                .arg(libraryHostPath, QLatin1String(name))
-                .arg(std::uint32_t(result), 8, 16, QLatin1Char('0')));
+            result, QStringLiteral("The module \"%1\" was loaded but the call to %2 failed with error code 0x%3.")
+                        .arg(libraryHostPath, QLatin1String(name))
+                        .arg(std::uint32_t(result), 8, 16, QLatin1Char('0')));
 }
 
 } // namespace
@@ -93,9 +91,8 @@ std::shared_ptr<const LibraryInfo> loadTypeLibrary(const QString& progIdOrClsid)
     const LibraryInfo* info = library->getTypeLibrary ? library->getTypeLibrary() : nullptr;
     if (!info) {
         LoadedLibraries::instance().release(library);
-        throw platform::RuntimeError(
-            platform::DllEntryPointNotFound,
-            QStringLiteral("The library of %1 has no type information.").arg(progIdOrClsid));
+        throw platform::RuntimeError(platform::DllEntryPointNotFound,
+                                     QStringLiteral("The library of %1 has no type information.").arg(progIdOrClsid));
     }
     return std::shared_ptr<const LibraryInfo>(
         info, [library = library](const LibraryInfo*) { LoadedLibraries::instance().release(library); });

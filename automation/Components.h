@@ -1,9 +1,10 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
+#include <memory>
 
 #include <QString>
-#include <memory>
+
+#include "automation/DispatchObject.h"
 
 namespace automation {
 
@@ -17,8 +18,7 @@ ObjectRef createObject(const QString& progIdOrClsid);
 
 // Early binding: the object's dual interface as its C++ abstract class; 13 when the object does
 // not implement it.
-template <class Interface>
-std::shared_ptr<Interface> createObjectAs(const QString& progIdOrClsid);
+template <class Interface> std::shared_ptr<Interface> createObjectAs(const QString& progIdOrClsid);
 
 // The type information of a registered class's library (its DllGetTypeLibrary); the library stays
 // loaded while the pointer lives. 429 as createObject; 453 when the library exports none.

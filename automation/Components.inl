@@ -4,8 +4,7 @@
 
 namespace automation {
 
-template <class Interface>
-std::shared_ptr<Interface> createObjectAs(const QString& progIdOrClsid)
+template <class Interface> std::shared_ptr<Interface> createObjectAs(const QString& progIdOrClsid)
 {
     auto object = createObject(progIdOrClsid);
     auto typed = std::dynamic_pointer_cast<Interface>(object);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QDateTime>
 #include <QString>
-#include <optional>
 
 // The runtime's Date: a Double counting days from 30/12/1899, the fraction being the time of day
 // (for days before that date the fraction still counts forward into the day).

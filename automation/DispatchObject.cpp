@@ -7,7 +7,6 @@ namespace automation {
 
 namespace {
 
-
 int requireId(const DispatchObject& object, const QString& name)
 {
     const int id = object.idOfName(name);

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "automation/Variant.h"
-
-#include <QString>
 #include <memory>
 #include <vector>
+
+#include <QString>
+
+#include "automation/Variant.h"
 
 namespace automation {
 

@@ -12,7 +12,6 @@ namespace automation {
 
 namespace {
 
-
 QString canonicalPath(const QString& hostPath)
 {
     return QFileInfo(hostPath).canonicalFilePath();
@@ -57,8 +56,7 @@ LoadedLibraries::Library* LoadedLibraries::acquire(const QString& hostPath)
             dlclose(handle);
             throw platform::RuntimeError(
                 platform::DllEntryPointNotFound,
-                QStringLiteral(
-                    "The module \"%1\" is no component library (no DllGetClassObject or DllCanUnloadNow).")
+                QStringLiteral("The module \"%1\" is no component library (no DllGetClassObject or DllCanUnloadNow).")
                     .arg(hostPath));
         }
         found = m_libraries.emplace(path, std::move(library)).first;

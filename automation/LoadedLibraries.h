@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <map>
 #include <memory>
 #include <mutex>
+
+#include <QString>
 
 #include "automation/ComponentServer.h"
 

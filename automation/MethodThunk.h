@@ -1,19 +1,20 @@
 #pragma once
 
-#include "automation/Boolean.h"
-#include "automation/DispatchObject.h"
-#include "automation/TypeInfo.h"
-#include "automation/TypedDispatch.h"
-#include "platform/ErrorNumber.h"
-#include "platform/RuntimeError.h"
-
-#include <QString>
 #include <cstdint>
 #include <stdexcept>
 #include <tuple>
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+#include <QString>
+
+#include "automation/Boolean.h"
+#include "automation/DispatchObject.h"
+#include "automation/TypeInfo.h"
+#include "automation/TypedDispatch.h"
+#include "platform/ErrorNumber.h"
+#include "platform/RuntimeError.h"
 
 namespace automation {
 

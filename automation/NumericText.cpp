@@ -13,7 +13,6 @@ namespace automation::numericText {
 
 namespace {
 
-
 // Whole: every character must be a digit and there must be one; otherwise the digits up to the
 // first that is none are read.
 std::optional<double> parseRadix(const std::string& digits, int radix, bool whole)
@@ -164,8 +163,8 @@ QString format(double value, int significantDigits)
         return QStringLiteral("0");
 
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                      significantDigits - 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significantDigits - 1);
     const std::string scientific(buffer, result.ptr);
     const std::size_t exponentAt = scientific.find('e');
     const int exponent = std::stoi(scientific.substr(exponentAt + 1));

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <optional>
+
+#include <QString>
 
 // Numbers as the runtime reads and writes them in text, independent of the host's locale.
 namespace automation::numericText {

@@ -10,7 +10,6 @@ namespace automation::registry {
 
 namespace {
 
-
 const QString progIdSection = QStringLiteral("ProgID");
 const QString progIdKey = QStringLiteral("ProgID");
 const QString classKey = QStringLiteral("Class");

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QUuid>
-#include <optional>
 
 namespace automation {
 

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "automation/Variant.h"
+#include <optional>
+#include <vector>
 
 #include <QString>
 #include <QUuid>
-#include <optional>
-#include <vector>
+
+#include "automation/Variant.h"
 
 namespace automation {
 

@@ -11,7 +11,6 @@ namespace automation {
 
 namespace {
 
-
 Variant zeroValueOf(VarType type)
 {
     switch (type) {
@@ -64,8 +63,8 @@ Variant runThunk(const TypedDispatch::Thunk& thunk, std::vector<Variant>& values
     } catch (const std::bad_alloc&) {
         throw platform::RuntimeError(platform::OutOfMemory);
     } catch (const std::exception& error) {
-        throw platform::RuntimeError(platform::AutomationError, QStringLiteral("Automation error: ") +
-                                                          QString::fromLocal8Bit(error.what()));
+        throw platform::RuntimeError(platform::AutomationError,
+                                     QStringLiteral("Automation error: ") + QString::fromLocal8Bit(error.what()));
     } catch (...) {
         throw platform::RuntimeError(platform::AutomationError, QStringLiteral("Automation error"));
     }
@@ -91,8 +90,7 @@ int TypedDispatch::idOfName(const QString& name) const
 Variant TypedDispatch::invoke(int dispatchId, InvokeKind kind, std::vector<Variant>& arguments)
 {
     const int index = dispatchId - InterfaceInfo::firstDispatchId;
-    if (index < 0 || std::size_t(index) >= m_interface.methods.size() ||
-        std::size_t(index) >= m_thunks.size())
+    if (index < 0 || std::size_t(index) >= m_interface.methods.size() || std::size_t(index) >= m_thunks.size())
         throw platform::RuntimeError(platform::MemberNotFound);
     const MethodInfo& method = m_interface.methods[std::size_t(index)];
     if (kind == InvokeKind::PropertyPut || (kind == InvokeKind::PropertyGet && !method.result))

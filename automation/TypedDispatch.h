@@ -1,10 +1,10 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-#include "automation/TypeInfo.h"
-
 #include <functional>
 #include <vector>
+
+#include "automation/DispatchObject.h"
+#include "automation/TypeInfo.h"
 
 namespace automation {
 

@@ -27,8 +27,7 @@ template <class Integer> Integer wholeNumber(double value)
     if (std::isnan(value))
         throw platform::RuntimeError(platform::Overflow);
     const double rounded = roundHalfEven(value);
-    if (rounded < double(std::numeric_limits<Integer>::min()) ||
-        rounded > double(std::numeric_limits<Integer>::max()))
+    if (rounded < double(std::numeric_limits<Integer>::min()) || rounded > double(std::numeric_limits<Integer>::max()))
         throw platform::RuntimeError(platform::Overflow);
     return Integer(rounded);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QDateTime>
-#include <QList>
-#include <QString>
 #include <cstdint>
 #include <memory>
 #include <variant>
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
 
 namespace automation {
 
@@ -119,9 +120,9 @@ private:
         float value;
         bool operator==(const Single&) const = default;
     };
-    using Storage = std::variant<std::monostate, NullValue, std::int16_t, std::int32_t, Single, double, QDateTime,
-                                 QString, std::shared_ptr<DispatchObject>, Missing, Boolean, Byte,
-                                 std::shared_ptr<ArrayData>>;
+    using Storage =
+        std::variant<std::monostate, NullValue, std::int16_t, std::int32_t, Single, double, QDateTime, QString,
+                     std::shared_ptr<DispatchObject>, Missing, Boolean, Byte, std::shared_ptr<ArrayData>>;
     explicit Variant(Storage storage) : m_value(std::move(storage)) {}
     Storage m_value;
 };

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-
-#include <QString>
 #include <cstdint>
 #include <functional>
 #include <vector>
+
+#include <QString>
+
+#include "automation/DispatchObject.h"
 
 namespace automation {
 

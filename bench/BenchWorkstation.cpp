@@ -1,11 +1,12 @@
 #include "bench/BenchWorkstation.h"
 
-#include "platform/WindowsPath.h"
-#include "platform/Workstation.h"
+#include <stdexcept>
 
 #include <QDir>
 #include <QFileInfo>
-#include <stdexcept>
+
+#include "platform/WindowsPath.h"
+#include "platform/Workstation.h"
 
 namespace bench {
 

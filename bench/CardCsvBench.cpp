@@ -8,25 +8,26 @@
 // three tables written as CSV; for the import ".open" on the target and the three CSV files read
 // back with ".import". Both sides write and read the same rows and are checked to have done the
 // work. Best of three rounds each, taken in turns.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <stdexcept>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
 #include "bench/BenchWorkstation.h"
 #include "bench/Figure.h"
 #include "bench/SqliteShell.h"
 #include "demo/SampleCardWriter.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/CardSchema.h"
-#include "explorer/store/engine/Engine.h"
 #include "explorer/store/ExplorerState.h"
+#include "explorer/store/engine/Engine.h"
 #include "explorer/transfer/CardCsvExport.h"
 #include "explorer/transfer/CardCsvImport.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <algorithm>
-#include <cstdio>
-#include <exception>
-#include <functional>
-#include <stdexcept>
 
 namespace {
 

@@ -2,6 +2,15 @@
 // exclusively, "Select * from Modelli;", MoveLast and MoveFirst for the count, then each row's
 // six fields as text. Baseline: the sqlite3 shell printing the same rows (to /dev/null),
 // process start included. Best of five runs each, taken in turns, in processor time.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+#include <QCoreApplication>
+
 #include "bench/BenchWorkstation.h"
 #include "bench/CardListReading.h"
 #include "bench/Figure.h"
@@ -9,14 +18,6 @@
 #include "demo/SampleCardWriter.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/Engine.h"
-
-#include <QCoreApplication>
-#include <algorithm>
-#include <array>
-#include <cstdio>
-#include <exception>
-#include <stdexcept>
-#include <vector>
 
 namespace {
 

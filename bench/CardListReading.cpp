@@ -1,17 +1,17 @@
 #include "bench/CardListReading.h"
 
-#include "explorer/store/engine/Engine.h"
-
 #include <array>
 #include <vector>
+
+#include "explorer/store/engine/Engine.h"
 
 namespace bench {
 
 std::size_t readCardList(const QString& archive)
 {
-    static const std::array<QString, 6> headerFields{
-        QStringLiteral("PCMTV"),    QStringLiteral("DescCollezione"), QStringLiteral("DescVariante"),
-        QStringLiteral("DescCapo"), QStringLiteral("TagliaBase"),     QStringLiteral("GammaTaglie")};
+    static const std::array<QString, 6> headerFields{QStringLiteral("PCMTV"),        QStringLiteral("DescCollezione"),
+                                                     QStringLiteral("DescVariante"), QStringLiteral("DescCapo"),
+                                                     QStringLiteral("TagliaBase"),   QStringLiteral("GammaTaglie")};
 
     store::Workspace workspace = store::Engine::instance().CreateWorkspace();
     store::Database database = workspace.OpenDatabase(archive, true, false);

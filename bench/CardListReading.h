@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <cstddef>
+
+#include <QString>
 
 namespace bench {
 

@@ -4,29 +4,30 @@
 // Baseline: the same cards copied by the store alone as the paste copies them, three CopyTable
 // statements per card in one transaction of the target. The target is emptied between runs. Best
 // of three runs each, taken in turns.
-#include "automation/Components.h"
-#include "bench/BenchWorkstation.h"
-#include "bench/Figure.h"
-#include "demo/SampleCardWriter.h"
-#include "explorer/ExplorerMenus.h"
-#include "explorer/FrmExplorer.h"
-#include "common/ProgramIdentity.h"
-#include "common/Utility.h"
-#include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/CardTransaction.h"
-#include "explorer/store/engine/Engine.h"
-#include "explorer/store/ExplorerState.h"
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <stdexcept>
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QTreeWidget>
-#include <algorithm>
-#include <cstdio>
-#include <exception>
-#include <memory>
-#include <stdexcept>
+
+#include "automation/Components.h"
+#include "bench/BenchWorkstation.h"
+#include "bench/Figure.h"
+#include "common/ProgramIdentity.h"
+#include "common/Utility.h"
+#include "demo/SampleCardWriter.h"
+#include "explorer/ExplorerMenus.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/CardTransaction.h"
+#include "explorer/store/ExplorerState.h"
+#include "explorer/store/engine/Engine.h"
 
 namespace {
 

@@ -10,6 +10,15 @@
 // (open the files, read their schemas, run, commit, close). Both sides start from the same
 // archives and are checked to have done the work. Best of three rounds each, taken in turns, in
 // processor time.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <stdexcept>
+
+#include <QCoreApplication>
+#include <QFile>
+
 #include "bench/BenchWorkstation.h"
 #include "bench/Figure.h"
 #include "bench/SqliteShell.h"
@@ -18,14 +27,6 @@
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
 #include "explorer/store/engine/Engine.h"
-
-#include <QCoreApplication>
-#include <QFile>
-#include <algorithm>
-#include <cstdio>
-#include <exception>
-#include <functional>
-#include <stdexcept>
 
 namespace {
 

@@ -3,21 +3,6 @@
 // Baseline: reading the same rows through a recordset alone, as the card list is filled (the
 // archive opened exclusively, "Select * from Modelli;", each row's six fields as text). Best of
 // five runs each, taken in turns.
-#include "automation/Components.h"
-#include "bench/BenchWorkstation.h"
-#include "bench/CardListReading.h"
-#include "bench/Figure.h"
-#include "demo/SampleCardWriter.h"
-#include "explorer/FrmExplorer.h"
-#include "common/ProgramIdentity.h"
-#include "common/Utility.h"
-#include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/engine/Engine.h"
-#include "explorer/store/ExplorerState.h"
-
-#include <QApplication>
-#include <QListWidget>
-#include <QTreeWidget>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -25,6 +10,22 @@
 #include <memory>
 #include <stdexcept>
 #include <vector>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTreeWidget>
+
+#include "automation/Components.h"
+#include "bench/BenchWorkstation.h"
+#include "bench/CardListReading.h"
+#include "bench/Figure.h"
+#include "common/ProgramIdentity.h"
+#include "common/Utility.h"
+#include "demo/SampleCardWriter.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/ExplorerState.h"
+#include "explorer/store/engine/Engine.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "bench/Figure.h"
 
-#include <QCoreApplication>
-
 #include <cstdio>
 #include <exception>
 #include <sys/resource.h>
+
+#include <QCoreApplication>
 
 namespace bench {
 

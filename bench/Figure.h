@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <functional>
+
+#include <QString>
 
 namespace bench {
 

@@ -1,7 +1,8 @@
 #include "bench/SqliteShell.h"
 
-#include <QProcess>
 #include <stdexcept>
+
+#include <QProcess>
 
 namespace bench {
 

@@ -1,11 +1,11 @@
 #include "common/ChildProgram.h"
 
+#include <cstdint>
+
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
 #include "platform/Process.h"
 #include "platform/WindowsPath.h"
-
-#include <cstdint>
 
 namespace common::childProgram {
 

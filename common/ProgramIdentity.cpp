@@ -1,10 +1,11 @@
 #include "common/ProgramIdentity.h"
 
-#include "platform/WindowsPath.h"
+#include <optional>
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <optional>
+
+#include "platform/WindowsPath.h"
 
 namespace common::program {
 

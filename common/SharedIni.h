@@ -20,8 +20,8 @@ inline const IniKey ConfigFolder{HardConfig, QStringLiteral("Generale"), QString
 // "1" when a pattern CAD system is in use; then the numbered key 0, 1 or 2 set to "1" tells which
 // (Accumark, Investronica, Lectra).
 inline const IniKey UsesCadSystem{CadConfig, QStringLiteral("Impostazioni"), QStringLiteral("Usa sistema CAD"), {}};
-inline const IniKey InstalledCadSystem{CadConfig, QStringLiteral("Impostazioni"),
-                                       QStringLiteral("Sistema Installato_"), {}};
+inline const IniKey InstalledCadSystem{
+    CadConfig, QStringLiteral("Impostazioni"), QStringLiteral("Sistema Installato_"), {}};
 
 // The captions of the card columns, numbered from 0.
 inline const IniKey CardCaption{Tramex, QStringLiteral("Scheda"), QStringLiteral("Etichetta"), {}};

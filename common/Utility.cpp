@@ -1,8 +1,8 @@
 #include "common/Utility.h"
 
-#include "automation/Components.h"
-
 #include <memory>
+
+#include "automation/Components.h"
 
 namespace common {
 

@@ -1,5 +1,9 @@
 #include "demo/DemoWorkstation.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "automation/Components.h"
 #include "common/SharedIni.h"
 #include "demo/SampleAccumarkAreas.h"
@@ -7,10 +11,6 @@
 #include "platform/Profile.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace demo {
 namespace {

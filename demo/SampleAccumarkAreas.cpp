@@ -1,11 +1,12 @@
 #include "demo/SampleAccumarkAreas.h"
 
-#include "platform/WindowsPath.h"
+#include <stdexcept>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <stdexcept>
+
+#include "platform/WindowsPath.h"
 
 namespace demo {
 

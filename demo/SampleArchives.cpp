@@ -1,13 +1,14 @@
 #include "demo/SampleArchives.h"
 
-#include "demo/SampleCardWriter.h"
-#include "explorer/store/CardArchiveSchema.h"
-#include "platform/WindowsPath.h"
+#include <array>
+#include <stdexcept>
 
 #include <QFile>
 #include <QFileInfo>
-#include <array>
-#include <stdexcept>
+
+#include "demo/SampleCardWriter.h"
+#include "explorer/store/CardArchiveSchema.h"
+#include "platform/WindowsPath.h"
 
 namespace demo {
 

@@ -1,10 +1,10 @@
 #include "demo/SampleCardWriter.h"
 
-#include "automation/Variant.h"
-#include "explorer/store/engine/Engine.h"
-
 #include <array>
 #include <stdexcept>
+
+#include "automation/Variant.h"
+#include "explorer/store/engine/Engine.h"
 
 namespace demo {
 

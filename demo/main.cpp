@@ -1,9 +1,10 @@
-#include "demo/DemoWorkstation.h"
-#include "platform/RuntimeError.h"
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <cstdio>
+
+#include "demo/DemoWorkstation.h"
+#include "platform/RuntimeError.h"
 
 int main(int argc, char** argv)
 {

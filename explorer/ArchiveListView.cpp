@@ -1,7 +1,5 @@
 #include "explorer/ArchiveListView.h"
 
-#include "explorer/ExplorerKeys.h"
-
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,6 +7,8 @@
 #include <QSize>
 #include <QStyledItemDelegate>
 #include <QToolTip>
+
+#include "explorer/ExplorerKeys.h"
 
 namespace explorer {
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include <QListWidget>
 #include <QPersistentModelIndex>
-#include <functional>
 
 namespace explorer {
 

@@ -1,10 +1,15 @@
 #include "explorer/ArchiveMaintenance.h"
 
+#include <algorithm>
+
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTreeWidget>
+
 #include "common/ChildProgram.h"
-#include "explorer/ExplorerStatusBar.h"
-#include "ui/FileDialogs.h"
-#include "explorer/FrmExplorer.h"
 #include "common/Utility.h"
+#include "explorer/ExplorerStatusBar.h"
+#include "explorer/FrmExplorer.h"
 #include "explorer/store/DeleteSelectedCards.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/TextRules.h"
@@ -14,11 +19,7 @@
 #include "interaction/TrapAndAsk.h"
 #include "platform/Files.h"
 #include "platform/WindowsPath.h"
-
-#include <QListWidget>
-#include <QProgressBar>
-#include <QTreeWidget>
-#include <algorithm>
+#include "ui/FileDialogs.h"
 
 namespace explorer {
 
@@ -126,7 +127,7 @@ void ArchiveMaintenance::MnuNuovoArchivioSchede()
 {
     const QList<interaction::FileFilter> filter = {{QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("*.Mdb")}};
     const QString buffer = ui::SaveFileDialog(&m_window, filter, state().DatabaseFolder,
-                                          QStringLiteral("Inserisci il nome del nuovo archivio schede"));
+                                              QStringLiteral("Inserisci il nome del nuovo archivio schede"));
     const QString typedPath = transfer::trimBlanks(leftString(buffer, QString(QChar(0))));
     if (fileExists(typedPath + archiveExtension)) {
         sayArchiveExists();
@@ -142,7 +143,8 @@ void ArchiveMaintenance::MnuNuovoArchivioSchede()
         }
         if (!path.isEmpty() && common::childProgram::exists(dbrefit())) {
             interaction::TrapAndAsk procedure(procedureName(QStringLiteral("MnuNuovoArchivioSchede")));
-            if (!procedure.step([&] { common::childProgram::runAndWait(dbrefit() + QStringLiteral(" create,") + path); }))
+            if (!procedure.step(
+                    [&] { common::childProgram::runAndWait(dbrefit() + QStringLiteral(" create,") + path); }))
                 return;
         }
     }

@@ -1,5 +1,10 @@
 #include "explorer/CardDragAndDrop.h"
 
+#include <QDrag>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
 #include "explorer/ArchiveListView.h"
 #include "explorer/CardListView.h"
 #include "explorer/FrmExplorer.h"
@@ -12,11 +17,6 @@
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
 #include "platform/RuntimeError.h"
-
-#include <QDrag>
-#include <QDragMoveEvent>
-#include <QDropEvent>
-#include <QMimeData>
 
 namespace explorer {
 

@@ -1,20 +1,20 @@
 #include "explorer/CardListFill.h"
 
-#include "explorer/CardListItem.h"
-
-#include "explorer/store/engine/DatabaseSession.h"
-#include "explorer/store/engine/Engine.h"
-#include "interaction/SkipFailingSteps.h"
-#include "interaction/TrapAndAsk.h"
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <vector>
 
 #include <QIcon>
 #include <QList>
 #include <QStringList>
 #include <QTreeWidget>
-#include <algorithm>
-#include <array>
-#include <numeric>
-#include <vector>
+
+#include "explorer/CardListItem.h"
+#include "explorer/store/engine/DatabaseSession.h"
+#include "explorer/store/engine/Engine.h"
+#include "interaction/SkipFailingSteps.h"
+#include "interaction/TrapAndAsk.h"
 
 namespace explorer {
 

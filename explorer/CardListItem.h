@@ -1,9 +1,10 @@
 #pragma once
 
+#include <array>
+
 #include <QIcon>
 #include <QString>
 #include <QTreeWidgetItem>
-#include <array>
 
 namespace explorer {
 

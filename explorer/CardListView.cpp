@@ -1,11 +1,11 @@
 #include "explorer/CardListView.h"
 
-#include "explorer/ExplorerKeys.h"
-#include "interaction/BusyPointer.h"
-
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include "explorer/ExplorerKeys.h"
+#include "interaction/BusyPointer.h"
 
 namespace explorer {
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QTreeWidget>
 #include <functional>
+
+#include <QTreeWidget>
 
 namespace explorer {
 

@@ -1,5 +1,9 @@
 #include "explorer/ExplorerCommands.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
 #include "explorer/ArchiveListView.h"
 #include "explorer/CardDragAndDrop.h"
 #include "explorer/CardListView.h"
@@ -16,10 +20,6 @@
 #include "explorer/transfer/ModelImportCommand.h"
 #include "interaction/PendingEvents.h"
 #include "interaction/Seams.h"
-
-#include <QAction>
-#include <QCoreApplication>
-#include <QMenu>
 
 namespace explorer {
 

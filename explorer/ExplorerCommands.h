@@ -1,10 +1,10 @@
 #pragma once
 
-#include "explorer/ArchiveMaintenance.h"
-
 #include <QObject>
 #include <QPoint>
 #include <QString>
+
+#include "explorer/ArchiveMaintenance.h"
 
 namespace explorer {
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QLatin1String>
 #include <array>
 #include <functional>
+
+#include <QLatin1String>
 
 class QAction;
 class QKeyEvent;

@@ -1,21 +1,22 @@
 #include "explorer/ExplorerLayout.h"
 
-#include "explorer/ArchiveListView.h"
-#include "ui/FormPlacement.h"
-#include "common/Settings.h"
-#include "explorer/store/ExplorerState.h"
-#include "interaction/SingleText.h"
-#include "interaction/TrapAndAsk.h"
-#include "interaction/Twips.h"
-#include "ui/WidgetTwips.h"
+#include <algorithm>
+#include <cmath>
 
 #include <QEvent>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QTreeWidget>
-#include <algorithm>
-#include <cmath>
+
+#include "common/Settings.h"
+#include "explorer/ArchiveListView.h"
+#include "explorer/store/ExplorerState.h"
+#include "interaction/SingleText.h"
+#include "interaction/TrapAndAsk.h"
+#include "interaction/Twips.h"
+#include "ui/FormPlacement.h"
+#include "ui/WidgetTwips.h"
 
 namespace explorer {
 
@@ -142,8 +143,8 @@ void ExplorerLayout::LoadControlsPos()
     m_archiveList.setColumnWidth(readTwips(archiveSection, columnKey(1)));
     twips::setLeft(m_cardList, twips::left(m_archiveList) + twips::width(m_archiveList) + gap);
 
-    if (common::settings::read(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"), QStringLiteral("0"), iniFile()) ==
-        QLatin1String("1"))
+    if (common::settings::read(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"), QStringLiteral("0"),
+                               iniFile()) == QLatin1String("1"))
         m_window.setWindowState(Qt::WindowMaximized);
     else
         ui::RestoreFormPlacement(m_window, iniFile(), false, false);
@@ -163,23 +164,26 @@ void ExplorerLayout::SaveControlsPos()
     const QString archiveSection = QStringLiteral("LVDB");
     const QString ini = iniFile();
     if (!procedure.step([&] {
-            common::settings::write(archiveSection, QStringLiteral("Width"), twipsText(twips::width(m_archiveList)), ini);
+            common::settings::write(archiveSection, QStringLiteral("Width"), twipsText(twips::width(m_archiveList)),
+                                    ini);
         }))
         return;
-    if (!procedure.step(
-            [&] { common::settings::write(archiveSection, columnKey(1), twipsText(m_archiveList.columnWidth()), ini); }))
+    if (!procedure.step([&] {
+            common::settings::write(archiveSection, columnKey(1), twipsText(m_archiveList.columnWidth()), ini);
+        }))
         return;
     if (!procedure.step([&] {
             common::settings::write(QStringLiteral("FrmExplorer"), QStringLiteral("Maximize"),
-                            m_window.isMaximized() ? QStringLiteral("1") : QStringLiteral("0"), ini);
+                                    m_window.isMaximized() ? QStringLiteral("1") : QStringLiteral("0"), ini);
         }))
         return;
     if (!procedure.step([&] { ui::StoreFormPlacement(m_window, ini); }))
         return;
     for (int column = 1; column <= m_cardList.columnCount(); ++column) {
         const int width = interaction::twips::fromPixels(m_cardList.header()->sectionSize(column - 1));
-        if (!procedure.step(
-                [&] { common::settings::write(QStringLiteral("LWModelli"), columnKey(column), twipsText(width), ini); }))
+        if (!procedure.step([&] {
+                common::settings::write(QStringLiteral("LWModelli"), columnKey(column), twipsText(width), ini);
+            }))
             return;
     }
 }

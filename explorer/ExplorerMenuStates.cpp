@@ -1,12 +1,12 @@
 #include "explorer/ExplorerMenuStates.h"
 
+#include <QAction>
+
 #include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/ExplorerToolBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
-
-#include <QAction>
 
 namespace explorer::menuStates {
 

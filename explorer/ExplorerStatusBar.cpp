@@ -1,15 +1,16 @@
 #include "explorer/ExplorerStatusBar.h"
 
-#include "interaction/Clock.h"
-#include "interaction/Seams.h"
-#include "interaction/Twips.h"
+#include <algorithm>
 
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
 #include <QTimer>
-#include <algorithm>
+
+#include "interaction/Clock.h"
+#include "interaction/Seams.h"
+#include "interaction/Twips.h"
 
 namespace explorer {
 

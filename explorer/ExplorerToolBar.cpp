@@ -1,12 +1,12 @@
 #include "explorer/ExplorerToolBar.h"
 
-#include "explorer/Icons.h"
-#include "interaction/TrapAndAsk.h"
-
 #include <QAction>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QWidget>
+
+#include "explorer/Icons.h"
+#include "interaction/TrapAndAsk.h"
 
 namespace explorer {
 

@@ -1,20 +1,20 @@
 #include "explorer/ExplorerWindowAdapter.h"
 
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+#include "common/ProgramIdentity.h"
+#include "common/Utility.h"
 #include "explorer/ArchiveListView.h"
 #include "explorer/CardListView.h"
 #include "explorer/ExplorerCommands.h"
 #include "explorer/ExplorerStatusBar.h"
-#include "ui/FileDialogs.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/FrmScegliArea.h"
-#include "common/ProgramIdentity.h"
-#include "common/Utility.h"
 #include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
-
-#include <QListWidget>
-#include <QProgressBar>
-#include <QTreeWidget>
+#include "ui/FileDialogs.h"
 
 namespace explorer {
 

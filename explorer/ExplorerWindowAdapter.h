@@ -8,8 +8,8 @@ class FrmExplorer;
 
 // The main window as the card store and the transfer commands see it: the rows of LWModelli in
 // list order, the first status-bar panel, the progress bar, the window's dialogs, the archive
-// list and the process's utility object, and what moving cards between archives needs of it. The progress bar refuses a maximum below 1 and a value
-// outside 0..maximum with error 380, as the platform's control does.
+// list and the process's utility object, and what moving cards between archives needs of it. The progress bar refuses a
+// maximum below 1 and a value outside 0..maximum with error 380, as the platform's control does.
 class ExplorerWindowAdapter : public transfer::CardTransferWindow {
 public:
     explicit ExplorerWindowAdapter(FrmExplorer& window);

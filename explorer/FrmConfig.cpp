@@ -1,12 +1,5 @@
 #include "explorer/FrmConfig.h"
 
-#include "ui/FileDialogs.h"
-#include "ui/FormPlacement.h"
-#include "explorer/FrmExplorer.h"
-#include "common/Settings.h"
-#include "common/SharedIni.h"
-#include "explorer/store/ExplorerState.h"
-
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +9,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include "common/Settings.h"
+#include "common/SharedIni.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/ExplorerState.h"
+#include "ui/FileDialogs.h"
+#include "ui/FormPlacement.h"
 
 namespace explorer {
 

@@ -1,5 +1,15 @@
 #include "explorer/FrmExplorer.h"
 
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QPalette>
+#include <QProgressBar>
+
+#include "common/ProgramIdentity.h"
+#include "common/Settings.h"
+#include "common/SharedIni.h"
+#include "common/Utility.h"
 #include "explorer/ArchiveListView.h"
 #include "explorer/CardListFill.h"
 #include "explorer/CardListView.h"
@@ -13,11 +23,7 @@
 #include "explorer/ExplorerWindowAdapter.h"
 #include "explorer/Icons.h"
 #include "explorer/ListColours.h"
-#include "common/ProgramIdentity.h"
-#include "common/Settings.h"
-#include "common/SharedIni.h"
 #include "explorer/StartUp.h"
-#include "common/Utility.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/BusyPointer.h"
 #include "interaction/PendingEvents.h"
@@ -25,12 +31,6 @@
 #include "interaction/SkipFailingSteps.h"
 #include "interaction/Twips.h"
 #include "platform/Listing.h"
-
-#include <QCloseEvent>
-#include <QFontMetrics>
-#include <QHeaderView>
-#include <QPalette>
-#include <QProgressBar>
 
 namespace explorer {
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "explorer/CardListFill.h"
+#include <memory>
 
 #include <QMainWindow>
-#include <memory>
+
+#include "explorer/CardListFill.h"
 
 class QListWidget;
 class QListWidgetItem;
@@ -16,7 +17,7 @@ class CardListWindow;
 namespace transfer {
 class CardTransferWindow;
 class TransferWindow;
-}
+} // namespace transfer
 
 namespace explorer {
 

@@ -1,14 +1,5 @@
 #include "explorer/FrmScegliArea.h"
 
-#include "automation/Variant.h"
-#include "ui/FormPlacement.h"
-#include "common/Settings.h"
-#include "common/Utility.h"
-#include "explorer/store/ExplorerState.h"
-#include "explorer/transfer/AccumarkAreas.h"
-#include "interaction/SkipFailingSteps.h"
-#include "interaction/TrapAndAsk.h"
-
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +8,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "automation/Variant.h"
+#include "common/Settings.h"
+#include "common/Utility.h"
+#include "explorer/store/ExplorerState.h"
+#include "explorer/transfer/AccumarkAreas.h"
+#include "interaction/SkipFailingSteps.h"
+#include "interaction/TrapAndAsk.h"
+#include "ui/FormPlacement.h"
 
 namespace explorer {
 
@@ -102,8 +102,9 @@ void FrmScegliArea::load()
     if (!procedure.step([&] { ui::RestoreFormPlacement(*this, iniFile(), false, false); }) || !procedure.step([&] {
             networkKind = common::settings::read(section, QStringLiteral("TipoRete"), QStringLiteral("1"), iniFile());
         }) ||
-        !procedure.step(
-            [&] { lastArea = common::settings::read(section, QStringLiteral("LastArea"), QStringLiteral("1"), iniFile()); }) ||
+        !procedure.step([&] {
+            lastArea = common::settings::read(section, QStringLiteral("LastArea"), QStringLiteral("1"), iniFile());
+        }) ||
         !procedure.step([&] { m_networkKinds[0]->setChecked(networkKind == QLatin1String("1")); }) ||
         !procedure.step([&] { m_networkKinds[1]->setChecked(!m_networkKinds[0]->isChecked()); }))
         return;
@@ -146,7 +147,7 @@ void FrmScegliArea::unload()
     procedure.step([&] { ui::StoreFormPlacement(*this, iniFile()); });
     procedure.step([&] {
         common::settings::write(section, QStringLiteral("TipoRete"),
-                        m_networkKinds[0]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), iniFile());
+                                m_networkKinds[0]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), iniFile());
     });
     procedure.step([&] {
         common::settings::write(section, QStringLiteral("LastArea"), QString::number(m_areas->currentRow()), iniFile());

@@ -1,12 +1,13 @@
 #include "explorer/Icons.h"
 
-#include "explorer/PaintedIconEngine.h"
+#include <functional>
+#include <map>
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <functional>
-#include <map>
+
+#include "explorer/PaintedIconEngine.h"
 
 namespace explorer::icons {
 

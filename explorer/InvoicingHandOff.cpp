@@ -1,21 +1,22 @@
 #include "explorer/InvoicingHandOff.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include <QTreeWidget>
+
 #include "common/ChildProgram.h"
-#include "explorer/FrmExplorer.h"
 #include "common/Settings.h"
 #include "common/SharedIni.h"
 #include "common/Utility.h"
 #include "common/Val.h"
+#include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
 #include "interaction/TrapAndAsk.h"
 #include "platform/RuntimeError.h"
-
-#include <QTreeWidget>
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
 
 namespace explorer {
 

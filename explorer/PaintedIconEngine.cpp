@@ -1,10 +1,11 @@
 #include "explorer/PaintedIconEngine.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QIconEngine>
 #include <functional>
+
+#include <QIconEngine>
 
 // An icon drawn in code at whatever size and pixel ratio it is asked for, so that it stays crisp
 // on any screen. The drawing works on a canvas of 32 by 32 units; the engine scales it to the

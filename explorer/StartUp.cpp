@@ -1,9 +1,9 @@
 #include "explorer/StartUp.h"
 
-#include "explorer/FrmExplorer.h"
 #include "common/ProgramIdentity.h"
 #include "common/Settings.h"
 #include "common/SharedIni.h"
+#include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
 
 namespace explorer {

@@ -1,13 +1,13 @@
+#include <QApplication>
+
 #include "common/ProgramIdentity.h"
-#include "explorer/StartUp.h"
 #include "common/Utility.h"
+#include "explorer/StartUp.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
 #include "platform/RuntimeError.h"
 #include "ui/GuardedApplication.h"
 #include "ui/QtSeams.h"
-
-#include <QApplication>
 
 int main(int argc, char** argv)
 {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
+
+#include <QString>
 
 // The text rules of the grid commands.
 namespace grid {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-#include "automation/Variant.h"
+#include <cstdint>
 
 #include <QString>
-#include <cstdint>
+
+#include "automation/DispatchObject.h"
+#include "automation/Variant.h"
 
 namespace grid {
 

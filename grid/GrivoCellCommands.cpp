@@ -1,13 +1,12 @@
-#include "grid/GrivoObject.h"
+#include <optional>
 
 #include "grid/GridText.h"
+#include "grid/GrivoObject.h"
 #include "grid/LateBoundObject.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
 #include "interaction/SkipFailingSteps.h"
 #include "platform/RuntimeError.h"
-
-#include <optional>
 
 namespace grid {
 

@@ -1,11 +1,10 @@
-#include "grid/GrivoObject.h"
+#include <optional>
 
 #include "automation/Clipboard.h"
 #include "grid/GridText.h"
+#include "grid/GrivoObject.h"
 #include "grid/LateBoundObject.h"
 #include "interaction/SkipFailingSteps.h"
-
-#include <optional>
 
 namespace grid {
 

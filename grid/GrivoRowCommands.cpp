@@ -1,12 +1,11 @@
-#include "grid/GrivoObject.h"
+#include <algorithm>
+#include <optional>
 
 #include "grid/GridText.h"
+#include "grid/GrivoObject.h"
 #include "grid/LateBoundObject.h"
 #include "interaction/SkipFailingSteps.h"
 #include "interaction/Twips.h"
-
-#include <algorithm>
-#include <optional>
 
 namespace grid {
 

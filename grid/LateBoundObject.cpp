@@ -1,8 +1,8 @@
 #include "grid/LateBoundObject.h"
 
-#include "platform/RuntimeError.h"
-
 #include <utility>
+
+#include "platform/RuntimeError.h"
 
 namespace grid {
 

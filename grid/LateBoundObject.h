@@ -1,11 +1,12 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-#include "automation/Variant.h"
-
-#include <QStringView>
 #include <cstdint>
 #include <vector>
+
+#include <QStringView>
+
+#include "automation/DispatchObject.h"
+#include "automation/Variant.h"
 
 namespace grid {
 

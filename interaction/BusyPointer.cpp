@@ -2,8 +2,7 @@
 
 #include "automation/Screen.h"
 
-namespace interaction
-{
+namespace interaction {
 
 BusyPointer::BusyPointer() : m_previous(automation::Screen::mousePointer())
 {

@@ -1,13 +1,11 @@
 #pragma once
 
-namespace interaction
-{
+namespace interaction {
 
 // Shows the hourglass for its lifetime and puts back the pointer it found, however the
 // procedure ends. The pointer is the runtime's Screen.MousePointer, whose backend the window
 // layer installs.
-class BusyPointer
-{
+class BusyPointer {
 public:
     static constexpr int Hourglass = 11;
 

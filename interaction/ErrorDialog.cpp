@@ -5,11 +5,9 @@
 #include "interaction/SingleText.h"
 #include "platform/RuntimeError.h"
 
-namespace interaction
-{
+namespace interaction {
 
-namespace
-{
+namespace {
 
 const QString explanationUnavailable = QStringLiteral("Traduzione non disponibile");
 const QString logPrefix = QStringLiteral("ERRORE     ");
@@ -30,8 +28,7 @@ QString answerName(Answer answer)
 
 // The routine's own error handling: a failing statement runs once more, and a second error
 // anywhere in the same call ends the routine.
-class RetryOnce
-{
+class RetryOnce {
 public:
     template <class Statement> bool run(Statement&& statement)
     {
@@ -60,8 +57,8 @@ Answer ShowErrorDialog(const QString& procedureName, float errorNumber, QString&
     const QString number = singleText(errorNumber);
     const QChar cr = QLatin1Char('\r');
     const QString text = QStringLiteral("Errore numero : ") + number + cr + received + cr + cr +
-                         QStringLiteral("Spiegazione : ") + explanation + cr + cr +
-                         QStringLiteral("Durante ") + procedureName + cr + cr;
+                         QStringLiteral("Spiegazione : ") + explanation + cr + cr + QStringLiteral("Durante ") +
+                         procedureName + cr + cr;
 
     Answer answer = Answer::None;
     RetryOnce routine;
@@ -73,12 +70,12 @@ Answer ShowErrorDialog(const QString& procedureName, float errorNumber, QString&
         return answer;
 
     if (const ErrorLog* log = Seams::errorLog()) {
-        log->WriteErrorLog(
-            logPrefix + QStringLiteral("--------- Inizio descrizione SITUAZIONE DI ERRORE -------------- "));
+        log->WriteErrorLog(logPrefix +
+                           QStringLiteral("--------- Inizio descrizione SITUAZIONE DI ERRORE -------------- "));
         log->WriteErrorLog(logPrefix + received);
         log->WriteErrorLog(logPrefix + QStringLiteral("Num: ") + number + QLatin1Char(' ') + explanation);
-        log->WriteErrorLog(logPrefix + QStringLiteral("Durante ") + procedureName +
-                           QStringLiteral(" Risposto con ") + answerName(answer));
+        log->WriteErrorLog(logPrefix + QStringLiteral("Durante ") + procedureName + QStringLiteral(" Risposto con ") +
+                           answerName(answer));
         log->WriteErrorLog(logPrefix +
                            QStringLiteral("--------------------   Fine descrizione errori -------------- "));
     }

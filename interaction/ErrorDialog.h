@@ -1,11 +1,10 @@
 #pragma once
 
-#include "interaction/Prompter.h"
-
 #include <QString>
 
-namespace interaction
-{
+#include "interaction/Prompter.h"
+
+namespace interaction {
 
 // The error dialog every trapping procedure reports through: the error number, the
 // description, the explanation and the procedure, with Abort, Retry (the default) and Ignore.

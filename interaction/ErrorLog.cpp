@@ -1,15 +1,14 @@
 #include "interaction/ErrorLog.h"
 
+#include <utility>
+
 #include "interaction/Clock.h"
 #include "interaction/Seams.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/RuntimeError.h"
 
-#include <utility>
-
-namespace interaction
-{
+namespace interaction {
 
 ErrorLog::ErrorLog(const QString& folder, UserName userName, Clock clock)
     : m_path(folder + (folder.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\")) +
@@ -27,8 +26,7 @@ void ErrorLog::WriteErrorLog(const QString& text) const
         line += m_userName().left(UserNameWidth);
     } catch (const platform::RuntimeError&) {
     }
-    line += QStringLiteral("  ") + m_clock().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
-            QStringLiteral("\r\n");
+    line += QStringLiteral("  ") + m_clock().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + QStringLiteral("\r\n");
     try {
         platform::files::append(m_path, platform::codepage::fromUnicode(line));
     } catch (const platform::RuntimeError&) {

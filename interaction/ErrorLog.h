@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QDateTime>
-#include <QString>
 #include <functional>
 
-namespace interaction
-{
+#include <QDateTime>
+#include <QString>
+
+namespace interaction {
 
 // The error log "Tramex.log" in the program's folder: one record per line, the text cut or
 // padded to 60 characters, the first 10 characters of the user name, two blanks and the time
 // stamp "dd/mm/yyyy hh:mm:ss", CR LF, Windows-1252. Each line opens, appends and closes the
 // file. Writing never fails: whatever goes wrong only loses that part of the line.
-class ErrorLog
-{
+class ErrorLog {
 public:
     using UserName = std::function<QString()>;
     using Clock = std::function<QDateTime()>;

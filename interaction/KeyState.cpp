@@ -1,7 +1,6 @@
 #include "interaction/KeyState.h"
 
-namespace interaction
-{
+namespace interaction {
 
 KeyState::~KeyState() = default;
 

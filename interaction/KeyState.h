@@ -1,14 +1,12 @@
 #pragma once
 
-namespace interaction
-{
+namespace interaction {
 
 enum class Key { Escape, Shift };
 
 // The platform's asynchronous key state: whether a key is down at this moment, whatever the
 // event being handled says.
-class KeyState
-{
+class KeyState {
 public:
     virtual ~KeyState();
     virtual bool isDown(Key key) = 0;

@@ -1,7 +1,6 @@
 #include "interaction/LetItReachCaller.h"
 
-namespace interaction
-{
+namespace interaction {
 
 bool LetItReachCaller::step(const std::function<void()>& statement)
 {

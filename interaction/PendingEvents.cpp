@@ -1,7 +1,6 @@
 #include "interaction/PendingEvents.h"
 
-namespace interaction
-{
+namespace interaction {
 
 PendingEvents::~PendingEvents() = default;
 

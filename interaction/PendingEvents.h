@@ -1,11 +1,9 @@
 #pragma once
 
-namespace interaction
-{
+namespace interaction {
 
 // "Let pending events run": the window repaints and takes input in the middle of a long loop.
-class PendingEvents
-{
+class PendingEvents {
 public:
     virtual ~PendingEvents();
     virtual void run() = 0;

@@ -1,7 +1,6 @@
 #include "interaction/Procedure.h"
 
-namespace interaction
-{
+namespace interaction {
 
 Procedure::~Procedure() = default;
 

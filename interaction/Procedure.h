@@ -2,8 +2,7 @@
 
 #include <functional>
 
-namespace interaction
-{
+namespace interaction {
 
 // A procedure's error-handling style. The body is written once as steps:
 //
@@ -12,8 +11,7 @@ namespace interaction
 //
 // and the style decides what a platform::RuntimeError inside a step does. Other exceptions
 // always pass.
-class Procedure
-{
+class Procedure {
 public:
     virtual ~Procedure();
 

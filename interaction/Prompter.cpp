@@ -1,7 +1,6 @@
 #include "interaction/Prompter.h"
 
-namespace interaction
-{
+namespace interaction {
 
 Prompter::~Prompter() = default;
 

@@ -4,32 +4,15 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace interaction
-{
+namespace interaction {
 
 // The runtime's message-box buttons, icons and default buttons, with its own numbers.
-enum class Buttons {
-    Ok = 0,
-    OkCancel = 1,
-    AbortRetryIgnore = 2,
-    YesNoCancel = 3,
-    YesNo = 4,
-    RetryCancel = 5
-};
+enum class Buttons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
 enum class Icon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
 enum class DefaultButton { First = 0, Second = 256, Third = 512 };
 
 // The runtime's message-box results; None is a box that was never answered.
-enum class Answer : qint16 {
-    None = 0,
-    Ok = 1,
-    Cancel = 2,
-    Abort = 3,
-    Retry = 4,
-    Ignore = 5,
-    Yes = 6,
-    No = 7
-};
+enum class Answer : qint16 { None = 0, Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
 struct MessageBox {
     QString text;
@@ -53,8 +36,7 @@ struct FileDialog {
 };
 
 // Every modal question the programs put to the user.
-class Prompter
-{
+class Prompter {
 public:
     virtual ~Prompter();
 
@@ -70,8 +52,7 @@ public:
     // (-1 error, -2 cancelled, -3 cannot be formatted, anything else done).
     virtual int formatDrive(void* owner, int drive) = 0;
 
-    Answer message(const QString& text, Buttons buttons, Icon icon, DefaultButton defaultButton,
-                   const QString& title);
+    Answer message(const QString& text, Buttons buttons, Icon icon, DefaultButton defaultButton, const QString& title);
 };
 
 // Whether `answer` is one of the buttons of a box with `buttons`.

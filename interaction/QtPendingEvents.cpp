@@ -2,10 +2,8 @@
 
 #include <QCoreApplication>
 
-namespace interaction
-{
-namespace
-{
+namespace interaction {
+namespace {
 // Long loops ask after every item; repainting that often costs more than the items themselves,
 // while a hundred runs a second keep the window alive and see Esc all the same.
 constexpr qint64 minimumIntervalMs = 10;

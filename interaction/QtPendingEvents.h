@@ -1,15 +1,13 @@
 #pragma once
 
-#include "interaction/PendingEvents.h"
-
 #include <QElapsedTimer>
 
-namespace interaction
-{
+#include "interaction/PendingEvents.h"
+
+namespace interaction {
 
 // Runs the events waiting in the Qt event loop of the application, when there is one.
-class QtPendingEvents : public PendingEvents
-{
+class QtPendingEvents : public PendingEvents {
 public:
     void run() override;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "interaction/ProgressDisplay.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "interaction/ProgressDisplay.h"
 
 namespace interaction {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "interaction/Clock.h"
-
 #include <utility>
+
+#include "interaction/Clock.h"
 
 namespace interaction {
 

@@ -2,8 +2,7 @@
 
 #include <stdexcept>
 
-namespace interaction
-{
+namespace interaction {
 
 ScriptedKeyState& ScriptedKeyState::pressAtQuery(Key key, int n)
 {

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "interaction/KeyState.h"
-
 #include <map>
 
-namespace interaction
-{
+#include "interaction/KeyState.h"
+
+namespace interaction {
 
 // Key state for tests: keys go down at a given query or are held from the start, and every
 // query is counted.
-class ScriptedKeyState : public KeyState
-{
+class ScriptedKeyState : public KeyState {
 public:
     // The key is down from its n-th query on (1 is the first).
     ScriptedKeyState& pressAtQuery(Key key, int n);

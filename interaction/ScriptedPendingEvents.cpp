@@ -3,8 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace interaction
-{
+namespace interaction {
 
 ScriptedPendingEvents& ScriptedPendingEvents::atCall(int n, std::function<void()> action)
 {

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "interaction/PendingEvents.h"
-
 #include <functional>
 #include <map>
 
-namespace interaction
-{
+#include "interaction/PendingEvents.h"
+
+namespace interaction {
 
 // Pending events for tests: counts the calls and runs a test's action at a given call, as if
 // the user had done something while the loop let the window breathe.
-class ScriptedPendingEvents : public PendingEvents
-{
+class ScriptedPendingEvents : public PendingEvents {
 public:
     // Runs `action` during the n-th call (1 is the first).
     ScriptedPendingEvents& atCall(int n, std::function<void()> action);

@@ -1,14 +1,13 @@
 #include "interaction/ScriptedPrompter.h"
 
-#include <QDebug>
 #include <exception>
 #include <utility>
 
-namespace interaction
-{
+#include <QDebug>
 
-namespace
-{
+namespace interaction {
+
+namespace {
 
 QString kindName(ScriptedPrompter::Kind kind)
 {
@@ -108,8 +107,7 @@ void ScriptedPrompter::fail(const QString& failure)
 QString ScriptedPrompter::describe(const Expectation& expectation)
 {
     if (expectation.kind == Kind::Format)
-        return kindName(expectation.kind) + QStringLiteral(" for drive ") +
-               QString::number(expectation.drive);
+        return kindName(expectation.kind) + QStringLiteral(" for drive ") + QString::number(expectation.drive);
     return kindName(expectation.kind) + QStringLiteral(" with ") + expectation.text.description();
 }
 
@@ -129,8 +127,8 @@ std::optional<ScriptedPrompter::Expectation> ScriptedPrompter::take(const Prompt
         return std::nullopt;
     }
     const Expectation& next = m_script.front();
-    const bool matches = next.kind == prompt.kind &&
-                         (prompt.kind == Kind::Format ? next.drive == prompt.drive : next.text(prompt.text));
+    const bool matches =
+        next.kind == prompt.kind && (prompt.kind == Kind::Format ? next.drive == prompt.drive : next.text(prompt.text));
     if (!matches) {
         fail(QStringLiteral("unexpected ") + promptName(prompt) + QStringLiteral("; the script expects ") +
              describe(next));

@@ -1,25 +1,24 @@
 #pragma once
 
-#include "interaction/Prompter.h"
-#include "interaction/TextMatcher.h"
-#include "platform/RuntimeError.h"
-
-#include <QList>
-#include <QString>
-#include <QStringList>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 
-namespace interaction
-{
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "interaction/Prompter.h"
+#include "interaction/TextMatcher.h"
+#include "platform/RuntimeError.h"
+
+namespace interaction {
 
 // A Prompter for tests: answers from a script, in order, and records every prompt. A prompt the
 // script does not expect, an answer that is no button of its box and scripted answers left at
 // the end are failures; they go to the failure handler, which by default throws ScriptError.
-class ScriptedPrompter : public Prompter
-{
+class ScriptedPrompter : public Prompter {
 public:
     enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Format };
 
@@ -40,8 +39,7 @@ public:
     };
 
     // Deliberately not a platform::RuntimeError: no error-handling style traps it.
-    class ScriptError : public std::logic_error
-    {
+    class ScriptError : public std::logic_error {
     public:
         using std::logic_error::logic_error;
     };

@@ -1,22 +1,20 @@
 #include "interaction/Seams.h"
 
+#include <optional>
+#include <stdexcept>
+
+#include <QCoreApplication>
+
 #include "interaction/Clock.h"
 #include "interaction/KeyState.h"
 #include "interaction/Prompter.h"
 #include "interaction/QtPendingEvents.h"
 
-#include <QCoreApplication>
-#include <optional>
-#include <stdexcept>
+namespace interaction {
 
-namespace interaction
-{
+namespace {
 
-namespace
-{
-
-class NoPrompter : public Prompter
-{
+class NoPrompter : public Prompter {
 public:
     Answer message(const MessageBox& box) override { refuse(box.text); }
     QString input(const QString& prompt, const QString&, const QString&) override { refuse(prompt); }
@@ -32,14 +30,12 @@ private:
     }
 };
 
-class NoKeyDown : public KeyState
-{
+class NoKeyDown : public KeyState {
 public:
     bool isDown(Key) override { return false; }
 };
 
-class SystemClock : public Clock
-{
+class SystemClock : public Clock {
 public:
     QDateTime now() override { return QDateTime::currentDateTime(); }
 };

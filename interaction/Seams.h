@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <memory>
 
-namespace interaction
-{
+#include <QString>
+
+namespace interaction {
 
 class Clock;
 class ErrorLog;
@@ -16,8 +16,7 @@ class Prompter;
 // installation: asking the user is a programming error (std::logic_error), no key is down,
 // pending events run through Qt, the clock is the system's, no error log is kept and the title
 // is the application name.
-class Seams
-{
+class Seams {
 public:
     static Prompter& prompter();
     static KeyState& keyState();
@@ -28,8 +27,7 @@ public:
 
     // Installs seams for its lifetime and then puts back the ones it found. The installed
     // objects must outlive it. Programs keep one in main(); tests one per test.
-    class Installation
-    {
+    class Installation {
     public:
         Installation();
         ~Installation();

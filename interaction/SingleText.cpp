@@ -2,8 +2,7 @@
 
 #include "automation/NumericText.h"
 
-namespace interaction
-{
+namespace interaction {
 
 QString singleText(float value)
 {

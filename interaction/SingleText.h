@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace interaction
-{
+namespace interaction {
 
 // A 32-bit float as the runtime prints it: seven significant digits at most, whole numbers up
 // to seven digits plainly, larger and tiny magnitudes in exponent form ("1.234568E+08"), and

@@ -2,8 +2,7 @@
 
 #include "platform/RuntimeError.h"
 
-namespace interaction
-{
+namespace interaction {
 
 bool SkipFailingSteps::step(const std::function<void()>& statement)
 {

@@ -2,11 +2,9 @@
 
 #include <utility>
 
-namespace interaction
-{
+namespace interaction {
 
-namespace
-{
+namespace {
 
 QString quoted(const QString& text)
 {

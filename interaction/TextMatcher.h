@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QRegularExpression>
-#include <QString>
 #include <functional>
 
-namespace interaction
-{
+#include <QRegularExpression>
+#include <QString>
+
+namespace interaction {
 
 // What a scripted answer expects of a prompt's text: the exact text unless said otherwise.
-class TextMatcher
-{
+class TextMatcher {
 public:
     TextMatcher(const QString& exact);
     TextMatcher(const char* exact);

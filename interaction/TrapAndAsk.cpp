@@ -1,12 +1,11 @@
 #include "interaction/TrapAndAsk.h"
 
+#include <utility>
+
 #include "interaction/ErrorDialog.h"
 #include "platform/RuntimeError.h"
 
-#include <utility>
-
-namespace interaction
-{
+namespace interaction {
 
 TrapAndAsk::TrapAndAsk(QString procedureName) : m_procedureName(std::move(procedureName)) {}
 

@@ -1,18 +1,17 @@
 #pragma once
 
-#include "interaction/Procedure.h"
-
-#include <QString>
 #include <functional>
 
-namespace interaction
-{
+#include <QString>
+
+#include "interaction/Procedure.h"
+
+namespace interaction {
 
 // Traps every error of a step and asks through the error dialog with the procedure's name:
 // Retry runs the step again (as often as asked), Ignore goes on after it, Abort or any other
 // answer leaves the procedure after releasing what it holds.
-class TrapAndAsk : public Procedure
-{
+class TrapAndAsk : public Procedure {
 public:
     explicit TrapAndAsk(QString procedureName);
 

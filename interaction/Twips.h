@@ -2,8 +2,7 @@
 
 // Window positions and sizes are twips in the programs and pixels on screen: 15 twips per
 // pixel, as at 96 dpi.
-namespace interaction::twips
-{
+namespace interaction::twips {
 
 constexpr int perPixel = 15;
 

@@ -70,8 +70,7 @@ void AtomicFile::commit()
             }
         }
         char attributes[256];
-        const ssize_t length =
-            ::getxattr(m_metadataSource.constData(), attributeName, attributes, sizeof attributes);
+        const ssize_t length = ::getxattr(m_metadataSource.constData(), attributeName, attributes, sizeof attributes);
         if (length > 0)
             ::fsetxattr(descriptor, attributeName, attributes, std::size_t(length), 0);
     }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 #include "platform/TemporaryBeside.h"
 

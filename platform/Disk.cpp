@@ -133,9 +133,15 @@ bool volumeInformation(const QString& rootPath, std::uint32_t& serial, QString& 
     serial = drive->serial.value_or(stableSerial(Workstation::current().root(), drive->letter));
     label = drive->label;
     switch (drive->type) {
-    case DriveType::Removable: fileSystem = QStringLiteral("FAT"); break;
-    case DriveType::CdRom: fileSystem = QStringLiteral("CDFS"); break;
-    default: fileSystem = QStringLiteral("NTFS"); break;
+    case DriveType::Removable:
+        fileSystem = QStringLiteral("FAT");
+        break;
+    case DriveType::CdRom:
+        fileSystem = QStringLiteral("CDFS");
+        break;
+    default:
+        fileSystem = QStringLiteral("NTFS");
+        break;
     }
     return true;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "platform/Workstation.h"
+#include <cstdint>
 
 #include <QString>
-#include <cstdint>
+
+#include "platform/Workstation.h"
 
 namespace platform::disk {
 

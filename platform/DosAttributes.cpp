@@ -35,8 +35,7 @@ std::optional<int> storedAttributes(const QByteArray& path)
     text.truncate(text.indexOf('\0') < 0 ? text.size() : text.indexOf('\0'));
     text = text.trimmed();
     bool ok = false;
-    const int bits =
-        text.startsWith("0x") || text.startsWith("0X") ? text.mid(2).toInt(&ok, 16) : text.toInt(&ok);
+    const int bits = text.startsWith("0x") || text.startsWith("0X") ? text.mid(2).toInt(&ok, 16) : text.toInt(&ok);
     if (!ok)
         return std::nullopt;
     return bits & storedBits;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <optional>
+
+#include <QString>
 
 // The Windows attribute bits of host files. Directory comes from the file type; read-only,
 // hidden, system and archive are kept in the extended attribute user.DOSATTRIB as the text

@@ -138,8 +138,8 @@ void rename(const QString& from, const QString& to)
     }
     requireParentFolder(target);
     const ShareLock lock = ShareLock::forRemoval(source, PathFileAccessError);
-    if (::renameat2(AT_FDCWD, QFile::encodeName(source).constData(), AT_FDCWD,
-                    QFile::encodeName(target).constData(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, QFile::encodeName(source).constData(), AT_FDCWD, QFile::encodeName(target).constData(),
+                    RENAME_NOREPLACE) == 0)
         return;
     if (errno == EEXIST)
         throw RuntimeError(FileAlreadyExists);
@@ -205,8 +205,7 @@ void append(const QString& path, const QByteArray& bytes)
             throw RuntimeError(PathFileAccessError);
     }
     requireParentFolder(host);
-    const int descriptor =
-        ::open(QFile::encodeName(host).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    const int descriptor = ::open(QFile::encodeName(host).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (descriptor < 0)
         hostError::raise(errno, PathNotFound);
     try {

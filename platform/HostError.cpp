@@ -7,9 +7,12 @@ namespace platform::hostError {
 int numberFor(int errnoValue, int whenMissing)
 {
     switch (errnoValue) {
-    case ENOENT: return whenMissing;
-    case ENOTDIR: return 76;
-    case ENAMETOOLONG: return 52;
+    case ENOENT:
+        return whenMissing;
+    case ENOTDIR:
+        return 76;
+    case ENAMETOOLONG:
+        return 52;
     case EACCES:
     case EPERM:
     case EROFS:
@@ -17,14 +20,19 @@ int numberFor(int errnoValue, int whenMissing)
     case EBUSY:
     case ETXTBSY:
     case ENOTEMPTY:
-    case EEXIST: return 75;
+    case EEXIST:
+        return 75;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return 61;
+    case EFBIG:
+        return 61;
     case EMFILE:
-    case ENFILE: return 67;
-    case EXDEV: return 74;
-    default: return 57;
+    case ENFILE:
+        return 67;
+    case EXDEV:
+        return 74;
+    default:
+        return 57;
     }
 }
 

@@ -40,8 +40,7 @@ QStringView withoutSpaces(QStringView text)
 
 QString withoutQuotes(const QString& value)
 {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-        value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
         return value.sliced(1, value.size() - 2);
     return value;
 }

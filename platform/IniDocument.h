@@ -1,9 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace platform {
 

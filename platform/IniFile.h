@@ -1,10 +1,11 @@
 #pragma once
 
-#include "platform/IniDocument.h"
+#include <optional>
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
+
+#include "platform/IniDocument.h"
 
 namespace platform {
 

@@ -71,8 +71,7 @@ QStringList dir(const QString& pattern, int attributes)
         if (found && (*found & filteredBits & ~attributes) == 0)
             names.append(entry);
     }
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return nameOrder::less(a, b); });
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return nameOrder::less(a, b); });
 
     const bool driveRoot = windowsFolder.size() == 3;
     if ((attributes & Directory) && !driveRoot) {

@@ -104,12 +104,17 @@ std::int64_t start(const QString& commandLine)
     pid_t pid = 0;
     const int error = ::posix_spawn(&pid, argv[0], nullptr, attributes.get(), argv.data(), envp.data());
     switch (error) {
-    case 0: return pid;
-    case ENOENT: throw RuntimeError(FileNotFound);
+    case 0:
+        return pid;
+    case ENOENT:
+        throw RuntimeError(FileNotFound);
     case EACCES:
-    case EPERM: throw RuntimeError(PermissionDenied);
-    case ENOMEM: throw RuntimeError(OutOfMemory);
-    default: throw RuntimeError(InvalidProcedureCall);
+    case EPERM:
+        throw RuntimeError(PermissionDenied);
+    case ENOMEM:
+        throw RuntimeError(OutOfMemory);
+    default:
+        throw RuntimeError(InvalidProcedureCall);
     }
 }
 

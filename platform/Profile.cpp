@@ -60,8 +60,7 @@ struct Lookup {
     bool isList = false;
 };
 
-Lookup lookUp(const QString& section, const QString& key, const QString& defaultValue,
-              const QString& fileName)
+Lookup lookUp(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName)
 {
     const Lookup fallback{withoutTrailingBlanks(defaultValue), false};
     const auto file = readFile(fileName);
@@ -240,8 +239,7 @@ bool writePrivateProfileString(const QString& section, const QString& key, const
     }
 }
 
-QString readString(const QString& section, const QString& key, const QString& defaultValue,
-                   const QString& fileName)
+QString readString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName)
 {
     return lookUp(section, key, defaultValue, fileName).text;
 }

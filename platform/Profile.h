@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
+
+#include <QString>
 
 // The platform's private-profile (INI file) calls, with their rules: a file name without a full
 // path lives in the Windows folder; sections and keys match ignoring case; the first match wins;
@@ -21,7 +22,6 @@ bool writePrivateProfileString(const QString& section, const QString& key, const
                                const QString& fileName);
 
 // Convenience for the suite's own code: the whole value, however long.
-QString readString(const QString& section, const QString& key, const QString& defaultValue,
-                   const QString& fileName);
+QString readString(const QString& section, const QString& key, const QString& defaultValue, const QString& fileName);
 
 } // namespace platform::profile

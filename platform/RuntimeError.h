@@ -1,8 +1,9 @@
 #pragma once
 
+#include <exception>
+
 #include <QByteArray>
 #include <QString>
-#include <exception>
 
 namespace platform {
 

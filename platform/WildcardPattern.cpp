@@ -26,8 +26,7 @@ bool WildcardPattern::matches(QStringView name) const
     const qsizetype length = name.size();
     const qsizetype lastDot = name.lastIndexOf(u'.');
     // can[t][n]: the tokens from t on match the name from n on.
-    std::vector<std::vector<bool>> can(std::size_t(tokens + 1),
-                                       std::vector<bool>(std::size_t(length + 1), false));
+    std::vector<std::vector<bool>> can(std::size_t(tokens + 1), std::vector<bool>(std::size_t(length + 1), false));
     can[std::size_t(tokens)][std::size_t(length)] = true;
     for (qsizetype t = tokens - 1; t >= 0; --t) {
         const Token& token = m_tokens[t];
@@ -40,10 +39,18 @@ bool WildcardPattern::matches(QStringView name) const
             case Kind::Literal:
                 row[at] = more && name[n].toCaseFolded() == token.literal && next[at + 1];
                 break;
-            case Kind::AnyRun: row[at] = next[at] || (more && row[at + 1]); break;
-            case Kind::RunToLastDot: row[at] = next[at] || (more && n != lastDot && row[at + 1]); break;
-            case Kind::OneOrNone: row[at] = (more && name[n] != u'.') ? next[at + 1] : next[at]; break;
-            case Kind::DotOrEnd: row[at] = more ? (name[n] == u'.' && next[at + 1]) : next[at]; break;
+            case Kind::AnyRun:
+                row[at] = next[at] || (more && row[at + 1]);
+                break;
+            case Kind::RunToLastDot:
+                row[at] = next[at] || (more && n != lastDot && row[at + 1]);
+                break;
+            case Kind::OneOrNone:
+                row[at] = (more && name[n] != u'.') ? next[at + 1] : next[at];
+                break;
+            case Kind::DotOrEnd:
+                row[at] = more ? (name[n] == u'.' && next[at + 1]) : next[at];
+                break;
             }
         }
     }

@@ -1,8 +1,7 @@
 #include "platform/WindowsPath.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include <QList>
 #include <QString>
 #include <QStringView>
-#include <optional>
 
 namespace platform {
 class Workstation;

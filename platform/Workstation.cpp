@@ -198,19 +198,16 @@ void Workstation::load()
         hostRoot.hostFolder = QStringLiteral("/");
         m_drives.append(hostRoot);
     }
-    std::sort(m_drives.begin(), m_drives.end(),
-              [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
+    std::sort(m_drives.begin(), m_drives.end(), [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
 
     const QString system = QStringLiteral("System");
     m_windowsDir = withoutTrailingSeparator(
         document.value(system, QStringLiteral("WindowsDir")).value_or(QStringLiteral("C:\\WINDOWS")));
-    m_tempDir =
-        document.value(system, QStringLiteral("TempDir")).value_or(QStringLiteral("C:\\WINDOWS\\TEMP\\"));
+    m_tempDir = document.value(system, QStringLiteral("TempDir")).value_or(QStringLiteral("C:\\WINDOWS\\TEMP\\"));
     if (!m_tempDir.endsWith(u'\\'))
         m_tempDir += u'\\';
     m_userName = document.value(system, QStringLiteral("UserName")).value_or(hostUserName());
-    m_computerName =
-        document.value(system, QStringLiteral("ComputerName")).value_or(QSysInfo::machineHostName());
+    m_computerName = document.value(system, QStringLiteral("ComputerName")).value_or(QSysInfo::machineHostName());
 }
 
 QString Workstation::registryFile() const
@@ -243,8 +240,7 @@ QString Workstation::windowsDir() const
 
 QString Workstation::systemDir() const
 {
-    return m_windowsDir +
-           (m_windowsDir.endsWith(u'\\') ? QStringLiteral("SYSTEM32") : QStringLiteral("\\SYSTEM32"));
+    return m_windowsDir + (m_windowsDir.endsWith(u'\\') ? QStringLiteral("SYSTEM32") : QStringLiteral("\\SYSTEM32"));
 }
 
 QString Workstation::tempDir() const

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include <QChar>
 #include <QList>
 #include <QString>
-#include <optional>
 
 namespace platform {
 
@@ -11,8 +12,8 @@ namespace platform {
 enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6 };
 
 struct Drive {
-    QChar letter;               // upper case
-    QString hostFolder;         // absolute host folder that holds the drive's contents
+    QChar letter;       // upper case
+    QString hostFolder; // absolute host folder that holds the drive's contents
     DriveType type = DriveType::Fixed;
     std::optional<qint64> capacity; // caps the reported size and free space
     std::optional<quint32> serial;  // volume serial; derived from the drive when absent
@@ -43,9 +44,9 @@ public:
     // A removable drive is ready when its folder exists; other drives when they are mapped.
     bool isReady(QChar letter) const;
 
-    QString windowsDir() const;   // e.g. "C:\WINDOWS", no trailing "\"
-    QString systemDir() const;    // windowsDir + "\SYSTEM32"
-    QString tempDir() const;      // ends with "\", created on demand
+    QString windowsDir() const; // e.g. "C:\WINDOWS", no trailing "\"
+    QString systemDir() const;  // windowsDir + "\SYSTEM32"
+    QString tempDir() const;    // ends with "\", created on demand
     QString userName() const;
     QString computerName() const;
 

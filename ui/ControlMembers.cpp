@@ -1,11 +1,6 @@
 #include "ui/ControlMembers.h"
 
-#include "platform/RuntimeError.h"
-#include "ui/MemberTable.h"
-#include "ui/PictureControl.h"
-#include "ui/PictureObject.h"
-#include "ui/ScaleUnits.h"
-#include "ui/TextBoxAccess.h"
+#include <map>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -14,7 +9,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <map>
+
+#include "platform/RuntimeError.h"
+#include "ui/MemberTable.h"
+#include "ui/PictureControl.h"
+#include "ui/PictureObject.h"
+#include "ui/ScaleUnits.h"
+#include "ui/TextBoxAccess.h"
 
 namespace ui {
 

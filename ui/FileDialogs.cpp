@@ -1,8 +1,8 @@
 #include "ui/FileDialogs.h"
 
-#include "interaction/Seams.h"
-
 #include <QChar>
+
+#include "interaction/Seams.h"
 
 namespace ui {
 

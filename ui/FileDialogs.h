@@ -1,9 +1,9 @@
 #pragma once
 
-#include "interaction/Prompter.h"
-
 #include <QList>
 #include <QString>
+
+#include "interaction/Prompter.h"
 
 class QWidget;
 

@@ -1,11 +1,11 @@
 #include "ui/FormGeometry.h"
 
-#include "platform/RuntimeError.h"
-#include "ui/WidgetKinds.h"
-
 #include <QDialog>
 #include <QVariant>
 #include <QWidget>
+
+#include "platform/RuntimeError.h"
+#include "ui/WidgetKinds.h"
 
 namespace ui::formGeometry {
 

@@ -1,5 +1,10 @@
 #include "ui/FormMembers.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <QWidget>
+
 #include "interaction/Twips.h"
 #include "platform/RuntimeError.h"
 #include "ui/FormCanvas.h"
@@ -10,10 +15,6 @@
 #include "ui/WidgetBridge.h"
 #include "ui/WidgetKinds.h"
 #include "ui/WidgetObject.h"
-
-#include <QWidget>
-#include <algorithm>
-#include <cmath>
 
 namespace ui {
 

@@ -1,12 +1,13 @@
 #include "ui/FormPlacement.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <QWidget>
+
 #include "common/Settings.h"
 #include "interaction/SingleText.h"
 #include "ui/WidgetTwips.h"
-
-#include <QWidget>
-#include <algorithm>
-#include <cmath>
 
 namespace ui {
 
@@ -41,7 +42,7 @@ void StoreFormPlacement(const QWidget& window, const QString& iniFile)
     const QString section = window.objectName();
     if (window.isMinimized() || window.isMaximized()) {
         common::settings::write(section, QStringLiteral("WindowState"),
-                        QString::number(window.isMinimized() ? minimised : maximised), iniFile);
+                                QString::number(window.isMinimized() ? minimised : maximised), iniFile);
         return;
     }
     common::settings::write(section, QStringLiteral("Left"), twipsText(ui::widgetTwips::left(window)), iniFile);

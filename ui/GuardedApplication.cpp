@@ -1,9 +1,9 @@
 #include "ui/GuardedApplication.h"
 
+#include <QWidget>
+
 #include "interaction/ErrorDialog.h"
 #include "platform/RuntimeError.h"
-
-#include <QWidget>
 
 namespace ui {
 

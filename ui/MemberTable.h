@@ -1,11 +1,12 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-#include "automation/TypeInfo.h"
-
-#include <QString>
 #include <functional>
 #include <vector>
+
+#include <QString>
+
+#include "automation/DispatchObject.h"
+#include "automation/TypeInfo.h"
 
 class QWidget;
 

@@ -1,12 +1,12 @@
 #include "ui/OwnWindows.h"
 
-#include "ui/WidgetBridge.h"
-
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
 #include <QWindow>
+
+#include "ui/WidgetBridge.h"
 
 namespace ui::ownWindows {
 

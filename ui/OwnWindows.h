@@ -1,10 +1,11 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-
-#include <QString>
 #include <cstdint>
 #include <vector>
+
+#include <QString>
+
+#include "automation/DispatchObject.h"
 
 // The program's own windows, for the desktop calls of components: where there is no X display
 // they are all the windows there are; on one, Qt keeps the window flags of its own windows.

@@ -1,11 +1,12 @@
 #include "ui/Picture.h"
 
-#include "platform/RuntimeError.h"
-#include "platform/WindowsPath.h"
+#include <atomic>
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <atomic>
+
+#include "platform/RuntimeError.h"
+#include "platform/WindowsPath.h"
 
 namespace ui {
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QPixmap>
 #include <QString>
-#include <cstdint>
 
 namespace ui {
 

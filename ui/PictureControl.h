@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/Picture.h"
-
 #include <QLabel>
+
+#include "ui/Picture.h"
 
 namespace ui {
 

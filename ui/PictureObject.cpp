@@ -1,10 +1,10 @@
 #include "ui/PictureObject.h"
 
+#include <array>
+
 #include "automation/DefaultMember.h"
 #include "automation/TypeInfo.h"
 #include "platform/RuntimeError.h"
-
-#include <array>
 
 namespace ui {
 

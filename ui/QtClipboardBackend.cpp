@@ -1,10 +1,10 @@
 #include "ui/QtClipboardBackend.h"
 
-#include "automation/Clipboard.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+
+#include "automation/Clipboard.h"
 
 namespace ui {
 

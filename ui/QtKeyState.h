@@ -1,8 +1,8 @@
 #pragma once
 
-#include "interaction/KeyState.h"
-
 #include <QObject>
+
+#include "interaction/KeyState.h"
 
 namespace ui {
 

@@ -1,9 +1,6 @@
 #include "ui/QtPrompter.h"
 
-#include "interaction/Seams.h"
-#include "platform/RuntimeError.h"
-#include "platform/WindowsPath.h"
-#include "platform/Workstation.h"
+#include <optional>
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -16,7 +13,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
-#include <optional>
+
+#include "interaction/Seams.h"
+#include "platform/RuntimeError.h"
+#include "platform/WindowsPath.h"
+#include "platform/Workstation.h"
 
 namespace ui {
 

@@ -1,12 +1,12 @@
 #include "ui/QtScreenBackend.h"
 
-#include "automation/Screen.h"
-#include "interaction/Twips.h"
-
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include "automation/Screen.h"
+#include "interaction/Twips.h"
 
 namespace ui {
 

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <memory>
+
+#include <QString>
+
 #include "interaction/QtPendingEvents.h"
 #include "interaction/Seams.h"
 #include "ui/QtKeyState.h"
 #include "ui/QtPrompter.h"
-
-#include <QString>
-#include <memory>
 
 namespace ui {
 

@@ -1,11 +1,11 @@
 #include "ui/QtWindowSystem.h"
 
+#include <QGuiApplication>
+
 #include "automation/WindowSystem.h"
 #include "ui/OwnWindows.h"
 #include "ui/PictureObject.h"
 #include "ui/X11Windows.h"
-
-#include <QGuiApplication>
 
 namespace ui {
 

@@ -1,10 +1,10 @@
 #include "ui/ScaleUnits.h"
 
-#include "interaction/Twips.h"
-#include "platform/RuntimeError.h"
-
 #include <QVariant>
 #include <QWidget>
+
+#include "interaction/Twips.h"
+#include "platform/RuntimeError.h"
 
 namespace ui::scaleUnits {
 

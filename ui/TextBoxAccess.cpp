@@ -1,13 +1,14 @@
 #include "ui/TextBoxAccess.h"
 
-#include "platform/RuntimeError.h"
+#include <algorithm>
+#include <limits>
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <algorithm>
-#include <limits>
+
+#include "platform/RuntimeError.h"
 
 namespace ui::textBoxAccess {
 

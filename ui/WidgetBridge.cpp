@@ -1,11 +1,11 @@
 #include "ui/WidgetBridge.h"
 
+#include <QMdiSubWindow>
+
 #include "ui/ControlMembers.h"
 #include "ui/FormMembers.h"
 #include "ui/WidgetKinds.h"
 #include "ui/WidgetObject.h"
-
-#include <QMdiSubWindow>
 
 namespace ui::widgetBridge {
 

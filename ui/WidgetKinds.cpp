@@ -1,7 +1,5 @@
 #include "ui/WidgetKinds.h"
 
-#include "ui/PictureControl.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -13,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+
+#include "ui/PictureControl.h"
 
 namespace ui::widgetKinds {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "automation/ControlKind.h"
-
 #include <QList>
+
+#include "automation/ControlKind.h"
 
 class QWidget;
 

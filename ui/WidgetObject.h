@@ -1,9 +1,9 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-
 #include <QPointer>
 #include <QWidget>
+
+#include "automation/DispatchObject.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
 #include "ui/WidgetTwips.h"
 
-#include "interaction/Twips.h"
-
 #include <QWidget>
+
+#include "interaction/Twips.h"
 
 namespace ui::widgetTwips {
 

@@ -1,11 +1,10 @@
 #include "ui/X11Windows.h"
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <xcb/xcb.h>
 
 namespace ui {
 

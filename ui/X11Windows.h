@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+#include <QString>
 
 struct xcb_connection_t;
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include "automation/DispatchObject.h"
 #include "utilex/UtilexClass.h"
-
-#include <QString>
 
 // The caller's forms and controls as the form methods drive them: by member name, late-bound;
 // and the INI files they are kept in, through the class's own profile methods.

@@ -29,17 +29,38 @@ UtilexClassObject::~UtilexClassObject()
     componentServer().objectDestroyed();
 }
 
-void UtilexClassObject::PlayWav(QString&) { notSupported(); }
-void UtilexClassObject::ShowTaskBar(Boolean&) { notSupported(); }
-void UtilexClassObject::ExitWin(Variant) { notSupported(); }
-void UtilexClassObject::CambiaSfondoDeskTop(QString&) { notSupported(); }
+void UtilexClassObject::PlayWav(QString&)
+{
+    notSupported();
+}
+void UtilexClassObject::ShowTaskBar(Boolean&)
+{
+    notSupported();
+}
+void UtilexClassObject::ExitWin(Variant)
+{
+    notSupported();
+}
+void UtilexClassObject::CambiaSfondoDeskTop(QString&)
+{
+    notSupported();
+}
 void UtilexClassObject::PrinterPrintAt(QString&, float&, float&)
 {
     notSupported();
 }
-Boolean UtilexClassObject::GetCapsLock() { notSupported(); }
-Boolean UtilexClassObject::GetNumLock() { notSupported(); }
-void UtilexClassObject::SetCapsLock(Boolean&) { notSupported(); }
+Boolean UtilexClassObject::GetCapsLock()
+{
+    notSupported();
+}
+Boolean UtilexClassObject::GetNumLock()
+{
+    notSupported();
+}
+void UtilexClassObject::SetCapsLock(Boolean&)
+{
+    notSupported();
+}
 void UtilexClassObject::SetNumLock(Boolean&)
 {
     notSupported();

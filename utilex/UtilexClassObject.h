@@ -57,8 +57,7 @@ public:
     void CenterForm(ObjectRef& frmIN) override;
     void AlwaysOnTop(ObjectRef& x, Boolean& Y) override;
     void TileBkgd(ObjectRef& Frm, ObjectRef& picholder, QString& bkgdfile) override;
-    void LoadFormPosition(ObjectRef& FormToLoad, QString& IniFile, Boolean& NoPosition,
-                          Boolean& NoDimension) override;
+    void LoadFormPosition(ObjectRef& FormToLoad, QString& IniFile, Boolean& NoPosition, Boolean& NoDimension) override;
     void SaveFormPosition(ObjectRef& FormToSave, QString& IniFile) override;
     void FillComboDir(ObjectRef& ComboB, QString& StrPath) override;
     std::int32_t GetDiskFreeSpaceA(QString lpRootPathName, std::int32_t& lpSectorsPerCluster,

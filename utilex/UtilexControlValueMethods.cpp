@@ -1,9 +1,8 @@
-#include "utilex/UtilexClassObject.h"
-
 #include "automation/ControlKind.h"
 #include "automation/DefaultMember.h"
 #include "common/Val.h"
 #include "utilex/CallerObjects.h"
+#include "utilex/UtilexClassObject.h"
 
 namespace utilex {
 

@@ -1,13 +1,11 @@
-#include "utilex/UtilexClassObject.h"
-
 #include "platform/Disk.h"
 #include "platform/RuntimeError.h"
+#include "utilex/UtilexClassObject.h"
 
 namespace utilex {
 
 std::int32_t UtilexClassObject::GetDiskFreeSpaceA(QString lpRootPathName, std::int32_t& lpSectorsPerCluster,
-                                                  std::int32_t& lpBytesPerSector,
-                                                  std::int32_t& lpNumberOfFreeClusters,
+                                                  std::int32_t& lpBytesPerSector, std::int32_t& lpNumberOfFreeClusters,
                                                   std::int32_t& lpTotalNumberOfClusters)
 {
     platform::disk::FreeSpace space;

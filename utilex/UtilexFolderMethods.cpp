@@ -1,5 +1,3 @@
-#include "utilex/UtilexClassObject.h"
-
 #include <optional>
 
 #include "automation/ComponentServer.h"
@@ -9,6 +7,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
+#include "utilex/UtilexClassObject.h"
 
 namespace utilex {
 
@@ -94,8 +93,8 @@ void createLevel(const QString& folder)
 QString UtilexClassObject::GetAppPath()
 {
     static const char anchor = 0;
-    QString folder = platform::windowsPath::folderPart(
-        platform::windowsPath::fromHost(automation::libraryPathOf(&anchor)));
+    QString folder =
+        platform::windowsPath::folderPart(platform::windowsPath::fromHost(automation::libraryPathOf(&anchor)));
     appendBackslash(folder);
     return folder;
 }

@@ -1,10 +1,9 @@
-#include "utilex/UtilexClassObject.h"
-
 #include "automation/ControlKind.h"
 #include "automation/Screen.h"
 #include "automation/WindowSystem.h"
 #include "platform/RuntimeError.h"
 #include "utilex/CallerObjects.h"
+#include "utilex/UtilexClassObject.h"
 
 namespace utilex {
 

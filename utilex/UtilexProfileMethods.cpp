@@ -1,5 +1,3 @@
-#include "utilex/UtilexClassObject.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -9,6 +7,7 @@
 #include "platform/ErrorNumber.h"
 #include "platform/Profile.h"
 #include "platform/RuntimeError.h"
+#include "utilex/UtilexClassObject.h"
 
 namespace utilex {
 
@@ -54,8 +53,8 @@ QString UtilexClassObject::GetPrivateProfileString(QString& psAppName, QString& 
     }
 }
 
-Boolean UtilexClassObject::WritePrivateProfileString(QString& psApplicationName, QString& psKeyName,
-                                                     QString& psValue, QString& psFilename)
+Boolean UtilexClassObject::WritePrivateProfileString(QString& psApplicationName, QString& psKeyName, QString& psValue,
+                                                     QString& psFilename)
 {
     return automation::toBoolean(platform::profile::writePrivateProfileString(
         nonNull(psApplicationName), nonNull(psKeyName), nonNull(psValue), nonNull(psFilename)));

@@ -1,9 +1,8 @@
-#include "utilex/UtilexClassObject.h"
-
 #include "platform/ErrorNumber.h"
 #include "platform/Process.h"
 #include "platform/RuntimeError.h"
 #include "platform/Workstation.h"
+#include "utilex/UtilexClassObject.h"
 
 namespace utilex {
 

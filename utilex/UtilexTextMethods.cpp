@@ -1,5 +1,3 @@
-#include "utilex/UtilexClassObject.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -7,6 +5,7 @@
 
 #include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
+#include "utilex/UtilexClassObject.h"
 
 namespace utilex {
 

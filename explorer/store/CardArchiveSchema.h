@@ -1,9 +1,9 @@
 #pragma once
 
-#include "explorer/store/engine/TableDefinition.h"
-
 #include <QList>
 #include <QString>
+
+#include "explorer/store/engine/TableDefinition.h"
 
 namespace store {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "interaction/ProgressDisplay.h"
-
 #include <QString>
+
+#include "interaction/ProgressDisplay.h"
 
 namespace store {
 

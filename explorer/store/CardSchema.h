@@ -1,8 +1,9 @@
 #pragma once
 
+#include <array>
+
 #include <QLatin1String>
 #include <QString>
-#include <array>
 
 // What the card operations know of a card archive: a card is one row of Modelli plus its rows
 // of SchedaModello (pieces) and SchedaPiazzato (markers), joined by PCMTV. The columns and their

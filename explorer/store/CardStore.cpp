@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "explorer/store/CardSchema.h"
+#include "explorer/store/ExplorerState.h"
 #include "explorer/store/engine/DatabaseSession.h"
 #include "explorer/store/engine/Engine.h"
-#include "explorer/store/ExplorerState.h"
 #include "interaction/BusyPointer.h"
 #include "interaction/TrapAndAsk.h"
 

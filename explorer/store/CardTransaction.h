@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include "explorer/store/engine/Database.h"
 #include "explorer/store/engine/Workspace.h"
-
-#include <QString>
 
 namespace store {
 

@@ -1,10 +1,13 @@
 #include "explorer/transfer/AccumarkImport.h"
 
+#include <array>
+#include <cstdint>
+
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
+#include "explorer/store/ExplorerState.h"
 #include "explorer/store/engine/DatabaseSession.h"
 #include "explorer/store/engine/Engine.h"
-#include "explorer/store/ExplorerState.h"
 #include "explorer/store/engine/SqlText.h"
 #include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/InputFieldReader.h"
@@ -16,9 +19,6 @@
 #include "interaction/TrapAndAsk.h"
 #include "platform/Process.h"
 #include "utilex/UtilexClass.h"
-
-#include <array>
-#include <cstdint>
 
 namespace transfer {
 

@@ -1,9 +1,9 @@
 #include "explorer/transfer/CardCsvImport.h"
 
 #include "explorer/store/CardSchema.h"
+#include "explorer/store/ExplorerState.h"
 #include "explorer/store/engine/DatabaseSession.h"
 #include "explorer/store/engine/Engine.h"
-#include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardCsvLayout.h"
 #include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/InputFieldReader.h"

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QLatin1String>
 #include <array>
+
+#include <QLatin1String>
 
 // The card CSV file: line 1 the signature, line 2 the source archive, line 3 the model row, then
 // the piece section ("Scheda Modello",N and N rows) and the marker section ("Scheda Piazzato",M

@@ -202,8 +202,8 @@ void dropOnCardList(CardTransferWindow& window, const QStringList& entries)
         return;
     if (store::explorerState().CurrentArchive.isEmpty()) {
         Seams::prompter().message(QStringLiteral("Seleziona un database con doppio click, poi riprova"),
-                                  interaction::Buttons::Ok, interaction::Icon::None,
-                                  interaction::DefaultButton::First, Seams::programTitle());
+                                  interaction::Buttons::Ok, interaction::Icon::None, interaction::DefaultButton::First,
+                                  Seams::programTitle());
         return;
     }
     const QString source = entries.first();

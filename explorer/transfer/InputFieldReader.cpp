@@ -1,12 +1,12 @@
 #include "explorer/transfer/InputFieldReader.h"
 
+#include <utility>
+
 #include "automation/Variant.h"
 #include "platform/Codepage.h"
 #include "platform/ErrorNumber.h"
 #include "platform/Files.h"
 #include "platform/RuntimeError.h"
-
-#include <utility>
 
 namespace transfer {
 

@@ -1,20 +1,20 @@
 #include "explorer/transfer/LectraImport.h"
 
+#include <cstdint>
+
 #include "automation/Boolean.h"
 #include "automation/Variant.h"
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/CardStore.h"
+#include "explorer/store/ExplorerState.h"
 #include "explorer/store/engine/DatabaseSession.h"
 #include "explorer/store/engine/Engine.h"
-#include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardRows.h"
 #include "explorer/transfer/TransferWindow.h"
 #include "interaction/TrapAndAsk.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "utilex/UtilexClass.h"
-
-#include <cstdint>
 
 namespace transfer {
 
@@ -54,9 +54,7 @@ void ImportaModelloLectra(utilex::_UtilexClass& utility, const QString& path, co
     auto& [workspace, database, rows] = session;
     interaction::TrapAndAsk procedure(QStringLiteral("Proc:ImportaModello_Error"));
     // Dropping the workspace without a commit discards every change of the import.
-    procedure.onAbort([&] {
-        session.reset();
-    });
+    procedure.onAbort([&] { session.reset(); });
 
     QString text;
     if (!procedure.step([&] { text = firstLine(path); }) ||

@@ -1,17 +1,18 @@
 #include "explorer/transfer/OutputFile.h"
 
-#include "platform/ErrorNumber.h"
-#include "platform/HostError.h"
-#include "platform/HostWrite.h"
-#include "platform/RuntimeError.h"
-#include "platform/WindowsPath.h"
-
-#include <QFile>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+
+#include <QFile>
+
+#include "platform/ErrorNumber.h"
+#include "platform/HostError.h"
+#include "platform/HostWrite.h"
+#include "platform/RuntimeError.h"
+#include "platform/WindowsPath.h"
 
 namespace transfer {
 

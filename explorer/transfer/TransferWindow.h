@@ -1,11 +1,12 @@
 #pragma once
 
-#include "explorer/store/CardListWindow.h"
-#include "interaction/Prompter.h"
+#include <optional>
 
 #include <QList>
 #include <QString>
-#include <optional>
+
+#include "explorer/store/CardListWindow.h"
+#include "interaction/Prompter.h"
 
 namespace utilex {
 class _UtilexClass;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "automation/Variant.h"
-
 #include <QByteArray>
 #include <QString>
+
+#include "automation/Variant.h"
 
 namespace transfer {
 

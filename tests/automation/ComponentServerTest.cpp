@@ -1,6 +1,7 @@
+#include "automation/ComponentServer.h"
+
 #include <gtest/gtest.h>
 
-#include "automation/ComponentServer.h"
 #include "automation/Registry.h"
 #include "automation/Screen.h"
 #include "automation/TypedDispatch.h"
@@ -23,8 +24,8 @@ const LibraryInfo library{QStringLiteral("Plain"),
                           1033,
                           QUuid::fromString(u"{5E7D0003-0000-4000-8000-000000000001}"),
                           QStringLiteral("2.3.0.0"),
-                          {{QStringLiteral("PlainClass"), creatableId, QStringLiteral("Plain.PlainClass"),
-                            true, false, QStringLiteral("Both"), &emptyInterface},
+                          {{QStringLiteral("PlainClass"), creatableId, QStringLiteral("Plain.PlainClass"), true, false,
+                            QStringLiteral("Both"), &emptyInterface},
                            {QStringLiteral("Hidden"), hiddenId, QStringLiteral("Plain.Hidden"), false, false,
                             QStringLiteral("Apartment"), &emptyInterface}}};
 
@@ -43,8 +44,7 @@ private:
 class ComponentServerTest : public testing::Test {
 protected:
     TestWorkstation m_workstation;
-    ComponentServer m_server{library,
-                             {{creatableId, [this] { return std::make_shared<PlainObject>(m_server); }}}};
+    ComponentServer m_server{library, {{creatableId, [this] { return std::make_shared<PlainObject>(m_server); }}}};
 };
 
 TEST_F(ComponentServerTest, FactoriesOnlyForItsClassesAndUnloadOnlyWithoutInstances)

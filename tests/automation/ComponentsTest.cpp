@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
 
 #include <QFile>
+
+#include <gtest/gtest.h>
 
 #include "automation/Registry.h"
 #include "automation/TypeInfo.h"
@@ -107,8 +107,7 @@ TEST_F(ComponentsTest, EarlyBindingThroughTheDualInterface)
     QString target = QStringLiteral("x");
     EXPECT_EQ(object->Concat(target, QStringLiteral("y")), QStringLiteral("xy"));
     EXPECT_EQ(target, QStringLiteral("xy"));
-    EXPECT_EQ(errorOf([] { automation::createObjectAs<_Other>(QStringLiteral("TestLibB.UtilexClass")); }),
-              13);
+    EXPECT_EQ(errorOf([] { automation::createObjectAs<_Other>(QStringLiteral("TestLibB.UtilexClass")); }), 13);
 }
 
 TEST_F(ComponentsTest, ClassesThatCannotBeCreatedRaise429)
@@ -178,9 +177,7 @@ TEST_F(ComponentsTest, TypeInformationComesFromTheLibrary)
 
 TEST_F(ComponentsTest, RegisteringSomethingElseFailsClearly)
 {
-    EXPECT_EQ(
-        errorOf([&] { automation::registerLibrary(m_workstation.root() + QStringLiteral("/none.dll")); }),
-        48);
+    EXPECT_EQ(errorOf([&] { automation::registerLibrary(m_workstation.root() + QStringLiteral("/none.dll")); }), 48);
     const QString notAComponent = TestWorkstation::builtProgram(QStringLiteral("libtramex_platform.so"));
     try {
         automation::registerLibrary(notAComponent);

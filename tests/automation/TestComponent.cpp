@@ -36,9 +36,7 @@ const automation::InterfaceInfo& testInterface()
                  {parameter(u"First", VarType::Integer),
                   parameter(u"Second", VarType::Integer, true, true, Variant::fromInteger(10))},
                  VarType::Long},
-                {QStringLiteral("IsLeftOut"),
-                 {parameter(u"Value", VarType::Variant, true, true)},
-                 VarType::Boolean},
+                {QStringLiteral("IsLeftOut"), {parameter(u"Value", VarType::Variant, true, true)}, VarType::Boolean},
                 {QStringLiteral("Twice"), {parameter(u"Number", VarType::Long, true, true)}, VarType::Long},
                 {QStringLiteral("Pieces"), {parameter(u"Text", VarType::String)}, VarType::Variant},
                 {QStringLiteral("Fail"), {parameter(u"Number", VarType::Long)}, std::nullopt},
@@ -124,10 +122,7 @@ public:
         Suffix = QStringLiteral("changed");
         return Target;
     }
-    std::int32_t Add(std::int16_t& First, std::int16_t& Second) override
-    {
-        return std::int32_t(First) + Second;
-    }
+    std::int32_t Add(std::int16_t& First, std::int16_t& Second) override { return std::int32_t(First) + Second; }
     Boolean IsLeftOut(Variant& Value) override { return automation::toBoolean(Value.isMissing()); }
     std::int32_t Twice(std::int32_t& Number) override
     {
@@ -152,8 +147,7 @@ public:
 automation::ComponentServer& server()
 {
     static automation::ComponentServer instance(
-        typeLibrary(),
-        {{identity().clsid, [] { return automation::ObjectRef(std::make_shared<TestClass>()); }}});
+        typeLibrary(), {{identity().clsid, [] { return automation::ObjectRef(std::make_shared<TestClass>()); }}});
     return instance;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QString>
 #include <QUuid>
-#include <cstdint>
 
 #include "automation/Boolean.h"
 #include "automation/DispatchObject.h"

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <ostream>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+
+#include <gtest/gtest.h>
 
 #include "automation/Registry.h"
 #include "platform/WindowsPath.h"
@@ -80,8 +80,7 @@ TEST_F(RegsvrTest, FailuresExitWithTheToolsCodesAndSayWhy)
         << notFound.err;
 
     const QString notAComponent = TestWorkstation::builtProgram(QStringLiteral("libtramex_platform.so"));
-    ToolRun noEntryPoint =
-        run("regsvr", {QStringLiteral("--workstation"), m_workstation.root(), notAComponent});
+    ToolRun noEntryPoint = run("regsvr", {QStringLiteral("--workstation"), m_workstation.root(), notAComponent});
     EXPECT_EQ(noEntryPoint.exitCode, 4);
     EXPECT_NE(noEntryPoint.err.find("entry-point DllRegisterServer was not found"), std::string::npos)
         << noEntryPoint.err;
@@ -128,64 +127,55 @@ INSTANTIATE_TEST_SUITE_P(
         CallCase{call({"testlibb.utilexclass", "WHICH"}), "result: TestLibB\n", "", 0},
         CallCase{call({"{7C0A1001-0000-4000-8000-00000000000A}", "Which"}), "result: TestLibA\n", "", 0},
         CallCase{call({"TestLibA.UtilexClass", "Add", "5"}), "result: 15\nFirst: 5\nSecond: \n", "", 0},
-        CallCase{call({"TestLibA.UtilexClass", "Add", "5", "@missing"}), "result: 15\nFirst: 5\nSecond: \n",
-                 "", 0},
-        CallCase{call({"TestLibA.UtilexClass", "Add", "2.5", " 3 "}), "result: 5\nFirst: 2\nSecond: 3\n", "",
-                 0},
+        CallCase{call({"TestLibA.UtilexClass", "Add", "5", "@missing"}), "result: 15\nFirst: 5\nSecond: \n", "", 0},
+        CallCase{call({"TestLibA.UtilexClass", "Add", "2.5", " 3 "}), "result: 5\nFirst: 2\nSecond: 3\n", "", 0},
         CallCase{call({"TestLibA.UtilexClass", "Twice", "&H10"}), "result: 32\nNumber: 32\n", "", 0},
-        CallCase{call({"TestLibA.UtilexClass", "Pieces", "a,b"}), "result(1): a\nresult(2): b\nText: a,b\n",
-                 "", 0},
+        CallCase{call({"TestLibA.UtilexClass", "Pieces", "a,b"}), "result(1): a\nresult(2): b\nText: a,b\n", "", 0},
         CallCase{call({"TestLibA.UtilexClass", "Pieces", ""}), "result: (no elements)\nText: \n", "", 0},
         CallCase{call({"TestLibA.UtilexClass", "Mark", "false"}), "Flag: True\n", "", 0},
         CallCase{call({"TestLibA.UtilexClass", "IsLeftOut"}), "result: True\nValue: \n", "", 0},
         CallCase{call({"TestLibA.UtilexClass", "IsLeftOut", "@null"}), "result: False\nValue: Null\n", "", 0},
         CallCase{call({"TestLibA.UtilexClass", "IsLeftOut", "@empty"}), "result: False\nValue: \n", "", 0},
-        CallCase{call({"TestLibA.UtilexClass", "Concat", "Però", "ò"}), "result: Peròò\nTarget: Peròò\n", "",
-                 0},
-        CallCase{call({"TestLibA.UtilexClass", "Fail", "57"}), "", "error 57: Failure asked by the caller\n",
-                 1},
+        CallCase{call({"TestLibA.UtilexClass", "Concat", "Però", "ò"}), "result: Peròò\nTarget: Peròò\n", "", 0},
+        CallCase{call({"TestLibA.UtilexClass", "Fail", "57"}), "", "error 57: Failure asked by the caller\n", 1},
         CallCase{call({"TestLibA.UtilexClass", "Mark"}), "", "error 449: Argument not optional\n", 1},
         CallCase{call({"TestLibA.UtilexClass", "Which", "x"}), "",
                  "error 450: Wrong number of arguments or invalid property assignment\n", 1},
         CallCase{call({"TestLibA.UtilexClass", "Add", "abc"}), "", "error 13: Type mismatch\n", 1},
         CallCase{call({"TestLibA.UtilexClass", "Add", "40000"}), "", "error 6: Overflow\n", 1},
-        CallCase{call({"TestLibA.UtilexClass", "Concat", "@null", "x"}), "",
-                 "error 94: Invalid use of Null\n", 1},
+        CallCase{call({"TestLibA.UtilexClass", "Concat", "@null", "x"}), "", "error 94: Invalid use of Null\n", 1},
         CallCase{call({"TestLibA.UtilexClass", "Nope"}), "",
                  "error 438: Object doesn't support this property or method\n", 1},
-        CallCase{call({"Nobody.Nothing", "Which"}), "", "error 429: ActiveX component can't create object\n",
-                 1}));
+        CallCase{call({"Nobody.Nothing", "Which"}), "", "error 429: ActiveX component can't create object\n", 1}));
 
 class AutocallToolTest : public TestLibraries {};
 
 TEST_F(AutocallToolTest, ListsTheTypeLibrary)
 {
     const ToolRun result =
-        run("autocall", {QStringLiteral("--typelib"), QStringLiteral("TestLibA.UtilexClass")},
-            m_workstation.root());
+        run("autocall", {QStringLiteral("--typelib"), QStringLiteral("TestLibA.UtilexClass")}, m_workstation.root());
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(
-        result.out,
-        "library TestLibA, version 1.0, locale 1033, id {7C0A1000-0000-4000-8000-00000000000A}, file version "
-        "1.0.0.0\n"
-        "class UtilexClass, id {7C0A1001-0000-4000-8000-00000000000A}, progid TestLibA.UtilexClass, "
-        "creatable "
-        "yes, application object no, threading Apartment\n"
-        "interface _UtilexClass, id {7C0A1002-0000-4000-8000-00000000000A}, dual\n"
-        "  slot 1  Which() As String\n"
-        "  slot 2  Concat(ByRef Target As String, ByVal Suffix As String) As String\n"
-        "  slot 3  Add(ByRef First As Integer, Optional ByRef Second As Integer = 10) As Long\n"
-        "  slot 4  IsLeftOut(Optional ByRef Value As Variant) As Boolean\n"
-        "  slot 5  Twice(Optional ByRef Number As Long) As Long\n"
-        "  slot 6  Pieces(ByRef Text As String) As Variant\n"
-        "  slot 7  Fail(ByRef Number As Long)\n"
-        "  slot 8  Mark(ByRef Flag As Boolean)\n");
+    EXPECT_EQ(result.out,
+              "library TestLibA, version 1.0, locale 1033, id {7C0A1000-0000-4000-8000-00000000000A}, file version "
+              "1.0.0.0\n"
+              "class UtilexClass, id {7C0A1001-0000-4000-8000-00000000000A}, progid TestLibA.UtilexClass, "
+              "creatable "
+              "yes, application object no, threading Apartment\n"
+              "interface _UtilexClass, id {7C0A1002-0000-4000-8000-00000000000A}, dual\n"
+              "  slot 1  Which() As String\n"
+              "  slot 2  Concat(ByRef Target As String, ByVal Suffix As String) As String\n"
+              "  slot 3  Add(ByRef First As Integer, Optional ByRef Second As Integer = 10) As Long\n"
+              "  slot 4  IsLeftOut(Optional ByRef Value As Variant) As Boolean\n"
+              "  slot 5  Twice(Optional ByRef Number As Long) As Long\n"
+              "  slot 6  Pieces(ByRef Text As String) As Variant\n"
+              "  slot 7  Fail(ByRef Number As Long)\n"
+              "  slot 8  Mark(ByRef Flag As Boolean)\n");
 }
 
 TEST_F(AutocallToolTest, UsesTheWorkstationOfTheEnvironmentAndChecksItsArguments)
 {
-    const ToolRun result = run("autocall", {QStringLiteral("TestLibB.UtilexClass"), QStringLiteral("Which")},
-                               m_workstation.root());
+    const ToolRun result =
+        run("autocall", {QStringLiteral("TestLibB.UtilexClass"), QStringLiteral("Which")}, m_workstation.root());
     EXPECT_EQ(result.out, "result: TestLibB\n");
     EXPECT_EQ(result.exitCode, 0);
 

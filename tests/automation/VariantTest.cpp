@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "automation/Variant.h"
 
 #include <cfloat>
 #include <functional>
 #include <ostream>
 #include <string>
 
-#include "automation/Variant.h"
+#include <gtest/gtest.h>
+
 #include "platform/RuntimeError.h"
 
 using automation::Variant;
@@ -63,12 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"+4", 4, 0}, NumberCase{".5", 0.5, 0}, NumberCase{"5.", 5, 0},
                     NumberCase{"1e3", 1000, 0}, NumberCase{"1.5D2", 150, 0}, NumberCase{"2E-2", 0.02, 0},
                     NumberCase{"&H1F", 31, 0}, NumberCase{"&hff", 255, 0}, NumberCase{" &HFFFF ", -1, 0},
-                    NumberCase{"&H10000", 65536, 0}, NumberCase{"&HFFFFFFFF", -1, 0},
-                    NumberCase{"&O17", 15, 0}, NumberCase{"1e-400", 0, 0}, NumberCase{"1e400", 0, 6},
-                    NumberCase{"&H100000000", 0, 6}, NumberCase{"", 0, 13}, NumberCase{"   ", 0, 13},
-                    NumberCase{"abc", 0, 13}, NumberCase{"12a", 0, 13}, NumberCase{"1 2", 0, 13},
-                    NumberCase{"1,5", 0, 13}, NumberCase{"&H", 0, 13}, NumberCase{"&HG", 0, 13},
-                    NumberCase{".", 0, 13}, NumberCase{"1e", 0, 13}, NumberCase{"-", 0, 13},
+                    NumberCase{"&H10000", 65536, 0}, NumberCase{"&HFFFFFFFF", -1, 0}, NumberCase{"&O17", 15, 0},
+                    NumberCase{"1e-400", 0, 0}, NumberCase{"1e400", 0, 6}, NumberCase{"&H100000000", 0, 6},
+                    NumberCase{"", 0, 13}, NumberCase{"   ", 0, 13}, NumberCase{"abc", 0, 13}, NumberCase{"12a", 0, 13},
+                    NumberCase{"1 2", 0, 13}, NumberCase{"1,5", 0, 13}, NumberCase{"&H", 0, 13},
+                    NumberCase{"&HG", 0, 13}, NumberCase{".", 0, 13}, NumberCase{"1e", 0, 13}, NumberCase{"-", 0, 13},
                     NumberCase{"٣", 0, 13}));
 
 struct WholeCase {
@@ -107,35 +107,29 @@ TEST_P(WholeNumberTest, RoundsHalfToEvenAndChecksTheRange)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, WholeNumberTest,
-    testing::Values(WholeCase{Variant::fromDouble(2.5), VarType::Integer, 2, 0},
-                    WholeCase{Variant::fromDouble(3.5), VarType::Integer, 4, 0},
-                    WholeCase{Variant::fromDouble(-2.5), VarType::Integer, -2, 0},
-                    WholeCase{Variant::fromSingle(0.5f), VarType::Integer, 0, 0},
-                    WholeCase{Variant::fromDouble(2.6), VarType::Integer, 3, 0},
-                    WholeCase{text("2.5"), VarType::Integer, 2, 0},
-                    WholeCase{text("&HFFFF"), VarType::Integer, -1, 0},
-                    WholeCase{Variant::fromDouble(32767.4), VarType::Integer, 32767, 0},
-                    WholeCase{Variant::fromDouble(32767.5), VarType::Integer, 0, 6},
-                    WholeCase{Variant::fromDouble(-32768.5), VarType::Integer, -32768, 0},
-                    WholeCase{text("40000"), VarType::Integer, 0, 6},
-                    WholeCase{Variant::fromLong(70000), VarType::Integer, 0, 6},
-                    WholeCase{Variant::fromBoolean(true), VarType::Integer, -1, 0},
-                    WholeCase{Variant(), VarType::Integer, 0, 0},
-                    WholeCase{Variant::null(), VarType::Integer, 0, 94},
-                    WholeCase{text("abc"), VarType::Integer, 0, 13},
-                    WholeCase{Variant::missing(), VarType::Integer, 0, 13},
-                    WholeCase{Variant::array({}), VarType::Integer, 0, 13},
-                    WholeCase{Variant::fromDouble(2147483647.5), VarType::Long, 0, 6},
-                    WholeCase{Variant::fromDouble(-2147483648.0), VarType::Long, -2147483648.0, 0},
-                    WholeCase{text(" 1e3 "), VarType::Long, 1000, 0},
-                    WholeCase{Variant::fromDouble(255.5), VarType::Byte, 0, 6},
-                    WholeCase{Variant::fromDouble(254.5), VarType::Byte, 254, 0},
-                    WholeCase{Variant::fromInteger(-1), VarType::Byte, 0, 6},
-                    WholeCase{Variant::fromBoolean(true), VarType::Byte, 255, 0},
-                    WholeCase{Variant::fromDouble(1e39), VarType::Single, 0, 6},
-                    WholeCase{text("0.25"), VarType::Single, 0.25, 0},
-                    WholeCase{Variant::fromDate(at(1900, 1, 1, 12)), VarType::Double, 2.5, 0},
-                    WholeCase{Variant::fromDate(at(1899, 12, 29, 6)), VarType::Double, -1.25, 0}));
+    testing::Values(
+        WholeCase{Variant::fromDouble(2.5), VarType::Integer, 2, 0},
+        WholeCase{Variant::fromDouble(3.5), VarType::Integer, 4, 0},
+        WholeCase{Variant::fromDouble(-2.5), VarType::Integer, -2, 0},
+        WholeCase{Variant::fromSingle(0.5f), VarType::Integer, 0, 0},
+        WholeCase{Variant::fromDouble(2.6), VarType::Integer, 3, 0}, WholeCase{text("2.5"), VarType::Integer, 2, 0},
+        WholeCase{text("&HFFFF"), VarType::Integer, -1, 0},
+        WholeCase{Variant::fromDouble(32767.4), VarType::Integer, 32767, 0},
+        WholeCase{Variant::fromDouble(32767.5), VarType::Integer, 0, 6},
+        WholeCase{Variant::fromDouble(-32768.5), VarType::Integer, -32768, 0},
+        WholeCase{text("40000"), VarType::Integer, 0, 6}, WholeCase{Variant::fromLong(70000), VarType::Integer, 0, 6},
+        WholeCase{Variant::fromBoolean(true), VarType::Integer, -1, 0}, WholeCase{Variant(), VarType::Integer, 0, 0},
+        WholeCase{Variant::null(), VarType::Integer, 0, 94}, WholeCase{text("abc"), VarType::Integer, 0, 13},
+        WholeCase{Variant::missing(), VarType::Integer, 0, 13}, WholeCase{Variant::array({}), VarType::Integer, 0, 13},
+        WholeCase{Variant::fromDouble(2147483647.5), VarType::Long, 0, 6},
+        WholeCase{Variant::fromDouble(-2147483648.0), VarType::Long, -2147483648.0, 0},
+        WholeCase{text(" 1e3 "), VarType::Long, 1000, 0}, WholeCase{Variant::fromDouble(255.5), VarType::Byte, 0, 6},
+        WholeCase{Variant::fromDouble(254.5), VarType::Byte, 254, 0},
+        WholeCase{Variant::fromInteger(-1), VarType::Byte, 0, 6},
+        WholeCase{Variant::fromBoolean(true), VarType::Byte, 255, 0},
+        WholeCase{Variant::fromDouble(1e39), VarType::Single, 0, 6}, WholeCase{text("0.25"), VarType::Single, 0.25, 0},
+        WholeCase{Variant::fromDate(at(1900, 1, 1, 12)), VarType::Double, 2.5, 0},
+        WholeCase{Variant::fromDate(at(1899, 12, 29, 6)), VarType::Double, -1.25, 0}));
 
 struct BooleanCase {
     Variant value;
@@ -160,15 +154,15 @@ TEST_P(BooleanTest, ReadsTextAndNumbers)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, BooleanTest,
-    testing::Values(BooleanCase{text("True"), true, 0}, BooleanCase{text(" false "), false, 0},
-                    BooleanCase{text("TRUE"), true, 0}, BooleanCase{text("0"), false, 0},
-                    BooleanCase{text("-1"), true, 0}, BooleanCase{text("0.5"), true, 0},
-                    BooleanCase{text("yes"), false, 13}, BooleanCase{text(""), false, 13},
-                    BooleanCase{Variant(), false, 0}, BooleanCase{Variant::null(), false, 94},
-                    BooleanCase{Variant::fromDouble(0.0), false, 0},
-                    BooleanCase{Variant::fromLong(7), true, 0}, BooleanCase{Variant::fromByte(0), false, 0}));
+INSTANTIATE_TEST_SUITE_P(Table, BooleanTest,
+                         testing::Values(BooleanCase{text("True"), true, 0}, BooleanCase{text(" false "), false, 0},
+                                         BooleanCase{text("TRUE"), true, 0}, BooleanCase{text("0"), false, 0},
+                                         BooleanCase{text("-1"), true, 0}, BooleanCase{text("0.5"), true, 0},
+                                         BooleanCase{text("yes"), false, 13}, BooleanCase{text(""), false, 13},
+                                         BooleanCase{Variant(), false, 0}, BooleanCase{Variant::null(), false, 94},
+                                         BooleanCase{Variant::fromDouble(0.0), false, 0},
+                                         BooleanCase{Variant::fromLong(7), true, 0},
+                                         BooleanCase{Variant::fromByte(0), false, 0}));
 
 struct TextCase {
     Variant value;
@@ -194,18 +188,16 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{Variant::fromInteger(-5), "-5"}, TextCase{Variant::fromByte(200), "200"},
         TextCase{Variant::fromSingle(0.1f), "0.1"}, TextCase{Variant::fromSingle(1e20f), "1E+20"},
         TextCase{Variant::fromSingle(1234567.0f), "1234567"},
-        TextCase{Variant::fromSingle(12345678.0f), "1.234568E+07"},
-        TextCase{Variant::fromSingle(-2.5f), "-2.5"}, TextCase{Variant::fromDouble(0.1 + 0.2), "0.3"},
-        TextCase{Variant::fromDouble(1e15), "1E+15"}, TextCase{Variant::fromDouble(1e14), "100000000000000"},
-        TextCase{Variant::fromDouble(123.456), "123.456"}, TextCase{Variant::fromDouble(0.0001), "0.0001"},
-        TextCase{Variant::fromDouble(0.00001), "1E-05"}, TextCase{Variant::fromDouble(-1.5e-7), "-1.5E-07"},
-        TextCase{Variant::fromDouble(1e100), "1E+100"}, TextCase{Variant::fromDouble(-0.0), "0"},
-        TextCase{Variant::fromDouble(2.0 / 3.0), "0.666666666666667"},
+        TextCase{Variant::fromSingle(12345678.0f), "1.234568E+07"}, TextCase{Variant::fromSingle(-2.5f), "-2.5"},
+        TextCase{Variant::fromDouble(0.1 + 0.2), "0.3"}, TextCase{Variant::fromDouble(1e15), "1E+15"},
+        TextCase{Variant::fromDouble(1e14), "100000000000000"}, TextCase{Variant::fromDouble(123.456), "123.456"},
+        TextCase{Variant::fromDouble(0.0001), "0.0001"}, TextCase{Variant::fromDouble(0.00001), "1E-05"},
+        TextCase{Variant::fromDouble(-1.5e-7), "-1.5E-07"}, TextCase{Variant::fromDouble(1e100), "1E+100"},
+        TextCase{Variant::fromDouble(-0.0), "0"}, TextCase{Variant::fromDouble(2.0 / 3.0), "0.666666666666667"},
         TextCase{Variant::fromDate(at(2020, 12, 25, 13, 45)), "25/12/2020 13:45:00"},
         TextCase{Variant::fromDate(at(2020, 12, 25)), "25/12/2020"},
         TextCase{Variant::fromDate(at(1899, 12, 30, 8, 5, 1)), "08:05:01"}, TextCase{Variant(), ""},
-        TextCase{Variant::null(), "Null"}, TextCase{Variant::missing(), "Error 448"},
-        TextCase{text("Però"), "Però"}));
+        TextCase{Variant::null(), "Null"}, TextCase{Variant::missing(), "Error 448"}, TextCase{text("Però"), "Però"}));
 
 TEST(VariantTest, NullWhereTextIsNeededIsInvalidUseOfNull)
 {

@@ -1,9 +1,9 @@
 #include "common/Val.h"
 
+#include <QTest>
+
 #include "platform/RuntimeError.h"
 #include "tests/support/QtTestMain.h"
-
-#include <QTest>
 
 class ValTest : public QObject {
     Q_OBJECT

@@ -1,14 +1,17 @@
 #include "demo/SampleArchives.h"
+
+#include <map>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
 #include "demo/SampleCardWriter.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/Engine.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <map>
 
 namespace {
 

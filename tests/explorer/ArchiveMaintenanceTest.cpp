@@ -1,13 +1,7 @@
 #include "explorer/ArchiveMaintenance.h"
 
-#include "tests/explorer/MaintenanceWorkstation.h"
-#include "explorer/ExplorerStatusBar.h"
-#include "explorer/FrmExplorer.h"
-#include "explorer/store/ExplorerState.h"
-#include "platform/Workstation.h"
-#include "tests/support/QtTestMain.h"
-
 #include <csignal>
+#include <memory>
 #include <poll.h>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -21,7 +15,13 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTreeWidget>
-#include <memory>
+
+#include "explorer/ExplorerStatusBar.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/ExplorerState.h"
+#include "platform/Workstation.h"
+#include "tests/explorer/MaintenanceWorkstation.h"
+#include "tests/support/QtTestMain.h"
 
 using interaction::Answer;
 using interaction::Buttons;
@@ -384,8 +384,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");
         QTest::newRow("a new name") << QStringLiteral("ESTATE") << QStringList({"B", "ESTATE"})
                                     << QStringList({"B.mdb", "ESTATE.mdb"});
-        QTest::newRow("the name of another archive") << QStringLiteral("B") << QStringList({"A", "B"})
-                                                     << QStringList({"A.mdb", "B.mdb"});
+        QTest::newRow("the name of another archive")
+            << QStringLiteral("B") << QStringList({"A", "B"}) << QStringList({"A.mdb", "B.mdb"});
         QTest::newRow("emptied") << QString() << QStringList({"A", "B"}) << QStringList({"A.mdb", "B.mdb"});
     }
     void theListsOwnEditorKeepsOnlyALabelTheFileTook()
@@ -438,8 +438,10 @@ private Q_SLOTS:
         const QString missingFolder = QStringLiteral("MISSING\\NUOVO");
         QTest::newRow("abort") << missingFolder << QList<int>{int(Answer::Abort)};
         QTest::newRow("ignore") << missingFolder << QList<int>{int(Answer::Ignore)};
-        QTest::newRow("retry runs the rename again") << missingFolder << QList<int>{int(Answer::Retry), int(Answer::Abort)};
-        QTest::newRow("a bar passes the check, not the file system") << QStringLiteral("A|B") << QList<int>{int(Answer::Abort)};
+        QTest::newRow("retry runs the rename again")
+            << missingFolder << QList<int>{int(Answer::Retry), int(Answer::Abort)};
+        QTest::newRow("a bar passes the check, not the file system")
+            << QStringLiteral("A|B") << QList<int>{int(Answer::Abort)};
     }
     void aRenameThatFailsGoesToTheErrorDialogAndKeepsTheLabel()
     {

@@ -1,10 +1,5 @@
-#include "automation/Components.h"
-#include "explorer/FrmExplorer.h"
-#include "common/ProgramIdentity.h"
-#include "common/Utility.h"
-#include "explorer/store/ExplorerState.h"
-#include "explorer/transfer/CardDragData.h"
-#include "ui/GuardedApplication.h"
+#include <cstdio>
+#include <memory>
 
 #include <QApplication>
 #include <QDropEvent>
@@ -12,8 +7,14 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QTreeWidget>
-#include <cstdio>
-#include <memory>
+
+#include "automation/Components.h"
+#include "common/ProgramIdentity.h"
+#include "common/Utility.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/ExplorerState.h"
+#include "explorer/transfer/CardDragData.h"
+#include "ui/GuardedApplication.h"
 
 // card_drop_receiver PAYLOAD ARCHIVE: a second explorer on the workstation of TRAMEX_WORKSTATION
 // (cards in C:\Schede\). Its main window opens ARCHIVE, receives on its card list a drop of the

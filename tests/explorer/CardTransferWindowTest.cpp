@@ -1,16 +1,4 @@
-#include "tests/support/WindowWorld.h"
-#include "explorer/ArchiveListView.h"
-#include "explorer/CardDragAndDrop.h"
-#include "explorer/CardListView.h"
-#include "explorer/ExplorerMenus.h"
-#include "explorer/ExplorerStatusBar.h"
-#include "explorer/ExplorerToolBar.h"
-#include "explorer/FrmExplorer.h"
-#include "explorer/store/ExplorerState.h"
-#include "explorer/transfer/CardDragData.h"
-#include "platform/Workstation.h"
-#include "tests/support/QtTestMain.h"
-#include "ui/QtKeyState.h"
+#include <memory>
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +13,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-#include <memory>
+
+#include "explorer/ArchiveListView.h"
+#include "explorer/CardDragAndDrop.h"
+#include "explorer/CardListView.h"
+#include "explorer/ExplorerMenus.h"
+#include "explorer/ExplorerStatusBar.h"
+#include "explorer/ExplorerToolBar.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/ExplorerState.h"
+#include "explorer/transfer/CardDragData.h"
+#include "platform/Workstation.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/WindowWorld.h"
+#include "ui/QtKeyState.h"
 
 using interaction::Answer;
 using interaction::Key;

@@ -1,14 +1,15 @@
 #include "ui/FileDialogs.h"
 
-#include "tests/support/ExplorerWorkstation.h"
-#include "explorer/FrmExplorer.h"
-#include "common/ProgramIdentity.h"
-#include "explorer/StartUp.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QPointer>
 #include <QTest>
-#include <memory>
+
+#include "common/ProgramIdentity.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/StartUp.h"
+#include "tests/support/ExplorerWorkstation.h"
+#include "tests/support/QtTestMain.h"
 
 using interaction::FileFilter;
 using Kind = interaction::ScriptedPrompter::Kind;
@@ -48,7 +49,7 @@ private Q_SLOTS:
         const QList<FileFilter> mdb = {{QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("*.Mdb")}};
         m_world->prompter.expectSaveFile(QStringLiteral("Inserisci il nome del nuovo archivio schede"), chosen);
         const QString buffer = ui::SaveFileDialog(m_window, mdb, QStringLiteral("C:\\Tramex\\Schede\\"),
-                                                        QStringLiteral("Inserisci il nome del nuovo archivio schede"));
+                                                  QStringLiteral("Inserisci il nome del nuovo archivio schede"));
         QCOMPARE(buffer.size(), 254);
         QCOMPARE(buffer, expected);
         const auto& prompt = m_world->prompter.prompts().constLast();
@@ -89,8 +90,8 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         m_world->prompter.expectOpenFile(QStringLiteral("Seleziona la scheda da importare"), chosen);
         QCOMPARE(ui::OpenFileDialog(m_window, {{QStringLiteral("File CSV (*.csv)"), QStringLiteral("*.csv")}},
-                                          common::program::GetAppFolder(),
-                                          QStringLiteral("Seleziona la scheda da importare")),
+                                    common::program::GetAppFolder(),
+                                    QStringLiteral("Seleziona la scheda da importare")),
                  expected);
     }
 

@@ -1,13 +1,14 @@
 #include "ui/FormPlacement.h"
 
-#include "tests/support/ExplorerWorkstation.h"
-#include "explorer/FrmExplorer.h"
-#include "explorer/StartUp.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QPointer>
 #include <QTest>
-#include <memory>
+
+#include "explorer/FrmExplorer.h"
+#include "explorer/StartUp.h"
+#include "tests/support/ExplorerWorkstation.h"
+#include "tests/support/QtTestMain.h"
 
 using namespace Qt::StringLiterals;
 
@@ -109,8 +110,8 @@ private Q_SLOTS:
             << QStringList{u"0"_s, u"1e999"_s, u"-1e39"_s, u"&HFFFFFFFFF"_s, u"4500"_s} << false << false << false
             << QRect(0, 0, 300, 300) << Qt::WindowNoState;
         QTest::newRow("a state no Byte holds counts as missing")
-            << QStringList{u"300"_s, u"1500"_s, u"750"_s, u"6000"_s, u"4500"_s} << false << false << false << QRect(100, 50, 400, 300)
-            << Qt::WindowNoState;
+            << QStringList{u"300"_s, u"1500"_s, u"750"_s, u"6000"_s, u"4500"_s} << false << false << false
+            << QRect(100, 50, 400, 300) << Qt::WindowNoState;
         QTest::newRow("an unknown state leaves the window as it is")
             << QStringList{"7", "1500", "750", "6000", "4500"} << false << false << false << QRect(10, 10, 300, 200)
             << Qt::WindowNoState;

@@ -1,12 +1,6 @@
 #include "explorer/FrmConfig.h"
 
-#include "tests/explorer/MaintenanceWorkstation.h"
-#include "explorer/ExplorerMenus.h"
-#include "explorer/FrmExplorer.h"
-#include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/ExplorerState.h"
-#include "tests/support/WhenShown.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QAction>
 #include <QComboBox>
@@ -20,7 +14,14 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
-#include <memory>
+
+#include "explorer/ExplorerMenus.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/ExplorerState.h"
+#include "tests/explorer/MaintenanceWorkstation.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/WhenShown.h"
 
 namespace {
 

@@ -1,11 +1,4 @@
-#include "explorer/FrmExplorer.h"
-
-#include "tests/support/WindowWorld.h"
-#include "explorer/ArchiveListView.h"
-#include "explorer/ExplorerLayout.h"
-#include "interaction/Twips.h"
-#include "ui/WidgetTwips.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QApplication>
 #include <QHeaderView>
@@ -13,7 +6,14 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTreeWidget>
-#include <memory>
+
+#include "explorer/ArchiveListView.h"
+#include "explorer/ExplorerLayout.h"
+#include "explorer/FrmExplorer.h"
+#include "interaction/Twips.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/WindowWorld.h"
+#include "ui/WidgetTwips.h"
 
 namespace {
 

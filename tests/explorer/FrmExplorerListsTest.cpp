@@ -1,12 +1,4 @@
-#include "explorer/FrmExplorer.h"
-
-#include "tests/support/WindowWorld.h"
-#include "demo/SampleCardWriter.h"
-#include "explorer/ExplorerStatusBar.h"
-#include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/ExplorerState.h"
-#include "interaction/TextMatcher.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QApplication>
 #include <QFile>
@@ -18,7 +10,15 @@
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
-#include <memory>
+
+#include "demo/SampleCardWriter.h"
+#include "explorer/ExplorerStatusBar.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/ExplorerState.h"
+#include "interaction/TextMatcher.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/WindowWorld.h"
 
 using interaction::Answer;
 using interaction::TextMatcher;

@@ -1,16 +1,4 @@
-#include "explorer/FrmExplorer.h"
-
-#include "tests/support/WindowWorld.h"
-#include "explorer/ExplorerCommands.h"
-#include "explorer/ExplorerMenus.h"
-#include "explorer/ExplorerStatusBar.h"
-#include "explorer/ExplorerToolBar.h"
-#include "explorer/FrmConfig.h"
-#include "explorer/FrmScegliArea.h"
-#include "explorer/store/ExplorerState.h"
-#include "interaction/TextMatcher.h"
-#include "tests/support/WhenShown.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +16,19 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
-#include <memory>
+
+#include "explorer/ExplorerCommands.h"
+#include "explorer/ExplorerMenus.h"
+#include "explorer/ExplorerStatusBar.h"
+#include "explorer/ExplorerToolBar.h"
+#include "explorer/FrmConfig.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/FrmScegliArea.h"
+#include "explorer/store/ExplorerState.h"
+#include "interaction/TextMatcher.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/WhenShown.h"
+#include "tests/support/WindowWorld.h"
 
 using interaction::Answer;
 using interaction::TextMatcher;

@@ -1,10 +1,11 @@
 #include "explorer/Icons.h"
-#include "tests/support/QtTestMain.h"
 
 #include <QImage>
 #include <QPixmap>
 #include <QSet>
 #include <QTest>
+
+#include "tests/support/QtTestMain.h"
 
 namespace {
 

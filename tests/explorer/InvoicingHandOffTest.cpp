@@ -1,9 +1,6 @@
 #include "explorer/InvoicingHandOff.h"
 
-#include "tests/explorer/MaintenanceWorkstation.h"
-#include "explorer/FrmExplorer.h"
-#include "explorer/store/CardStore.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -11,7 +8,11 @@
 #include <QPointer>
 #include <QTest>
 #include <QTreeWidget>
-#include <memory>
+
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/CardStore.h"
+#include "tests/explorer/MaintenanceWorkstation.h"
+#include "tests/support/QtTestMain.h"
 
 using interaction::Answer;
 using interaction::Buttons;
@@ -110,11 +111,12 @@ private Q_SLOTS:
     {
         MaintenanceWorkstation::installBuiltProgram(QStringLiteral("Fattix"), QStringLiteral("Fattix.exe"));
         m_world->writeIni(ini, QStringLiteral("Configurazione"), QStringLiteral("Ritardo"), QStringLiteral("0"));
-        store::EseguiSql(QStringLiteral("C:\\Schede\\A.mdb"), QStringLiteral("DELETE * FROM Modelli WHERE PCMTV = 'K3'"));
+        store::EseguiSql(QStringLiteral("C:\\Schede\\A.mdb"),
+                         QStringLiteral("DELETE * FROM Modelli WHERE PCMTV = 'K3'"));
         m_world->prompter.expectMessage(question, Answer::Ok).expectMessage(done, Answer::Ok);
         explorer::MnuLWInviaFattura(*m_window);
-        QCOMPARE(journal(), QList<QStringList>({{"A", "K1", "Collezione K1", "Capo K1"},
-                                                {"A", "K3", "scheda non trovata", ""}}));
+        QCOMPARE(journal(),
+                 QList<QStringList>({{"A", "K1", "Collezione K1", "Capo K1"}, {"A", "K3", "scheda non trovata", ""}}));
     }
 
     void cancellingTheQuestionWritesAndStartsNothing()

@@ -1,13 +1,14 @@
 #include "tests/explorer/MaintenanceWorkstation.h"
 
-#include "explorer/FrmExplorer.h"
-#include "common/ProgramIdentity.h"
-#include "explorer/StartUp.h"
+#include <stdexcept>
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <stdexcept>
+
+#include "common/ProgramIdentity.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/StartUp.h"
 
 MaintenanceWorkstation::MaintenanceWorkstation()
 {

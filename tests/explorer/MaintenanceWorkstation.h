@@ -1,10 +1,10 @@
 #pragma once
 
-#include "tests/support/CardArchives.h"
-#include "tests/support/ExplorerWorkstation.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "tests/support/CardArchives.h"
+#include "tests/support/ExplorerWorkstation.h"
 
 namespace explorer {
 class FrmExplorer;
@@ -28,7 +28,8 @@ public:
     static bool archiveExists(const QString& name) { return fileExists(CardArchives::path(name)); }
     static QStringList cardsOf(const QString& name)
     {
-        return CardArchives::values(CardArchives::path(name), QStringLiteral("SELECT PCMTV FROM Modelli ORDER BY PCMTV"));
+        return CardArchives::values(CardArchives::path(name),
+                                    QStringLiteral("SELECT PCMTV FROM Modelli ORDER BY PCMTV"));
     }
 
     // A stand-in for an outside program in the program folder, under `fileName`: it appends

@@ -1,12 +1,6 @@
 #include "explorer/StartUp.h"
 
-#include "tests/support/ExplorerWorkstation.h"
-#include "explorer/ExplorerStatusBar.h"
-#include "explorer/FrmExplorer.h"
-#include "explorer/store/ExplorerState.h"
-#include "interaction/Twips.h"
-#include "ui/WidgetTwips.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QApplication>
 #include <QHeaderView>
@@ -18,7 +12,14 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <memory>
+
+#include "explorer/ExplorerStatusBar.h"
+#include "explorer/FrmExplorer.h"
+#include "explorer/store/ExplorerState.h"
+#include "interaction/Twips.h"
+#include "tests/support/ExplorerWorkstation.h"
+#include "tests/support/QtTestMain.h"
+#include "ui/WidgetTwips.h"
 
 using namespace Qt::StringLiterals;
 

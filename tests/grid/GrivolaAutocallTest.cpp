@@ -2,6 +2,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {

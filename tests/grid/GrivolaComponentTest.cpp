@@ -1,3 +1,7 @@
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
 #include "automation/Components.h"
 #include "automation/Registry.h"
 #include "automation/TypeInfo.h"
@@ -8,9 +12,6 @@
 #include "tests/support/grid/FakeGrid.h"
 #include "tests/support/grid/GrivoCase.h"
 #include "tests/support/grid/GrivolaWorkstation.h"
-
-#include <QFileInfo>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,19 +1,18 @@
 #include "interaction/BusyPointer.h"
 
-#include "automation/Screen.h"
-
-#include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "automation/Screen.h"
 
 using automation::Screen;
 using interaction::BusyPointer;
 
-namespace
-{
+namespace {
 
-class BusyPointerTest : public ::testing::Test
-{
+class BusyPointerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include "automation/Clipboard.h"
 #include "interaction/ScriptedClipboard.h"
 #include "platform/RuntimeError.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,18 +1,16 @@
 #include "interaction/ErrorDialog.h"
 
+#include <gtest/gtest.h>
+
 #include "platform/RuntimeError.h"
 #include "tests/support/ScriptedSeams.h"
-
-#include <gtest/gtest.h>
 
 using namespace interaction;
 using Kind = ScriptedPrompter::Kind;
 
-namespace
-{
+namespace {
 
-class ErrorDialogTest : public ::testing::Test
-{
+class ErrorDialogTest : public ::testing::Test {
 protected:
     ScriptedSeams seams;
 };
@@ -60,9 +58,7 @@ TEST_F(ErrorDialogTest, LargeNumbersShowInExponentForm)
     EXPECT_EQ(ShowErrorDialog(QStringLiteral("P"), 123456789.0f, description), Answer::Ignore);
 }
 
-class ErrorDialogAnswerTest : public ErrorDialogTest, public ::testing::WithParamInterface<Answer>
-{
-};
+class ErrorDialogAnswerTest : public ErrorDialogTest, public ::testing::WithParamInterface<Answer> {};
 
 TEST_P(ErrorDialogAnswerTest, ReturnsTheUsersAnswer)
 {

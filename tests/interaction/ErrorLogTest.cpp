@@ -1,5 +1,13 @@
 #include "interaction/ErrorLog.h"
 
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
 #include "interaction/ErrorDialog.h"
 #include "interaction/ScriptedClock.h"
 #include "interaction/Seams.h"
@@ -10,22 +18,13 @@
 #include "platform/Workstation.h"
 #include "tests/support/ScriptedSeams.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QList>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 using namespace interaction;
 
-namespace
-{
+namespace {
 
 const QString programFolder = QStringLiteral("C:\\Permix");
 
-class ErrorLogTest : public ::testing::Test
-{
+class ErrorLogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -80,8 +79,7 @@ TEST_F(ErrorLogTest, RecordIsSixtyCharactersUserTwoBlanksTimeStampCrLf)
 {
     log().WriteErrorLog(QStringLiteral("ERRORE     Disk full"));
 
-    EXPECT_EQ(logBytes(),
-              QByteArray("ERRORE     Disk full") + QByteArray(40, ' ') + "Mario  05/03/2024 17:08:09\r\n");
+    EXPECT_EQ(logBytes(), QByteArray("ERRORE     Disk full") + QByteArray(40, ' ') + "Mario  05/03/2024 17:08:09\r\n");
 }
 
 TEST_F(ErrorLogTest, TextIsCutAfterSixtyCharactersAndUserNameAfterTen)
@@ -113,9 +111,7 @@ TEST_F(ErrorLogTest, FailingUserNameOnlyLosesTheUser)
     EXPECT_EQ(logBytes(), QByteArray("x") + QByteArray(59, ' ') + "  05/03/2024 17:08:09\r\n");
 }
 
-class UnwritableLogTest : public ErrorLogTest, public ::testing::WithParamInterface<const char*>
-{
-};
+class UnwritableLogTest : public ErrorLogTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(UnwritableLogTest, LineIsLostSilently)
 {
@@ -160,8 +156,7 @@ TEST_F(ErrorLogTest, ErrorDialogWritesFiveLinesWithTheAnswer)
     const QList<QByteArray> lines = logLines();
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0], "ERRORE     --------- Inizio descrizione SITUAZIONE DI ERRORE" + tail);
-    EXPECT_EQ(lines[1],
-              "ERRORE     Could not find file 'C:\\Tramex Config.mdb'." + QByteArray(6, ' ') + tail);
+    EXPECT_EQ(lines[1], "ERRORE     Could not find file 'C:\\Tramex Config.mdb'." + QByteArray(6, ' ') + tail);
     EXPECT_EQ(lines[2], "ERRORE     Num: 3024 Traduzione non disponibile" + QByteArray(13, ' ') + tail);
     EXPECT_EQ(lines[3], "ERRORE     Durante Proc:FillLstUtenti_Error Risposto con Ann" + tail);
     EXPECT_EQ(lines[4], "ERRORE     --------------------   Fine descrizione errori --" + tail);
@@ -172,8 +167,7 @@ TEST_F(ErrorLogTest, AnswerNamesAreLoggedCutToSixtyCharacters)
     const ErrorLog errorLog = log();
     ScriptedSeams seams(QStringLiteral("Permix"));
     seams.installation.setErrorLog(errorLog);
-    seams.prompter.expectMessage(TextMatcher::any(), Answer::Retry)
-        .expectMessage(TextMatcher::any(), Answer::Ignore);
+    seams.prompter.expectMessage(TextMatcher::any(), Answer::Retry).expectMessage(TextMatcher::any(), Answer::Ignore);
     QString description;
 
     ShowErrorDialog(QStringLiteral("P"), 1, description);

@@ -1,19 +1,18 @@
+#include <stdexcept>
+#include <vector>
+
+#include <gtest/gtest.h>
+
 #include "interaction/LetItReachCaller.h"
 #include "interaction/SkipFailingSteps.h"
 #include "interaction/TrapAndAsk.h"
-
 #include "platform/RuntimeError.h"
 #include "tests/support/ScriptedSeams.h"
-
-#include <gtest/gtest.h>
-#include <stdexcept>
-#include <vector>
 
 using namespace interaction;
 using Kind = ScriptedPrompter::Kind;
 
-namespace
-{
+namespace {
 
 const TextMatcher copyTableError = TextMatcher::contains(QStringLiteral("\rDurante ModMain_CopyTable\r"));
 
@@ -41,8 +40,7 @@ struct CopyCard {
     }
 };
 
-class ErrorStylesTest : public ::testing::Test
-{
+class ErrorStylesTest : public ::testing::Test {
 protected:
     ScriptedSeams seams;
 };
@@ -154,8 +152,7 @@ TEST_F(ErrorStylesTest, OnlyRuntimeErrorsAreTrapped)
     SkipFailingSteps skipping;
     LetItReachCaller plain;
     for (Procedure* procedure : std::vector<Procedure*>{&trapping, &skipping, &plain})
-        EXPECT_THROW(procedure->step([] { throw std::runtime_error("not a runtime error"); }),
-                     std::runtime_error);
+        EXPECT_THROW(procedure->step([] { throw std::runtime_error("not a runtime error"); }), std::runtime_error);
 }
 
 } // namespace

@@ -1,3 +1,9 @@
+#include <stdexcept>
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
 #include "interaction/ErrorDialog.h"
 #include "interaction/KeyState.h"
 #include "interaction/PendingEvents.h"
@@ -6,18 +12,12 @@
 #include "interaction/ScriptedPrompter.h"
 #include "interaction/Seams.h"
 #include "interaction/TrapAndAsk.h"
-
 #include "platform/RuntimeError.h"
-
-#include <QStringList>
-#include <gtest/gtest.h>
-#include <stdexcept>
 
 using namespace interaction;
 using ScriptError = ScriptedPrompter::ScriptError;
 
-namespace
-{
+namespace {
 
 MessageBox yesNo(const QString& text)
 {
@@ -35,17 +35,15 @@ TEST(ScriptedPrompterTest, AnswersInOrderAndRecordsEachPrompt)
         .expectFormat(0, -2);
 
     EXPECT_EQ(prompter.message(yesNo(QStringLiteral("Sei sicuro?"))), Answer::No);
-    EXPECT_EQ(
-        prompter.input(QStringLiteral("Inserisci il nome"), QStringLiteral("Importa"), QStringLiteral("x")),
-        QStringLiteral("M1"));
+    EXPECT_EQ(prompter.input(QStringLiteral("Inserisci il nome"), QStringLiteral("Importa"), QStringLiteral("x")),
+              QStringLiteral("M1"));
     FileDialog open{nullptr,
                     {{QStringLiteral("File CSV (*.csv)"), QStringLiteral("*.csv")}},
                     QStringLiteral("C:\\"),
                     QStringLiteral("Seleziona la scheda da importare")};
     EXPECT_EQ(prompter.openFile(open), QStringLiteral("C:\\a.csv"));
     EXPECT_EQ(prompter.saveFile(FileDialog{}), QString());
-    EXPECT_EQ(prompter.browseForFolder(nullptr, QStringLiteral("Seleziona la cartella")),
-              QStringLiteral("C:\\Schede"));
+    EXPECT_EQ(prompter.browseForFolder(nullptr, QStringLiteral("Seleziona la cartella")), QStringLiteral("C:\\Schede"));
     EXPECT_EQ(prompter.formatDrive(nullptr, 0), -2);
     prompter.verifyDone();
 

@@ -1,9 +1,9 @@
-#include "WorkstationFixture.h"
+#include "platform/CommandLine.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-#include "platform/CommandLine.h"
+#include "WorkstationFixture.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
 
@@ -131,8 +131,7 @@ TEST_F(CommandLineTest, AgreesWithResolvingEachPrefixOnItsOwn)
 TEST_F(CommandLineTest, RaisesFileNotFoundWithoutProgram)
 {
     EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("C:\\Program Files\\Tools\\walk fast")}), 53);
-    EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("\"C:\\Program Files\\Tools\\run fast now\"")}),
-              53);
+    EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("\"C:\\Program Files\\Tools\\run fast now\"")}), 53);
     EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("C:\\Program Files\\Tools")}), 53);
     EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QString()}), 53);
     EXPECT_EQ(RUNTIME_ERROR_OF(CommandLine{QStringLiteral("   ")}), 53);

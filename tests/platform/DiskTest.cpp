@@ -1,4 +1,4 @@
-#include "WorkstationFixture.h"
+#include "platform/Disk.h"
 
 #include <pwd.h>
 #include <sys/statvfs.h>
@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
-#include "platform/Disk.h"
+#include "WorkstationFixture.h"
 #include "platform/Workstation.h"
 
 using namespace platform;
@@ -65,11 +65,10 @@ TEST_F(DiskTest, AnswersOnlyForReadyDriveRoots)
 
 TEST_F(DiskTest, TellsDriveTypes)
 {
-    writeDrives(
-        "[Drive A]\r\nPath=drive_a\r\nType=removable\r\n[Drive B]\r\nPath=drive_b\r\nType=removable\r\n"
-        "[Drive C]\r\nPath=drive_c\r\n[Drive D]\r\nPath=drive_d\r\nType=cdrom\r\n"
-        "[Drive N]\r\nPath=drive_n\r\nType=remote\r\n[Drive R]\r\nPath=drive_r\r\nType=ramdisk\r\n"
-        "[Drive M]\r\nPath=/nonexistent/folder\r\n");
+    writeDrives("[Drive A]\r\nPath=drive_a\r\nType=removable\r\n[Drive B]\r\nPath=drive_b\r\nType=removable\r\n"
+                "[Drive C]\r\nPath=drive_c\r\n[Drive D]\r\nPath=drive_d\r\nType=cdrom\r\n"
+                "[Drive N]\r\nPath=drive_n\r\nType=remote\r\n[Drive R]\r\nPath=drive_r\r\nType=ramdisk\r\n"
+                "[Drive M]\r\nPath=/nonexistent/folder\r\n");
     EXPECT_EQ(disk::driveType(QStringLiteral("A:\\")), DriveType::Removable);
     EXPECT_EQ(disk::driveType(QStringLiteral("b:\\")), DriveType::Removable); // even without medium
     EXPECT_EQ(disk::driveType(QStringLiteral("C:\\")), DriveType::Fixed);

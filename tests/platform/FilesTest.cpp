@@ -1,4 +1,4 @@
-#include "WorkstationFixture.h"
+#include "platform/Files.h"
 
 #include <sys/stat.h>
 
@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/Files.h"
+#include "WorkstationFixture.h"
 #include "platform/Listing.h"
 #include "platform/RuntimeError.h"
 #include "platform/ShareLock.h"
@@ -26,10 +26,7 @@ protected:
         writeHostFile(onC(QStringLiteral("Archivi/note.txt")), "note");
     }
 
-    void makeReadOnly(const QString& hostPath)
-    {
-        ASSERT_TRUE(QFile::setPermissions(hostPath, QFileDevice::ReadOwner));
-    }
+    void makeReadOnly(const QString& hostPath) { ASSERT_TRUE(QFile::setPermissions(hostPath, QFileDevice::ReadOwner)); }
 };
 
 TEST_F(FilesTest, MakesAndRemovesFolders)
@@ -94,8 +91,7 @@ TEST_F(FilesTest, AFileSomeoneHasOpenIsNeitherDeletedNorRenamedNorReplaced)
 
 TEST_F(FilesTest, RenamesWithinADrive)
 {
-    files::rename(QStringLiteral("C:\\Archivi\\camicie.MDB"),
-                  QStringLiteral("C:\\Archivi\\Vecchi\\Camicie 2001.mdb"));
+    files::rename(QStringLiteral("C:\\Archivi\\camicie.MDB"), QStringLiteral("C:\\Archivi\\Vecchi\\Camicie 2001.mdb"));
     EXPECT_EQ(readHostFile(onC(QStringLiteral("Archivi/Vecchi/Camicie 2001.mdb"))), QByteArray("camicie"));
     EXPECT_FALSE(QFileInfo::exists(onC(QStringLiteral("Archivi/Camicie.mdb"))));
 
@@ -103,21 +99,19 @@ TEST_F(FilesTest, RenamesWithinADrive)
     EXPECT_EQ(QDir(onC(QStringLiteral("Archivi"))).entryList(QDir::Files),
               QStringList{QStringLiteral("GONNE.MDB")} << QStringLiteral("note.txt"));
 
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"),
-                                             QStringLiteral("C:\\Archivi\\gonne.mdb"))),
+    EXPECT_EQ(RUNTIME_ERROR_OF(
+                  files::rename(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("C:\\Archivi\\gonne.mdb"))),
               58);
-    EXPECT_EQ(RUNTIME_ERROR_OF(
-                  files::rename(QStringLiteral("C:\\Archivi\\manca"), QStringLiteral("C:\\Archivi\\x"))),
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\manca"), QStringLiteral("C:\\Archivi\\x"))),
               53);
-    EXPECT_EQ(RUNTIME_ERROR_OF(
-                  files::rename(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\note.txt"))),
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\note.txt"))),
               74);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"),
-                                             QStringLiteral("C:\\Manca\\note.txt"))),
-              76);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi"),
-                                             QStringLiteral("C:\\Archivi\\Vecchi\\Dentro"))),
-              75);
+    EXPECT_EQ(
+        RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("C:\\Manca\\note.txt"))),
+        76);
+    EXPECT_EQ(
+        RUNTIME_ERROR_OF(files::rename(QStringLiteral("C:\\Archivi"), QStringLiteral("C:\\Archivi\\Vecchi\\Dentro"))),
+        75);
     EXPECT_EQ(readHostFile(onC(QStringLiteral("Archivi/note.txt"))), QByteArray("note"));
 }
 
@@ -131,20 +125,16 @@ TEST_F(FilesTest, CopiesOverwritingButNotOntoReadOnlyFiles)
     EXPECT_EQ(readHostFile(onA(QStringLiteral("copia.mdb"))), QByteArray("gonne"));
 
     makeReadOnly(onA(QStringLiteral("copia.mdb")));
-    EXPECT_EQ(RUNTIME_ERROR_OF(
-                  files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\copia.mdb"))),
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\copia.mdb"))),
               75);
     EXPECT_EQ(readHostFile(onA(QStringLiteral("copia.mdb"))), QByteArray("gonne"));
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\manca"), QStringLiteral("A:\\x"))),
-              53);
-    EXPECT_EQ(RUNTIME_ERROR_OF(
-                  files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\Manca\\x"))),
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\manca"), QStringLiteral("A:\\x"))), 53);
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("A:\\Manca\\x"))),
               76);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("B:\\x"))),
-              71);
-    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"),
-                                           QStringLiteral("C:\\ARCHIVI\\Note.txt"))),
-              75);
+    EXPECT_EQ(RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("B:\\x"))), 71);
+    EXPECT_EQ(
+        RUNTIME_ERROR_OF(files::copy(QStringLiteral("C:\\Archivi\\note.txt"), QStringLiteral("C:\\ARCHIVI\\Note.txt"))),
+        75);
 }
 
 TEST_F(FilesTest, ReadsWritesAndAppendsWholeFiles)

@@ -1,11 +1,11 @@
-#include "WorkstationFixture.h"
+#include "platform/Listing.h"
 
 #include <sys/xattr.h>
 
 #include <QFile>
 
+#include "WorkstationFixture.h"
 #include "platform/DosAttributes.h"
-#include "platform/Listing.h"
 #include "platform/RuntimeError.h"
 #include "platform/Workstation.h"
 
@@ -28,8 +28,7 @@ protected:
     {
         WorkstationTest::SetUp();
         makeHostFolder(onC(QStringLiteral("Archivi")));
-        for (const char* name :
-             {"b.MDB", "a.mdb", "_z.mdb", "Camicie.mdb", "README", ".nascosto", "zeta.txt"})
+        for (const char* name : {"b.MDB", "a.mdb", "_z.mdb", "Camicie.mdb", "README", ".nascosto", "zeta.txt"})
             writeHostFile(onC(QStringLiteral("Archivi/") + QString::fromUtf8(name)));
         makeHostFolder(onC(QStringLiteral("Archivi/Sub")));
         makeHostFolder(onC(QStringLiteral("Archivi/.cache")));
@@ -44,8 +43,7 @@ protected:
     static QByteArray storedAttribute(const QString& hostPath)
     {
         char text[64] = {};
-        const ssize_t length =
-            ::getxattr(QFile::encodeName(hostPath).constData(), "user.DOSATTRIB", text, sizeof text);
+        const ssize_t length = ::getxattr(QFile::encodeName(hostPath).constData(), "user.DOSATTRIB", text, sizeof text);
         return length < 0 ? QByteArray() : QByteArray(text, length);
     }
 };
@@ -116,9 +114,7 @@ TEST_F(ListingTest, ReadOnlyFollowsWritePermission)
     EXPECT_EQ(listing::attributes(QStringLiteral("C:\\archivi\\sub")), listing::Directory);
     EXPECT_EQ(RUNTIME_ERROR_OF(listing::attributes(QStringLiteral("C:\\Archivi\\manca"))), 53);
     EXPECT_EQ(RUNTIME_ERROR_OF(listing::setAttributes(QStringLiteral("C:\\Archivi\\manca"), 0)), 53);
-    EXPECT_EQ(
-        RUNTIME_ERROR_OF(listing::setAttributes(QStringLiteral("C:\\Archivi\\a.mdb"), listing::Directory)),
-        5);
+    EXPECT_EQ(RUNTIME_ERROR_OF(listing::setAttributes(QStringLiteral("C:\\Archivi\\a.mdb"), listing::Directory)), 5);
 }
 
 TEST_F(ListingTest, KeepsAttributesInTheSambaExtendedAttribute)
@@ -133,17 +129,15 @@ TEST_F(ListingTest, KeepsAttributesInTheSambaExtendedAttribute)
     EXPECT_EQ(listing::attributes(QStringLiteral("C:\\Archivi\\sub")), listing::Directory | listing::Hidden);
 
     EXPECT_EQ(dir(QStringLiteral("C:\\Archivi\\*.mdb")), names({"a.mdb", "_z.mdb"}));
-    EXPECT_EQ(dir(QStringLiteral("C:\\Archivi\\*.mdb"), listing::Hidden),
-              names({"a.mdb", "b.MDB", "_z.mdb"}));
-    EXPECT_EQ(dir(QStringLiteral("C:\\Archivi\\*.mdb"), listing::System),
-              names({"a.mdb", "Camicie.mdb", "_z.mdb"}));
+    EXPECT_EQ(dir(QStringLiteral("C:\\Archivi\\*.mdb"), listing::Hidden), names({"a.mdb", "b.MDB", "_z.mdb"}));
+    EXPECT_EQ(dir(QStringLiteral("C:\\Archivi\\*.mdb"), listing::System), names({"a.mdb", "Camicie.mdb", "_z.mdb"}));
     EXPECT_EQ(dir(QStringLiteral("C:\\Archivi\\S*"), listing::Directory), QStringList());
     EXPECT_EQ(dir(QStringLiteral("C:\\Archivi\\S*"), listing::Directory | listing::Hidden), names({"Sub"}));
 
     // Samba 4 puts the same text before a NUL and a binary record.
     const char samba4[] = "0x4\0\4\0\4\0\0\0\x11\0\0\0\x04\0\0\0";
-    ASSERT_EQ(::setxattr(QFile::encodeName(onC(QStringLiteral("Archivi/zeta.txt"))).constData(),
-                         "user.DOSATTRIB", samba4, sizeof samba4 - 1, 0),
+    ASSERT_EQ(::setxattr(QFile::encodeName(onC(QStringLiteral("Archivi/zeta.txt"))).constData(), "user.DOSATTRIB",
+                         samba4, sizeof samba4 - 1, 0),
               0);
     EXPECT_EQ(listing::attributes(QStringLiteral("C:\\Archivi\\zeta.txt")), listing::System);
 }

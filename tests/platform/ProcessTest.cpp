@@ -1,4 +1,4 @@
-#include "WorkstationFixture.h"
+#include "platform/Process.h"
 
 #include <cerrno>
 #include <sys/wait.h>
@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QProcess>
 
-#include "platform/Process.h"
+#include "WorkstationFixture.h"
 #include "platform/RuntimeError.h"
 
 using namespace platform;
@@ -55,12 +55,12 @@ TEST_F(ProcessTest, StartsAProgramWithBlanksInItsPathGivingTheRestWhole)
 {
     qputenv("TRAMEX_WORKSTATION", "/another/workstation");
     enter(onC(QStringLiteral("Program Files")));
-    const std::int64_t pid = process::start(
-        QStringLiteral("C:\\PROGRAM FILES\\eco prova\\Eco.exe primo  secondo \"terzo quarto\" "));
+    const std::int64_t pid =
+        process::start(QStringLiteral("C:\\PROGRAM FILES\\eco prova\\Eco.exe primo  secondo \"terzo quarto\" "));
     ASSERT_GT(pid, 0);
     EXPECT_TRUE(process::waitFor(pid));
-    EXPECT_EQ(echoed(), (QStringList{QStringLiteral("1"), QStringLiteral("primo  secondo \"terzo quarto\" "),
-                                     root(), QDir::currentPath()}));
+    EXPECT_EQ(echoed(), (QStringList{QStringLiteral("1"), QStringLiteral("primo  secondo \"terzo quarto\" "), root(),
+                                     QDir::currentPath()}));
     qunsetenv("TRAMEX_WORKSTATION");
 }
 

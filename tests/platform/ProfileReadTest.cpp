@@ -1,9 +1,8 @@
-#include "WorkstationFixture.h"
-
 #include <vector>
 
 #include <QDir>
 
+#include "WorkstationFixture.h"
 #include "platform/Profile.h"
 
 using namespace platform;
@@ -30,8 +29,8 @@ protected:
                      const QString& file = QStringLiteral("Prova.ini"))
     {
         std::vector<char16_t> buffer(size + 1, u'#');
-        const std::uint32_t count = profile::getPrivateProfileString(
-            text(section), text(key), text(defaultValue), buffer.data(), size, file);
+        const std::uint32_t count =
+            profile::getPrivateProfileString(text(section), text(key), text(defaultValue), buffer.data(), size, file);
         QString written = QString::fromUtf16(buffer.data(), qsizetype(size));
         while (!written.isEmpty() && written.back() == u'#')
             written.chop(1);
@@ -80,9 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRule{"plain", "[Generale]\r\nTxtPathDatabase=C:\\Tramex\\\r\n", "Generale", "TxtPathDatabase", "",
                  "C:\\Tramex\\"},
         ReadRule{"ignoring_case", "[GENERALE]\r\nTXTPATH=x\r\n", "generale", "TxtPath", "", "x"},
-        ReadRule{"blanks_around_names_and_values",
-                 "  [ Generale ]  \r\n\t Chiave \t=   valore  con spazi  \r\n", " generale", "chiave  ", "",
-                 "valore  con spazi"},
+        ReadRule{"blanks_around_names_and_values", "  [ Generale ]  \r\n\t Chiave \t=   valore  con spazi  \r\n",
+                 " generale", "chiave  ", "", "valore  con spazi"},
         ReadRule{"double_quotes", "[s]\r\nk=\"  tra virgolette  \"\r\n", "s", "k", "", "  tra virgolette  "},
         ReadRule{"single_quotes", "[s]\r\nk='x'\r\n", "s", "k", "", "x"},
         ReadRule{"unmatched_quotes", "[s]\r\nk=\"x'\r\n", "s", "k", "", "\"x'"},
@@ -131,8 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRule{"section_names", "[Generale]\r\nk=1\r\n[]\r\n[ LVDB ]\r\n[generale]\r\n", nullptr, "k", "d",
                  "Generale|LVDB|generale|"},
         ReadRule{"no_sections", "k=1\r\n", nullptr, nullptr, "d", ""},
-        ReadRule{"key_names", "[s]\r\na=1\r\n;c=2\r\nsenza uguale\r\n B = 3\r\n[t]\r\nd=4\r\n", "s", nullptr,
-                 "d", "a|B|"},
+        ReadRule{"key_names", "[s]\r\na=1\r\n;c=2\r\nsenza uguale\r\n B = 3\r\n[t]\r\nd=4\r\n", "s", nullptr, "d",
+                 "a|B|"},
         ReadRule{"key_names_of_missing_section", "[s]\r\na=1\r\n", "t", nullptr, "d", "d"},
         ReadRule{"key_names_of_empty_section", "[s]\r\n;solo commento\r\n", "s", nullptr, "d", "d"}),
     [](const ::testing::TestParamInfo<ReadRule>& info) { return std::string(info.param.name); });
@@ -152,9 +150,8 @@ TEST_F(ProfileReadTest, CutsValuesThatDoNotFitAndReturnsSizeMinusOne)
     const Read none = read("s", "k", "", 0);
     EXPECT_EQ(none.count, 0u);
     EXPECT_EQ(none.buffer, QString());
-    EXPECT_EQ(
-        profile::readString(QStringLiteral("s"), QStringLiteral("k"), QString(), QStringLiteral("Prova.ini")),
-        QString::fromLatin1(value));
+    EXPECT_EQ(profile::readString(QStringLiteral("s"), QStringLiteral("k"), QString(), QStringLiteral("Prova.ini")),
+              QString::fromLatin1(value));
 }
 
 TEST_F(ProfileReadTest, CutsListsWithTwoNulsAndReturnsSizeMinusTwo)
@@ -179,8 +176,7 @@ TEST_F(ProfileReadTest, FindsFilesByNameInTheWindowsFolderOrByPath)
     writeHostFile(onC(QStringLiteral("WINDOWS/win.ini")), "[windows]\r\nk=win\r\n");
     enter(onC(QStringLiteral("Lavoro")));
     const auto value = [](const char* file) {
-        return profile::readString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("nessuno"),
-                                   text(file));
+        return profile::readString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("nessuno"), text(file));
     };
     EXPECT_EQ(value("PROVA.INI"), QStringLiteral("windows"));
     EXPECT_EQ(value(".\\Prova.ini"), QStringLiteral("lavoro"));
@@ -206,9 +202,9 @@ TEST_F(ProfileReadTest, ReadsUtf16FilesWithTheirByteOrderMark)
         bytes.append(char(c.unicode() >> 8));
     }
     writeIni(bytes);
-    EXPECT_EQ(profile::readString(QStringLiteral("sezione"), QStringLiteral("nome"), QString(),
-                                  QStringLiteral("Prova.ini")),
-              QStringLiteral("Ωmega città"));
+    EXPECT_EQ(
+        profile::readString(QStringLiteral("sezione"), QStringLiteral("nome"), QString(), QStringLiteral("Prova.ini")),
+        QStringLiteral("Ωmega città"));
 }
 
 } // namespace

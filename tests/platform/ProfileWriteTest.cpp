@@ -1,9 +1,8 @@
-#include "WorkstationFixture.h"
-
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 
+#include "WorkstationFixture.h"
 #include "platform/IniDocument.h"
 #include "platform/Profile.h"
 #include "platform/WindowsPath.h"
@@ -75,35 +74,29 @@ TEST_P(ProfileWriteRuleTest, ChangesOnlyTheLinesConcerned)
 INSTANTIATE_TEST_SUITE_P(
     Rules, ProfileWriteRuleTest,
     ::testing::Values(
-        WriteRule{"creates_the_file", nullptr, "Generale", "Chiave", "valore",
-                  "[Generale]\r\nChiave=valore\r\n"},
-        WriteRule{"replaces_keeping_the_stored_spelling",
-                  "; intestazione\n[Generale]\n  CHIAVE = vecchio \nAltra=1\n", "generale", "chiave", "nuovo",
-                  "; intestazione\n[Generale]\nCHIAVE=nuovo\nAltra=1\n"},
-        WriteRule{"replaces_only_the_first_key", "[a]\r\nx=1\r\nX=2\r\n", "A", "x", "3",
-                  "[a]\r\nx=3\r\nX=2\r\n"},
+        WriteRule{"creates_the_file", nullptr, "Generale", "Chiave", "valore", "[Generale]\r\nChiave=valore\r\n"},
+        WriteRule{"replaces_keeping_the_stored_spelling", "; intestazione\n[Generale]\n  CHIAVE = vecchio \nAltra=1\n",
+                  "generale", "chiave", "nuovo", "; intestazione\n[Generale]\nCHIAVE=nuovo\nAltra=1\n"},
+        WriteRule{"replaces_only_the_first_key", "[a]\r\nx=1\r\nX=2\r\n", "A", "x", "3", "[a]\r\nx=3\r\nX=2\r\n"},
         WriteRule{"replaces_in_the_first_section", "[a]\r\nx=1\r\n[A]\r\nx=2\r\n", "a", "x", "3",
                   "[a]\r\nx=3\r\n[A]\r\nx=2\r\n"},
         WriteRule{"keeps_blanks_inside_values", "[a]\r\nx=1\r\n", "a", "x", " v  w ", "[a]\r\nx= v  w \r\n"},
-        WriteRule{"new_key_after_the_last_key_before_blank_lines", "[a]\r\nx=1\r\n\r\n\r\n[b]\r\ny=2\r\n",
-                  "a", "z", "3", "[a]\r\nx=1\r\nz=3\r\n\r\n\r\n[b]\r\ny=2\r\n"},
-        WriteRule{"new_key_after_the_header_of_a_section_without_keys", "[a]\r\n;x=old\r\n\r\n[b]\r\n", "a",
-                  "x", "1", "[a]\r\nx=1\r\n;x=old\r\n\r\n[b]\r\n"},
-        WriteRule{"new_key_in_a_last_line_without_line_break", "[a]\r\nx=1", "a", "y", "2",
-                  "[a]\r\nx=1\r\ny=2\r\n"},
+        WriteRule{"new_key_after_the_last_key_before_blank_lines", "[a]\r\nx=1\r\n\r\n\r\n[b]\r\ny=2\r\n", "a", "z",
+                  "3", "[a]\r\nx=1\r\nz=3\r\n\r\n\r\n[b]\r\ny=2\r\n"},
+        WriteRule{"new_key_after_the_header_of_a_section_without_keys", "[a]\r\n;x=old\r\n\r\n[b]\r\n", "a", "x", "1",
+                  "[a]\r\nx=1\r\n;x=old\r\n\r\n[b]\r\n"},
+        WriteRule{"new_key_in_a_last_line_without_line_break", "[a]\r\nx=1", "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"},
         WriteRule{"new_key_in_a_lf_file", "[a]\nx=1\n", "a", "y", "2", "[a]\nx=1\ny=2\r\n"},
-        WriteRule{"new_section_at_the_end", "[a]\r\nx=1\r\n\r\n", "b", "k", "v",
-                  "[a]\r\nx=1\r\n\r\n[b]\r\nk=v\r\n"},
+        WriteRule{"new_section_at_the_end", "[a]\r\nx=1\r\n\r\n", "b", "k", "v", "[a]\r\nx=1\r\n\r\n[b]\r\nk=v\r\n"},
         WriteRule{"new_section_after_a_last_line_without_line_break", "[a]\r\nx=1", "b", "k", "v",
                   "[a]\r\nx=1\r\n[b]\r\nk=v\r\n"},
         WriteRule{"new_section_in_an_empty_file", "", "b", "k", "", "[b]\r\nk=\r\n"},
         WriteRule{"deletes_a_key", "[a]\r\nx=1\r\ny=2\r\n", "a", "X", nullptr, "[a]\r\ny=2\r\n"},
-        WriteRule{"deletes_the_last_key_without_line_break", "[a]\r\nx=1\r\ny=2", "a", "y", nullptr,
-                  "[a]\r\nx=1\r\n"},
+        WriteRule{"deletes_the_last_key_without_line_break", "[a]\r\nx=1\r\ny=2", "a", "y", nullptr, "[a]\r\nx=1\r\n"},
         WriteRule{"deleting_a_missing_key_changes_nothing", "[a]\r\nx=1", "a", "y", nullptr, "[a]\r\nx=1"},
         WriteRule{"deleting_on_a_missing_file_creates_nothing", nullptr, "a", "y", nullptr, nullptr},
-        WriteRule{"deletes_every_section_of_the_name", "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n[A]\r\nz=3\r\n",
-                  " a ", nullptr, "ignored", "[b]\r\ny=2\r\n"},
+        WriteRule{"deletes_every_section_of_the_name", "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n[A]\r\nz=3\r\n", " a ", nullptr,
+                  "ignored", "[b]\r\ny=2\r\n"},
         WriteRule{"replaces_in_a_section_spelled_otherwise", "[Sez]\r\nChiave=1\r\nAltra=2\r\n", "SEZ", "CHIAVE", "3",
                   "[Sez]\r\nChiave=3\r\nAltra=2\r\n"},
         WriteRule{"a_rewritten_last_line_gets_its_line_break", "[a]\r\nx=1", "a", "X", "2", "[a]\r\nx=2\r\n"},

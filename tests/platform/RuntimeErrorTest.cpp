@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/RuntimeError.h"
+
+#include <gtest/gtest.h>
 
 using platform::RuntimeError;
 
@@ -13,12 +13,10 @@ TEST(RuntimeErrorTest, CarriesTheRuntimesDescriptions)
     EXPECT_EQ(RuntimeError(75).description(), QStringLiteral("Path/File access error"));
     EXPECT_EQ(RuntimeError(450).description(),
               QStringLiteral("Wrong number of arguments or invalid property assignment"));
-    EXPECT_EQ(
-        RuntimeError(484).description(),
-        QStringLiteral("Problem getting printer information from the system. Make sure the printer is set up "
-                       "correctly."));
-    EXPECT_EQ(RuntimeError(1234).description(),
-              QStringLiteral("Application-defined or object-defined error"));
+    EXPECT_EQ(RuntimeError(484).description(),
+              QStringLiteral("Problem getting printer information from the system. Make sure the printer is set up "
+                             "correctly."));
+    EXPECT_EQ(RuntimeError(1234).description(), QStringLiteral("Application-defined or object-defined error"));
     const RuntimeError own(3024, QStringLiteral("Could not find file 'x.mdb'."));
     EXPECT_EQ(own.number(), 3024);
     EXPECT_EQ(own.description(), QStringLiteral("Could not find file 'x.mdb'."));

@@ -1,9 +1,9 @@
-#include "WorkstationFixture.h"
+#include "platform/WindowsPath.h"
 
 #include <QDir>
 
+#include "WorkstationFixture.h"
 #include "platform/RuntimeError.h"
-#include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
 
 using namespace platform;
@@ -47,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Mapping{"C:\\TRAMEX\\schede\\camicie.mdb", "drive_c/Tramex/SCHEDE/Camicie.MDB"},
                       Mapping{"c:/tramex/Schede/", "drive_c/Tramex/SCHEDE"}, Mapping{"C:\\", "drive_c"},
                       Mapping{"C:\\tramex\\Nuova\\Cartella\\X.txt", "drive_c/Tramex/Nuova/Cartella/X.txt"},
-                      Mapping{"C:\\tramex\\.\\nuova\\..\\schede\\\\CAMICIE.mdb",
-                              "drive_c/Tramex/SCHEDE/Camicie.MDB"},
+                      Mapping{"C:\\tramex\\.\\nuova\\..\\schede\\\\CAMICIE.mdb", "drive_c/Tramex/SCHEDE/Camicie.MDB"},
                       Mapping{"C:\\..\\..\\tramex", "drive_c/Tramex"},
                       Mapping{"C:\\tramex\\schede\\camicie.mdb. ", "drive_c/Tramex/SCHEDE/Camicie.MDB"},
                       Mapping{"schede\\camicie.mdb", "drive_c/Tramex/SCHEDE/Camicie.MDB"},
@@ -59,10 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowsPathTest, PrefersTheExactSpellingWhenNamesDifferOnlyInCase)
 {
     writeHostFile(onC(QStringLiteral("bin/FATTIX.EXE")));
-    EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\fattix.exe")),
-              onC(QStringLiteral("bin/fattix.exe")));
-    EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\FATTIX.EXE")),
-              onC(QStringLiteral("bin/FATTIX.EXE")));
+    EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\fattix.exe")), onC(QStringLiteral("bin/fattix.exe")));
+    EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\FATTIX.EXE")), onC(QStringLiteral("bin/FATTIX.EXE")));
 }
 
 TEST_F(WindowsPathTest, RefusesBadNamesUnmappedDrivesAndDrivesWithoutMedium)
@@ -108,10 +105,8 @@ TEST_F(WindowsPathTest, RoundTripsThroughTheHostRootDrive)
 
 TEST_F(WindowsPathTest, ResolvesProgramsWithOrWithoutTheirExe)
 {
-    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("C:\\BIN\\DBREFIT.EXE")),
-              onC(QStringLiteral("bin/Dbrefit")));
-    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("c:\\bin\\Fattix")),
-              onC(QStringLiteral("bin/fattix.exe")));
+    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("C:\\BIN\\DBREFIT.EXE")), onC(QStringLiteral("bin/Dbrefit")));
+    EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("c:\\bin\\Fattix")), onC(QStringLiteral("bin/fattix.exe")));
     EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("c:\\bin\\Fattix.EXE")),
               onC(QStringLiteral("bin/fattix.exe")));
     EXPECT_EQ(windowsPath::resolveProgram(QStringLiteral("C:\\bin\\Missing.exe")), QString());
@@ -193,8 +188,7 @@ TEST(WorkstationLayout, DefaultRootFollowsTheEnvironment)
     qputenv("XDG_DATA_HOME", "/srv/data");
     EXPECT_EQ(Workstation::defaultRoot(), QStringLiteral("/srv/data/tramex/workstation"));
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(Workstation::defaultRoot(),
-              QDir::homePath() + QStringLiteral("/.local/share/tramex/workstation"));
+    EXPECT_EQ(Workstation::defaultRoot(), QDir::homePath() + QStringLiteral("/.local/share/tramex/workstation"));
     if (previous.isNull())
         qunsetenv("TRAMEX_WORKSTATION");
     else

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "tests/support/ErrorMatchers.h"
-#include "tests/support/TestWorkstation.h"
+#include <memory>
 
 #include <QByteArray>
 #include <QString>
+
 #include <gtest/gtest.h>
-#include <memory>
+
+#include "tests/support/ErrorMatchers.h"
+#include "tests/support/TestWorkstation.h"
 
 // A fresh workstation for each test: C: (drive_c, fixed), A: (drive_a, removable floppy,
 // present), B: (drive_b, removable, no medium), Z: the host root.

@@ -1,13 +1,13 @@
 #include "tests/support/CardArchives.h"
 
+#include <array>
+
+#include <sqlite3.h>
+
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/DatabaseSession.h"
 #include "explorer/store/engine/Engine.h"
 #include "platform/WindowsPath.h"
-
-#include <array>
-
-#include <sqlite3.h>
 
 using automation::Variant;
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "automation/Variant.h"
+#include <optional>
 
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
-#include <optional>
+
+#include "automation/Variant.h"
 
 // Card archives for tests in the folder C:\Schede\, written and read through the engine, or past
 // it as another program would.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/RuntimeError.h"
-
 #include <QString>
+
+#include "platform/RuntimeError.h"
 
 // The number of the RuntimeError a call raised; 0 when it raised none.
 template <class Call> int errorNumberOf(Call&& call)

@@ -1,9 +1,9 @@
 #include "tests/support/ExplorerWorkstation.h"
 
+#include <utility>
+
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
-
-#include <utility>
 
 const QString ExplorerWorkstation::archiveFolder = QStringLiteral("C:\\Schede\\");
 

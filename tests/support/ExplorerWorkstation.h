@@ -1,11 +1,11 @@
 #pragma once
 
+#include <functional>
+
 #include "explorer/store/ExplorerState.h"
 #include "tests/support/HookedPrompter.h"
 #include "tests/support/ScriptedSeams.h"
 #include "tests/support/TestWorkstation.h"
-
-#include <functional>
 
 namespace utilex {
 class _UtilexClass;

@@ -1,18 +1,18 @@
 #include "tests/support/FakeWindow.h"
 
+#include <stdexcept>
+
 #include "explorer/store/DeleteSelectedCards.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/Seams.h"
 #include "tests/support/CardArchives.h"
 
-#include <stdexcept>
-
 void FakeWindow::fill()
 {
     m_rows.clear();
-    const QStringList cards = CardArchives::rows(store::explorerState().currentArchivePath(true),
-                                                 QStringLiteral("Select PCMTV from Modelli ORDER BY PCMTV"),
-                                                 {QStringLiteral("PCMTV")});
+    const QStringList cards =
+        CardArchives::rows(store::explorerState().currentArchivePath(true),
+                           QStringLiteral("Select PCMTV from Modelli ORDER BY PCMTV"), {QStringLiteral("PCMTV")});
     for (const QString& key : cards)
         m_rows.append({key, false});
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "explorer/transfer/CardTransferWindow.h"
-#include "interaction/RecordingProgressDisplay.h"
+#include <optional>
 
 #include <QList>
 #include <QStringList>
-#include <optional>
+
+#include "explorer/transfer/CardTransferWindow.h"
+#include "interaction/RecordingProgressDisplay.h"
 
 // The main window as the card operations, the transfer commands and the card transfers see it,
 // recording what is done to it in one log: its progress display's lines, and "show ARCHIVE",

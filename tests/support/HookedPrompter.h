@@ -1,9 +1,9 @@
 #pragma once
 
-#include "interaction/Prompter.h"
-
 #include <functional>
 #include <map>
+
+#include "interaction/Prompter.h"
 
 // Hands every prompt to another prompter (the scripted one), first running the action a test set
 // for it, as if the user did something while the box was open.

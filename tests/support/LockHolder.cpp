@@ -1,9 +1,9 @@
 #include "tests/support/LockHolder.h"
 
+#include <QProcessEnvironment>
+
 #include "platform/Workstation.h"
 #include "tests/support/TestWorkstation.h"
-
-#include <QProcessEnvironment>
 
 LockHolder::LockHolder(const QString& windowsPath, const QString& mode)
 {

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "automation/Variant.h"
+#include <ostream>
 
 #include <QString>
-#include <ostream>
+
+#include "automation/Variant.h"
 
 // Readable texts and values in GoogleTest's failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)

@@ -1,9 +1,9 @@
 #include "tests/support/QtTestMain.h"
 
-#include "ui/GuardedApplication.h"
-
 #include <map>
 #include <string>
+
+#include "ui/GuardedApplication.h"
 
 namespace {
 

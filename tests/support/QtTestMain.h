@@ -8,7 +8,7 @@ using QtTestRun = int (*)(int argc, char** argv);
 bool addQtTest(const char* name, QtTestRun run);
 
 #define TRAMEX_QT_TEST(TestClass)                                                                                      \
-    [[maybe_unused]] static const bool TestClass##Added = addQtTest(#TestClass, [](int argc, char** argv) {           \
+    [[maybe_unused]] static const bool TestClass##Added = addQtTest(#TestClass, [](int argc, char** argv) {            \
         TestClass test;                                                                                                \
         return QTest::qExec(&test, argc, argv);                                                                        \
     })

@@ -1,10 +1,10 @@
 #include "tests/support/ScriptedSeams.h"
 
+#include <utility>
+
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <utility>
 
 ScriptedSeams::ScriptedSeams(const QString& programTitle, interaction::ScriptedPrompter::FailureHandler onFailure)
     : prompter(std::move(onFailure)), clock(QDateTime(QDate(2024, 3, 5), QTime(17, 8, 9)))

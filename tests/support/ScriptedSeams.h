@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QString>
+
 #include "interaction/ScriptedClock.h"
 #include "interaction/ScriptedKeyState.h"
 #include "interaction/ScriptedPendingEvents.h"
 #include "interaction/ScriptedPrompter.h"
 #include "interaction/Seams.h"
-
-#include <QString>
 
 // Scripted seams installed for one test: prompter, key state, pending events and a clock that
 // stands at 5 March 2024, 17:08:09. A prompt the script does not expect, and scripted answers

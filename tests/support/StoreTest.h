@@ -1,15 +1,17 @@
 #pragma once
 
+#include <memory>
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
 #include "explorer/store/engine/Engine.h"
 #include "tests/support/CardArchives.h"
 #include "tests/support/ErrorMatchers.h"
 #include "tests/support/LockHolder.h"
 #include "tests/support/Printers.h"
 #include "tests/support/TestWorkstation.h"
-
-#include <QStringList>
-#include <gtest/gtest.h>
-#include <memory>
 
 // A database test on a fresh workstation (the default layout, or the one a fixture above gives)
 // with the folder C:\Schede\ made, and the card archives there at hand.

@@ -1,14 +1,15 @@
 #include "tests/support/TestWorkstation.h"
 
-#include "automation/Components.h"
-#include "platform/Profile.h"
-#include "platform/WindowsPath.h"
-#include "platform/Workstation.h"
+#include <stdexcept>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <stdexcept>
+
+#include "automation/Components.h"
+#include "platform/Profile.h"
+#include "platform/WindowsPath.h"
+#include "platform/Workstation.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
-#include <optional>
 
 // A fresh workstation in a temporary folder, made the process's own: its drives (the platform's
 // default layout, or the drives.ini a test gives), its INI files, components registered from the

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include <QApplication>
 #include <QTimer>
-#include <functional>
 
 // Acts on the next modal dialog of type Dialog once it is shown (the test's hand on a dialog
 // that blocks the code under test). Gives up after three seconds.

@@ -1,11 +1,11 @@
 #include "tests/support/WindowWorld.h"
 
-#include "explorer/ExplorerMenus.h"
-#include "explorer/FrmExplorer.h"
-
 #include <QListWidget>
 #include <QTest>
 #include <QTreeWidget>
+
+#include "explorer/ExplorerMenus.h"
+#include "explorer/FrmExplorer.h"
 
 WindowWorld::WindowWorld() = default;
 

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "tests/support/CardArchives.h"
-#include "tests/support/ExplorerWorkstation.h"
-#include "tests/support/LockHolder.h"
+#include <optional>
 
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <optional>
+
+#include "tests/support/CardArchives.h"
+#include "tests/support/ExplorerWorkstation.h"
+#include "tests/support/LockHolder.h"
 
 class QAction;
 class QListWidgetItem;

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "VirtualDisplay.h"
+#include <memory>
 
 #include <gtest/gtest.h>
-#include <memory>
+
+#include "VirtualDisplay.h"
 
 // A test on a virtual X display shared by the tests of its suite. Without Xvfb the tests are
 // skipped; an Xvfb that is there but does not start fails them.

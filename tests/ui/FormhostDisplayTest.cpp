@@ -1,7 +1,7 @@
-#include "DisplayTest.h"
-
-#include "automation/Components.h"
-#include "platform/Workstation.h"
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <xcb/xcb.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -10,11 +10,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
-#include <algorithm>
-#include <cstring>
+
 #include <gtest/gtest.h>
-#include <memory>
-#include <xcb/xcb.h>
+
+#include "DisplayTest.h"
+#include "automation/Components.h"
+#include "platform/Workstation.h"
 
 namespace {
 

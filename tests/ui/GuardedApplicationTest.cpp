@@ -1,12 +1,12 @@
 #include "ui/GuardedApplication.h"
 
+#include <QTest>
+#include <QTimer>
+
 #include "interaction/ScriptedPrompter.h"
 #include "interaction/Seams.h"
 #include "platform/RuntimeError.h"
 #include "tests/support/QtTestMain.h"
-
-#include <QTest>
-#include <QTimer>
 
 using interaction::Answer;
 using interaction::TextMatcher;

@@ -1,13 +1,13 @@
 #include "ui/QtClipboardBackend.h"
 
-#include "automation/Clipboard.h"
-#include "tests/support/QtTestMain.h"
-#include "ui/QtSeams.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
+
+#include "automation/Clipboard.h"
+#include "tests/support/QtTestMain.h"
+#include "ui/QtSeams.h"
 
 namespace {
 

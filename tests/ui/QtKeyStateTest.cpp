@@ -1,9 +1,10 @@
 #include "ui/QtKeyState.h"
-#include "tests/support/QtTestMain.h"
 
 #include <QEvent>
 #include <QTest>
 #include <QWidget>
+
+#include "tests/support/QtTestMain.h"
 
 using interaction::Key;
 

@@ -1,9 +1,6 @@
 #include "ui/QtPrompter.h"
 
-#include "tests/support/TestWorkstation.h"
-#include "tests/support/WhenShown.h"
-#include "interaction/Seams.h"
-#include "tests/support/QtTestMain.h"
+#include <algorithm>
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -15,7 +12,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
+
+#include "interaction/Seams.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/TestWorkstation.h"
+#include "tests/support/WhenShown.h"
 
 using interaction::Answer;
 using interaction::Buttons;
@@ -62,9 +63,10 @@ class QtPrompterTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_workstation = std::make_unique<TestWorkstation>(QByteArrayLiteral("[Drive C]\r\nPath=drive_c\r\nType=fixed\r\n"
-                                                                             "[Drive A]\r\nPath=drive_a\r\nType=removable\r\n"
-                                                                             "[System]\r\nWindowsDir=C:\\WINDOWS\r\n"));
+        m_workstation =
+            std::make_unique<TestWorkstation>(QByteArrayLiteral("[Drive C]\r\nPath=drive_c\r\nType=fixed\r\n"
+                                                                "[Drive A]\r\nPath=drive_a\r\nType=removable\r\n"
+                                                                "[System]\r\nWindowsDir=C:\\WINDOWS\r\n"));
         m_installation = std::make_unique<interaction::Seams::Installation>();
         m_installation->setProgramTitle(QStringLiteral("Schedex"));
     }

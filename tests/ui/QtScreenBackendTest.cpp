@@ -1,14 +1,14 @@
 #include "ui/QtScreenBackend.h"
 
+#include <QApplication>
+#include <QTest>
+
 #include "interaction/BusyPointer.h"
 #include "interaction/Seams.h"
 #include "platform/RuntimeError.h"
+#include "tests/support/QtTestMain.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtSeams.h"
-#include "tests/support/QtTestMain.h"
-
-#include <QApplication>
-#include <QTest>
 
 class QtScreenBackendTest : public QObject {
     Q_OBJECT

@@ -1,13 +1,14 @@
 #include "VirtualDisplay.h"
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <xcb/xcb.h>
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
-#include <csignal>
-#include <sys/prctl.h>
-#include <xcb/xcb.h>
 
 namespace {
 

@@ -1,12 +1,4 @@
 #include "ui/WidgetBridge.h"
-#include "automation/ControlKind.h"
-#include "automation/DefaultMember.h"
-#include "automation/TypeInfo.h"
-#include "platform/RuntimeError.h"
-#include "ui/PictureControl.h"
-#include "ui/PictureObject.h"
-#include "tests/support/ErrorMatchers.h"
-#include "tests/support/QtTestMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +15,15 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTextEdit>
+
+#include "automation/ControlKind.h"
+#include "automation/DefaultMember.h"
+#include "automation/TypeInfo.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/ErrorMatchers.h"
+#include "tests/support/QtTestMain.h"
+#include "ui/PictureControl.h"
+#include "ui/PictureObject.h"
 
 using namespace Qt::StringLiterals;
 using automation::ObjectRef;

@@ -1,16 +1,18 @@
 #include "ui/X11Windows.h"
 
-#include "DisplayTest.h"
-
-#include <QDeadlineTimer>
-#include <QThread>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <xcb/xcb.h>
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include "DisplayTest.h"
 
 namespace {
 

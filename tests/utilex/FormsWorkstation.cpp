@@ -6,7 +6,8 @@
 #include "utilex/UtilexClass.h"
 
 FormsWorkstation::FormsWorkstation()
-    : TestWorkstation(QByteArrayLiteral("[Drive C]\r\nPath=drive_c\r\nType=fixed\r\n[System]\r\nWindowsDir=C:\\WINDOWS\r\n"))
+    : TestWorkstation(
+          QByteArrayLiteral("[Drive C]\r\nPath=drive_c\r\nType=fixed\r\n[System]\r\nWindowsDir=C:\\WINDOWS\r\n"))
 {
     makeFolder(QStringLiteral("C:\\WINDOWS"));
     registerBuilt(QStringLiteral("Utilex4.dll"));

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include "automation/DispatchObject.h"
 #include "tests/support/TestWorkstation.h"
-
-#include <QString>
 
 // A fresh workstation for one window test of the form methods: drive C with the Windows folder,
 // Utilex4 registered and created by class id, the Qt window system and screen installed for it.

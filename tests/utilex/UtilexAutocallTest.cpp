@@ -1,11 +1,10 @@
-#include "UtilexFixture.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 
+#include "UtilexFixture.h"
 #include "automation/Components.h"
 #include "automation/TypeInfo.h"
 
@@ -70,10 +69,9 @@ TEST_F(UtilexAutocallTest, TypelibShowsTheIdentityAndTheMethodsInSlotOrder)
 {
     const AutocallRun typelib = autocall({QStringLiteral("--typelib"), progId});
     EXPECT_EQ(typelib.exitCode, 0) << typelib.err.toStdString();
-    for (const char* identity :
-         {"Utilex4", "1.0", "1033", "EAA9A4EE-4C8C-4F2B-9CEC-85572921528A", "UtilexClass",
-          "26D6ED80-0326-4D1E-8725-483965E7A67D", "Utilex4.UtilexClass", "_UtilexClass",
-          "C206809D-BCB2-48C4-A5C6-91080F4397A3", "4.0.0.1"})
+    for (const char* identity : {"Utilex4", "1.0", "1033", "EAA9A4EE-4C8C-4F2B-9CEC-85572921528A", "UtilexClass",
+                                 "26D6ED80-0326-4D1E-8725-483965E7A67D", "Utilex4.UtilexClass", "_UtilexClass",
+                                 "C206809D-BCB2-48C4-A5C6-91080F4397A3", "4.0.0.1"})
         EXPECT_TRUE(typelib.out.contains(QLatin1String(identity), Qt::CaseInsensitive)) << identity;
 
     qsizetype from = 0;

@@ -1,7 +1,6 @@
-#include "UtilexFixture.h"
-
 #include <QFileInfo>
 
+#include "UtilexFixture.h"
 #include "automation/Components.h"
 #include "automation/Registry.h"
 #include "automation/TypeInfo.h"
@@ -30,11 +29,26 @@ std::ostream& operator<<(std::ostream& out, const PendingMethod& method)
 
 class UtilexPendingTest : public UtilexTest, public ::testing::WithParamInterface<PendingMethod> {};
 
-std::vector<Variant> none() { return {}; }
-std::vector<Variant> text() { return {Variant(u"x")}; }
-std::vector<Variant> truth() { return {Variant::fromBoolean(true)}; }
-std::vector<Variant> object() { return {Variant(automation::ObjectRef())}; }
-std::vector<Variant> objectAndText() { return {Variant(automation::ObjectRef()), Variant(u"x.ini")}; }
+std::vector<Variant> none()
+{
+    return {};
+}
+std::vector<Variant> text()
+{
+    return {Variant(u"x")};
+}
+std::vector<Variant> truth()
+{
+    return {Variant::fromBoolean(true)};
+}
+std::vector<Variant> object()
+{
+    return {Variant(automation::ObjectRef())};
+}
+std::vector<Variant> objectAndText()
+{
+    return {Variant(automation::ObjectRef()), Variant(u"x.ini")};
+}
 std::vector<Variant> twoObjectsAndText()
 {
     return {Variant(automation::ObjectRef()), Variant(automation::ObjectRef()), Variant(u"x.ini")};
@@ -57,8 +71,8 @@ TEST_F(UtilexTest, RegistersItsIdentityAndCreatesByNameAndByClassId)
     EXPECT_EQ(QFileInfo(platform::windowsPath::toHost(registration->serverPath)).canonicalFilePath(),
               QFileInfo(libraryFile()).canonicalFilePath());
 
-    auto byClassId = automation::createObjectAs<utilex::_UtilexClass>(
-        QStringLiteral("{26D6ED80-0326-4D1E-8725-483965E7A67D}"));
+    auto byClassId =
+        automation::createObjectAs<utilex::_UtilexClass>(QStringLiteral("{26D6ED80-0326-4D1E-8725-483965E7A67D}"));
     QString text = QStringLiteral("ab.c");
     QString separator = QStringLiteral(".");
     EXPECT_EQ(byClassId->LeftString(text, separator), QStringLiteral("ab"));

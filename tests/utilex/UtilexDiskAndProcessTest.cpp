@@ -1,11 +1,10 @@
-#include "UtilexFixture.h"
-
 #include <cerrno>
 #include <csignal>
 
 #include <QDir>
 #include <QFileInfo>
 
+#include "UtilexFixture.h"
 #include "platform/Process.h"
 #include "platform/Workstation.h"
 
@@ -41,8 +40,8 @@ TEST_F(UtilexTest, GetOnlineDisksListsReadyDrivesFromC)
 
 TEST_F(UtilexTest, GetDiskFreeSpaceAPassesTheQueryThrough)
 {
-    std::vector<Variant> byName{Variant(u"A:\\"), Variant::fromLong(-1), Variant::fromLong(-1),
-                                Variant::fromLong(-1), Variant::fromLong(-1)};
+    std::vector<Variant> byName{Variant(u"A:\\"), Variant::fromLong(-1), Variant::fromLong(-1), Variant::fromLong(-1),
+                                Variant::fromLong(-1)};
     EXPECT_NE(callByRef(u"GetDiskFreeSpaceA", byName).toLong(), 0);
     EXPECT_EQ(byName[0], Variant(u"A:\\"));
     const qint64 clusterBytes = qint64(byName[1].toLong()) * byName[2].toLong();

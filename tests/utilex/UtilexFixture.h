@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QString>
+
 #include <gtest/gtest.h>
 
 #include "automation/Variant.h"
@@ -14,16 +15,57 @@
 
 // The methods of _UtilexClass in slot order, as clients bind to them.
 inline constexpr const char16_t* utilexMethodsInSlotOrder[] = {
-    u"GetTmpPath", u"Wait", u"GetDiskSerialNumber", u"PlayWav", u"GetWindowsDir", u"GetSystemDir",
-    u"ComputerName", u"ShowTaskBar", u"GetPrivateProfileString", u"WritePrivateProfileString", u"IsAttr",
-    u"DirExists", u"ExitWin", u"LeftString", u"CambiaSfondoDeskTop", u"NomeUtente", u"MakeDir",
-    u"PrinterPrintAt", u"Replicate", u"TogliCarattere", u"QuanteVolte", u"FileExists", u"Capitalize",
-    u"MySplit", u"WaitForShell", u"ReverseString", u"AppClose", u"GetMDIChildCount", u"RightString",
-    u"GetCapsLock", u"GetNumLock", u"SetCapsLock", u"SetNumLock", u"GetOnlineDisks", u"CenterForm",
-    u"AlwaysOnTop", u"TileBkgd", u"LoadFormPosition", u"SaveFormPosition", u"FillComboDir",
-    u"GetDiskFreeSpaceA", u"SelText", u"SaveAllFormValueControlToIni", u"LoadAllFormValueControlFromIni",
-    u"InsStr", u"GetMouseKey", u"DisableControl", u"IsPrinterInstalled", u"LoadOneControlValueFromIni",
-    u"SaveOneControlValue2Ini", u"GetAppPath",
+    u"GetTmpPath",
+    u"Wait",
+    u"GetDiskSerialNumber",
+    u"PlayWav",
+    u"GetWindowsDir",
+    u"GetSystemDir",
+    u"ComputerName",
+    u"ShowTaskBar",
+    u"GetPrivateProfileString",
+    u"WritePrivateProfileString",
+    u"IsAttr",
+    u"DirExists",
+    u"ExitWin",
+    u"LeftString",
+    u"CambiaSfondoDeskTop",
+    u"NomeUtente",
+    u"MakeDir",
+    u"PrinterPrintAt",
+    u"Replicate",
+    u"TogliCarattere",
+    u"QuanteVolte",
+    u"FileExists",
+    u"Capitalize",
+    u"MySplit",
+    u"WaitForShell",
+    u"ReverseString",
+    u"AppClose",
+    u"GetMDIChildCount",
+    u"RightString",
+    u"GetCapsLock",
+    u"GetNumLock",
+    u"SetCapsLock",
+    u"SetNumLock",
+    u"GetOnlineDisks",
+    u"CenterForm",
+    u"AlwaysOnTop",
+    u"TileBkgd",
+    u"LoadFormPosition",
+    u"SaveFormPosition",
+    u"FillComboDir",
+    u"GetDiskFreeSpaceA",
+    u"SelText",
+    u"SaveAllFormValueControlToIni",
+    u"LoadAllFormValueControlFromIni",
+    u"InsStr",
+    u"GetMouseKey",
+    u"DisableControl",
+    u"IsPrinterInstalled",
+    u"LoadOneControlValueFromIni",
+    u"SaveOneControlValue2Ini",
+    u"GetAppPath",
 };
 
 // A fresh workstation with Utilex4 registered: drive C (ready), removable drive A (ready),
@@ -54,4 +96,3 @@ protected:
 private:
     std::unique_ptr<TestWorkstation> m_station;
 };
-

@@ -1,11 +1,10 @@
-#include "UtilexFixture.h"
-
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "UtilexFixture.h"
 #include "automation/Screen.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
@@ -53,14 +52,14 @@ TEST_P(UtilexFileExistsTest, ListsPlainFilesOnly)
     EXPECT_EQ(call(u"FileExists", {Variant(name)}), Variant::fromInteger(GetParam().expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, UtilexFileExistsTest,
-    ::testing::Values(FileCase{u"", 0}, FileCase{u"C:\\dati\\Nota.txt", -1}, FileCase{u"c:\\DATI\\nota.TXT", -1},
-                      FileCase{u"C:\\dati\\.nascosto", 0}, FileCase{u"C:\\dati\\*.txt", -1},
-                      FileCase{u"C:\\dati\\N?ta.*", -1}, FileCase{u"C:\\dati\\*.doc", 0},
-                      FileCase{u"C:\\dati", 0}, FileCase{u"C:\\dati\\", -1}, FileCase{u"C:\\vuota\\", 0},
-                      FileCase{u"C:\\solo nascosti\\", 0}, FileCase{u"C:\\manca\\Nota.txt", 0},
-                      FileCase{u"D:\\Nota.txt", 0}, FileCase{u"Q:\\Nota.txt", 0}));
+INSTANTIATE_TEST_SUITE_P(Names, UtilexFileExistsTest,
+                         ::testing::Values(FileCase{u"", 0}, FileCase{u"C:\\dati\\Nota.txt", -1},
+                                           FileCase{u"c:\\DATI\\nota.TXT", -1}, FileCase{u"C:\\dati\\.nascosto", 0},
+                                           FileCase{u"C:\\dati\\*.txt", -1}, FileCase{u"C:\\dati\\N?ta.*", -1},
+                                           FileCase{u"C:\\dati\\*.doc", 0}, FileCase{u"C:\\dati", 0},
+                                           FileCase{u"C:\\dati\\", -1}, FileCase{u"C:\\vuota\\", 0},
+                                           FileCase{u"C:\\solo nascosti\\", 0}, FileCase{u"C:\\manca\\Nota.txt", 0},
+                                           FileCase{u"D:\\Nota.txt", 0}, FileCase{u"Q:\\Nota.txt", 0}));
 
 } // namespace
 
@@ -188,8 +187,8 @@ TEST_F(UtilexTest, FillComboDirAddsSubfoldersInUpperCase)
     QString path = QStringLiteral("C:\\modelli");
     m_utilex->FillComboDir(comboRef, path);
     EXPECT_EQ(path, QStringLiteral("C:\\modelli\\"));
-    EXPECT_EQ(combo->items, (QStringList{QStringLiteral("già presente"), QStringLiteral("ALFA"),
-                                         QStringLiteral("BETA"), QStringLiteral("PERÒ")}));
+    EXPECT_EQ(combo->items, (QStringList{QStringLiteral("già presente"), QStringLiteral("ALFA"), QStringLiteral("BETA"),
+                                         QStringLiteral("PERÒ")}));
 
     auto other = std::make_shared<RecordingCombo>();
     std::vector<Variant> byName{Variant(automation::ObjectRef(other)), Variant(u"C:\\Modelli\\file.txt")};

@@ -1,18 +1,4 @@
-#include "tests/utilex/FormsWorkstation.h"
-
-#include "automation/DefaultMember.h"
-#include "automation/Screen.h"
-#include "automation/WindowSystem.h"
-#include "interaction/Twips.h"
-#include "platform/Profile.h"
-#include "platform/RuntimeError.h"
-#include "tools/formhost/FrmHost.h"
-#include "ui/FormCanvas.h"
-#include "ui/PictureControl.h"
-#include "ui/WidgetBridge.h"
-#include "utilex/UtilexClass.h"
-#include "tests/support/ErrorMatchers.h"
-#include "tests/support/QtTestMain.h"
+#include <memory>
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -27,7 +13,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <memory>
+
+#include "automation/DefaultMember.h"
+#include "automation/Screen.h"
+#include "automation/WindowSystem.h"
+#include "interaction/Twips.h"
+#include "platform/Profile.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/ErrorMatchers.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/utilex/FormsWorkstation.h"
+#include "tools/formhost/FrmHost.h"
+#include "ui/FormCanvas.h"
+#include "ui/PictureControl.h"
+#include "ui/WidgetBridge.h"
+#include "utilex/UtilexClass.h"
 
 using namespace Qt::StringLiterals;
 using automation::ObjectRef;
@@ -312,7 +312,10 @@ private Q_SLOTS:
         store(valuesSection, u"ChkAttivo"_s, u"sì"_s);
         store(valuesSection, u"TxtNome"_s, u"Dopo"_s);
         const auto form = shownHost();
-        QCOMPARE(errorNumberOf([&] { call(u"LoadAllFormValueControlFromIni", {formOf(*form), Variant(iniName)}); }), 13);
+        QCOMPARE(errorNumberOf([&] {
+                     call(u"LoadAllFormValueControlFromIni", {formOf(*form), Variant(iniName)});
+                 }),
+                 13);
         QCOMPARE(child<QLineEdit>(*form, u"TxtNome"_s).text(), QString());
     }
 
@@ -544,7 +547,10 @@ private Q_SLOTS:
     void aPlacementThatCannotBeWrittenRaises75()
     {
         const auto form = shownHost();
-        QCOMPARE(errorNumberOf([&] { call(u"SaveFormPosition", {formOf(*form), Variant(u"C:\\Manca\\Prova.ini"_s)}); }), 75);
+        QCOMPARE(errorNumberOf([&] {
+                     call(u"SaveFormPosition", {formOf(*form), Variant(u"C:\\Manca\\Prova.ini"_s)});
+                 }),
+                 75);
         QCOMPARE(errorNumberOf([&] {
                      call(u"SaveAllFormValueControlToIni", {formOf(*form), Variant(u"C:\\Manca\\Prova.ini"_s)});
                  }),

@@ -1,10 +1,9 @@
-#include "UtilexFixture.h"
-
 #include <sys/inotify.h>
 #include <unistd.h>
 
 #include <QFile>
 
+#include "UtilexFixture.h"
 #include "platform/WindowsPath.h"
 
 using automation::Variant;
@@ -26,9 +25,9 @@ TEST_P(UtilexValueLengthTest, ReadsTheWholeValueWhateverItsLength)
     Variant defaultValue = Variant::missing();
     Variant file(u"long.ini");
     EXPECT_EQ(m_utilex->GetPrivateProfileString(section, key, defaultValue, file), value);
-    EXPECT_EQ(call(u"GetPrivateProfileString", {Variant(u"Sezione"), Variant(u"Chiave"), Variant(u""),
-                                                Variant(u"long.ini")}),
-              Variant(value));
+    EXPECT_EQ(
+        call(u"GetPrivateProfileString", {Variant(u"Sezione"), Variant(u"Chiave"), Variant(u""), Variant(u"long.ini")}),
+        Variant(value));
 }
 
 INSTANTIATE_TEST_SUITE_P(AroundBufferSizes, UtilexValueLengthTest,

@@ -81,50 +81,57 @@ TEST_P(UtilexTextTest, EarlyAndLateBindingGiveTheSameResult)
     EXPECT_EQ(late, after) << "by name";
 }
 
-Variant s(const char16_t* text) { return Variant(QString::fromUtf16(text)); }
-Variant integer(std::int16_t value) { return Variant::fromInteger(value); }
-Variant truth(bool value) { return Variant::fromBoolean(value); }
+Variant s(const char16_t* text)
+{
+    return Variant(QString::fromUtf16(text));
+}
+Variant integer(std::int16_t value)
+{
+    return Variant::fromInteger(value);
+}
+Variant truth(bool value)
+{
+    return Variant::fromBoolean(value);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cutting, UtilexTextTest,
-    ::testing::Values(
-        TextCase{u"LeftString", {s(u"ab.c"), s(u".")}, s(u"ab"), {}},
-        TextCase{u"LeftString", {s(u"a.b.c"), s(u".")}, s(u"a"), {}},
-        TextCase{u"LeftString", {s(u"abc"), s(u".")}, s(u"abc"), {}},
-        TextCase{u"LeftString", {s(u"Però.txt"), s(u".")}, s(u"Però"), {}},
-        TextCase{u"LeftString", {s(u"a::b"), s(u"::")}, s(u"a"), {}},
-        TextCase{u"LeftString", {s(u"ABC"), s(u"b")}, s(u"ABC"), {}},
-        TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\")}, s(u"c"), {}},
-        TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\"), truth(true)}, s(u"b\\c"), {}},
-        TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\"), truth(false)}, s(u"c"), {}},
-        TextCase{u"RightString", {s(u"abc"), s(u"\\")}, s(u"abc"), {}},
-        TextCase{u"RightString", {s(u"abc"), s(u"\\"), truth(true)}, s(u"abc"), {}},
-        TextCase{u"RightString", {s(u"a::b::c"), s(u"::")}, s(u"a::b::c"), {}},
-        TextCase{u"RightString", {s(u"a::b::c"), s(u"::"), truth(true)}, s(u"b::c"), {}},
-        TextCase{u"RightString", {s(u"x\\Però"), s(u"\\")}, s(u"Però"), {}},
-        TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(1)}, s(u"Xabc"), {}},
-        TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(2)}, s(u"aXbc"), {}},
-        TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(3)}, s(u"abXc"), {}},
-        TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(4)}, s(u"abcX"), {}},
-        TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(300)}, s(u"abcX"), {}}));
+    ::testing::Values(TextCase{u"LeftString", {s(u"ab.c"), s(u".")}, s(u"ab"), {}},
+                      TextCase{u"LeftString", {s(u"a.b.c"), s(u".")}, s(u"a"), {}},
+                      TextCase{u"LeftString", {s(u"abc"), s(u".")}, s(u"abc"), {}},
+                      TextCase{u"LeftString", {s(u"Però.txt"), s(u".")}, s(u"Però"), {}},
+                      TextCase{u"LeftString", {s(u"a::b"), s(u"::")}, s(u"a"), {}},
+                      TextCase{u"LeftString", {s(u"ABC"), s(u"b")}, s(u"ABC"), {}},
+                      TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\")}, s(u"c"), {}},
+                      TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\"), truth(true)}, s(u"b\\c"), {}},
+                      TextCase{u"RightString", {s(u"a\\b\\c"), s(u"\\"), truth(false)}, s(u"c"), {}},
+                      TextCase{u"RightString", {s(u"abc"), s(u"\\")}, s(u"abc"), {}},
+                      TextCase{u"RightString", {s(u"abc"), s(u"\\"), truth(true)}, s(u"abc"), {}},
+                      TextCase{u"RightString", {s(u"a::b::c"), s(u"::")}, s(u"a::b::c"), {}},
+                      TextCase{u"RightString", {s(u"a::b::c"), s(u"::"), truth(true)}, s(u"b::c"), {}},
+                      TextCase{u"RightString", {s(u"x\\Però"), s(u"\\")}, s(u"Però"), {}},
+                      TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(1)}, s(u"Xabc"), {}},
+                      TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(2)}, s(u"aXbc"), {}},
+                      TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(3)}, s(u"abXc"), {}},
+                      TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(4)}, s(u"abcX"), {}},
+                      TextCase{u"InsStr", {s(u"abc"), s(u"X"), integer(300)}, s(u"abcX"), {}}));
 
 INSTANTIATE_TEST_SUITE_P(
     SplittingAndCounting, UtilexTextTest,
-    ::testing::Values(
-        TextCase{u"MySplit", {s(u"a,b,"), s(u",")}, strings({u"a", u"b", u""}), {}},
-        TextCase{u"MySplit", {s(u""), s(u",")}, strings({u""}), {}},
-        TextCase{u"MySplit", {s(u"a,,b"), s(u",")}, strings({u"a", u"", u"b"}), {}},
-        TextCase{u"MySplit", {s(u",a"), s(u",")}, strings({u"", u"a"}), {}},
-        TextCase{u"MySplit", {s(u"abc"), s(u",")}, strings({u"abc"}), {}},
-        TextCase{u"MySplit", {s(u"a::b"), s(u"::")}, strings({u"a", u":b"}), {}},
-        TextCase{u"QuanteVolte", {s(u"a;b;c"), s(u";")}, integer(2), {}},
-        TextCase{u"QuanteVolte", {s(u"aaaa"), s(u"aa")}, integer(6), {}},
-        TextCase{u"QuanteVolte", {s(u"AaA"), s(u"a")}, integer(1), {}},
-        TextCase{u"QuanteVolte", {s(u"abc"), s(u"x")}, integer(0), {}},
-        TextCase{u"QuanteVolte", {s(u""), s(u"a")}, integer(0), {}},
-        TextCase{u"TogliCarattere", {s(u"a-b c"), s(u"- ")}, s(u"abc"), {s(u"abc"), s(u"- ")}},
-        TextCase{u"TogliCarattere", {s(u"aAa"), s(u"a")}, s(u"A"), {s(u"A"), s(u"a")}},
-        TextCase{u"TogliCarattere", {s(u"a-b"), s(u"")}, s(u"a-b"), {}}));
+    ::testing::Values(TextCase{u"MySplit", {s(u"a,b,"), s(u",")}, strings({u"a", u"b", u""}), {}},
+                      TextCase{u"MySplit", {s(u""), s(u",")}, strings({u""}), {}},
+                      TextCase{u"MySplit", {s(u"a,,b"), s(u",")}, strings({u"a", u"", u"b"}), {}},
+                      TextCase{u"MySplit", {s(u",a"), s(u",")}, strings({u"", u"a"}), {}},
+                      TextCase{u"MySplit", {s(u"abc"), s(u",")}, strings({u"abc"}), {}},
+                      TextCase{u"MySplit", {s(u"a::b"), s(u"::")}, strings({u"a", u":b"}), {}},
+                      TextCase{u"QuanteVolte", {s(u"a;b;c"), s(u";")}, integer(2), {}},
+                      TextCase{u"QuanteVolte", {s(u"aaaa"), s(u"aa")}, integer(6), {}},
+                      TextCase{u"QuanteVolte", {s(u"AaA"), s(u"a")}, integer(1), {}},
+                      TextCase{u"QuanteVolte", {s(u"abc"), s(u"x")}, integer(0), {}},
+                      TextCase{u"QuanteVolte", {s(u""), s(u"a")}, integer(0), {}},
+                      TextCase{u"TogliCarattere", {s(u"a-b c"), s(u"- ")}, s(u"abc"), {s(u"abc"), s(u"- ")}},
+                      TextCase{u"TogliCarattere", {s(u"aAa"), s(u"a")}, s(u"A"), {s(u"A"), s(u"a")}},
+                      TextCase{u"TogliCarattere", {s(u"a-b"), s(u"")}, s(u"a-b"), {}}));
 
 INSTANTIATE_TEST_SUITE_P(Building, UtilexTextTest,
                          ::testing::Values(TextCase{u"Replicate", {s(u"ab"), Variant::fromLong(3)}, s(u"ababab"), {}},

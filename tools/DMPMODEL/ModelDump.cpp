@@ -1,13 +1,13 @@
 #include "tools/DMPMODEL/ModelDump.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 #include "platform/Codepage.h"
 #include "platform/ErrorNumber.h"
 #include "platform/Files.h"
 #include "platform/Listing.h"
 #include "platform/RuntimeError.h"
-
-#include <QRegularExpression>
-#include <QStringList>
 
 namespace dmpmodel {
 

@@ -1,11 +1,12 @@
-#include "platform/Files.h"
-#include "platform/RuntimeError.h"
-#include "tools/DMPMODEL/ModelDump.h"
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
-#include <cstdio>
+
+#include "platform/Files.h"
+#include "platform/RuntimeError.h"
+#include "tools/DMPMODEL/ModelDump.h"
 
 // DMPMODEL AREA DUMPFILE: writes the model dump of a storage area (see ModelDump.h). The command
 // line arrives whole, as one argument; the dump file is the last part that starts with a drive,

@@ -1,10 +1,11 @@
-#include "explorer/store/CardArchiveSchema.h"
-#include "explorer/store/engine/DatabaseFile.h"
-#include "platform/RuntimeError.h"
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <cstdio>
+
+#include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/engine/DatabaseFile.h"
+#include "platform/RuntimeError.h"
 
 // Dbrefit create,PATH | convert,PATH: creates an empty card archive, or compacts one in place.
 // PATH is a Windows path, with or without ".mdb". The command line arrives whole, as one

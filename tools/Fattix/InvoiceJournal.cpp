@@ -1,5 +1,7 @@
 #include "tools/Fattix/InvoiceJournal.h"
 
+#include <QFile>
+
 #include "common/SharedIni.h"
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/engine/DatabaseSession.h"
@@ -7,8 +9,6 @@
 #include "platform/Codepage.h"
 #include "platform/Profile.h"
 #include "platform/RuntimeError.h"
-
-#include <QFile>
 
 namespace fattix {
 

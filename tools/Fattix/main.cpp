@@ -1,14 +1,15 @@
-#include "interaction/Clock.h"
-#include "interaction/Seams.h"
-#include "platform/RuntimeError.h"
-#include "tools/Fattix/InvoiceJournal.h"
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <cstdio>
+
+#include "interaction/Clock.h"
+#include "interaction/Seams.h"
+#include "platform/RuntimeError.h"
+#include "tools/Fattix/InvoiceJournal.h"
 
 // Fattix KEY: journals the card KEY of the archive the explorer named in "Tramex.ini" (see
 // InvoiceJournal.h). The command line arrives whole, as one argument; a key typed in a shell with

@@ -95,10 +95,9 @@ QString describe(const automation::LibraryInfo& library)
                        .arg(library.locale)
                        .arg(guidText(library.libid), library.fileVersion);
     for (const auto& info : library.classes) {
-        text +=
-            QStringLiteral("class %1, id %2, progid %3, creatable %4, application object %5, threading %6\n")
-                .arg(info.name, guidText(info.clsid), info.progId, yesNo(info.creatable),
-                     yesNo(info.appObject), info.threading);
+        text += QStringLiteral("class %1, id %2, progid %3, creatable %4, application object %5, threading %6\n")
+                    .arg(info.name, guidText(info.clsid), info.progId, yesNo(info.creatable), yesNo(info.appObject),
+                         info.threading);
         const automation::InterfaceInfo* interface = info.defaultInterface;
         if (!interface)
             continue;

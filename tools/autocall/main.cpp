@@ -29,12 +29,11 @@ void write(FILE* stream, const QString& text)
 
 int usage(const QString& problem)
 {
-    write(stderr, QStringLiteral(
-                      "autocall: %1\n"
-                      "usage: autocall [--workstation DIR] PROGID-OR-CLSID METHOD [ARG ...]\n"
-                      "       autocall [--workstation DIR] --typelib PROGID-OR-CLSID\n"
-                      "ARG is text converted to the parameter's type; @missing leaves it out, @null passes "
-                      "Null, @empty passes Empty, @nothing passes Nothing.\n")
+    write(stderr, QStringLiteral("autocall: %1\n"
+                                 "usage: autocall [--workstation DIR] PROGID-OR-CLSID METHOD [ARG ...]\n"
+                                 "       autocall [--workstation DIR] --typelib PROGID-OR-CLSID\n"
+                                 "ARG is text converted to the parameter's type; @missing leaves it out, @null passes "
+                                 "Null, @empty passes Empty, @nothing passes Nothing.\n")
                       .arg(problem));
     return usageExit;
 }
@@ -93,8 +92,7 @@ QString callMethod(const QString& progIdOrClsid, const QString& methodName, cons
         output += valueLines(QStringLiteral("result"), result);
     for (std::size_t i = 0; i < method.parameters.size(); ++i)
         if (method.parameters[i].byRef)
-            output += valueLines(method.parameters[i].name,
-                                 i < arguments.size() ? arguments[i] : Variant::missing());
+            output += valueLines(method.parameters[i].name, i < arguments.size() ? arguments[i] : Variant::missing());
     return output;
 }
 
@@ -136,8 +134,8 @@ int main(int argc, char** argv)
     }
 
     try {
-        const QString output = typeLibrary ? describeTypeLibrary(arguments[0])
-                                           : callMethod(arguments[0], arguments[1], arguments.mid(2));
+        const QString output =
+            typeLibrary ? describeTypeLibrary(arguments[0]) : callMethod(arguments[0], arguments[1], arguments.mid(2));
         write(stdout, output);
         return 0;
     } catch (const platform::RuntimeError& error) {

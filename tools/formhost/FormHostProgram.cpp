@@ -1,5 +1,14 @@
 #include "tools/formhost/FormHostProgram.h"
 
+#include <cstdio>
+#include <optional>
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QWindow>
+
 #include "automation/Components.h"
 #include "automation/ControlKind.h"
 #include "automation/DefaultMember.h"
@@ -10,14 +19,6 @@
 #include "ui/WidgetBridge.h"
 #include "ui/WidgetKinds.h"
 #include "utilex/UtilexClass.h"
-
-#include <QApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QWindow>
-#include <cstdio>
-#include <optional>
 
 namespace formhost {
 

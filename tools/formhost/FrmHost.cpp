@@ -1,7 +1,5 @@
 #include "tools/formhost/FrmHost.h"
 
-#include "ui/PictureControl.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -11,6 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include "ui/PictureControl.h"
 
 namespace formhost {
 

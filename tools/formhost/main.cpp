@@ -1,10 +1,10 @@
 // formhost: a small window with one control of every kind, against which Utilex4's form methods
 // run from the shell (see FormHostProgram.h).
 
+#include <QApplication>
+
 #include "tools/formhost/FormHostProgram.h"
 #include "ui/QtSeams.h"
-
-#include <QApplication>
 
 int main(int argc, char** argv)
 {

@@ -30,8 +30,7 @@ void write(FILE* stream, const QString& text)
 
 int usage(const QString& problem)
 {
-    write(stderr,
-          QStringLiteral("regsvr: %1\nusage: regsvr [--workstation DIR] [/u] LIBRARY-PATH\n").arg(problem));
+    write(stderr, QStringLiteral("regsvr: %1\nusage: regsvr [--workstation DIR] [/u] LIBRARY-PATH\n").arg(problem));
     return usageExit;
 }
 
@@ -83,8 +82,7 @@ int main(int argc, char** argv)
 
     const QString root =
         QDir(workstation.isEmpty() ? platform::Workstation::defaultRoot() : workstation).absolutePath();
-    const QString entryPoint =
-        unregister ? QStringLiteral("DllUnregisterServer") : QStringLiteral("DllRegisterServer");
+    const QString entryPoint = unregister ? QStringLiteral("DllUnregisterServer") : QStringLiteral("DllRegisterServer");
     try {
         if (!QDir().mkpath(root))
             return usage(QStringLiteral("cannot create the workstation folder %1").arg(root));

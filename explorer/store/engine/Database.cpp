@@ -1,5 +1,9 @@
 #include "explorer/store/engine/Database.h"
 
+#include <utility>
+
+#include <sqlite3.h>
+
 #include "explorer/store/engine/DatabasePath.h"
 #include "explorer/store/engine/DatabaseState.h"
 #include "explorer/store/engine/EngineError.h"
@@ -8,9 +12,6 @@
 #include "explorer/store/engine/RecordsetState.h"
 #include "explorer/store/engine/SqlDialect.h"
 #include "explorer/store/engine/WorkspaceState.h"
-
-#include <sqlite3.h>
-#include <utility>
 
 namespace store {
 

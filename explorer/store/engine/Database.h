@@ -1,9 +1,10 @@
 #pragma once
 
-#include "explorer/store/engine/Recordset.h"
+#include <memory>
 
 #include <QString>
-#include <memory>
+
+#include "explorer/store/engine/Recordset.h"
 
 namespace store {
 

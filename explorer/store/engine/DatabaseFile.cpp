@@ -1,21 +1,22 @@
 #include "explorer/store/engine/DatabaseFile.h"
 
-#include "explorer/store/engine/DatabasePath.h"
-#include "explorer/store/engine/EngineError.h"
-#include "explorer/store/engine/FileLock.h"
-#include "explorer/store/engine/SqlDialect.h"
-#include "explorer/store/engine/SqliteConnection.h"
-#include "platform/TemporaryBeside.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QStringList>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "explorer/store/engine/DatabasePath.h"
+#include "explorer/store/engine/EngineError.h"
+#include "explorer/store/engine/FileLock.h"
+#include "explorer/store/engine/SqlDialect.h"
+#include "explorer/store/engine/SqliteConnection.h"
+#include "platform/TemporaryBeside.h"
 
 namespace store {
 

@@ -1,10 +1,10 @@
 #include "explorer/store/engine/DatabasePath.h"
 
-#include "explorer/store/engine/EngineError.h"
-#include "platform/WindowsPath.h"
-
 #include <QDir>
 #include <QFileInfo>
+
+#include "explorer/store/engine/EngineError.h"
+#include "platform/WindowsPath.h"
 
 namespace store {
 

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "explorer/store/engine/FileLock.h"
-#include "explorer/store/engine/SqliteConnection.h"
-
-#include <QString>
 #include <memory>
 #include <vector>
+
+#include <QString>
+
+#include "explorer/store/engine/FileLock.h"
+#include "explorer/store/engine/SqliteConnection.h"
 
 namespace store {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "explorer/store/engine/Workspace.h"
-
 #include <QString>
+
+#include "explorer/store/engine/Workspace.h"
 
 namespace store {
 

@@ -1,8 +1,10 @@
 #include "explorer/store/engine/EngineError.h"
-#include "platform/ErrorNumber.h"
 
 #include <QRegularExpression>
+
 #include <sqlite3.h>
+
+#include "platform/ErrorNumber.h"
 
 namespace store::engineError {
 

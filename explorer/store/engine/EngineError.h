@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/RuntimeError.h"
-
 #include <QString>
+
+#include "platform/RuntimeError.h"
 
 // The engine's numbered errors with its own descriptions. Every SQLite result code becomes one
 // of them in fromSqlite, and nowhere else.

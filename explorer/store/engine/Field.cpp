@@ -1,9 +1,9 @@
 #include "explorer/store/engine/Field.h"
 
+#include <utility>
+
 #include "explorer/store/engine/Recordset.h"
 #include "explorer/store/engine/RecordsetState.h"
-
-#include <utility>
 
 namespace store {
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "automation/Variant.h"
+#include <memory>
 
 #include <QString>
-#include <memory>
+
+#include "automation/Variant.h"
 
 namespace store {
 

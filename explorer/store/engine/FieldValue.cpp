@@ -1,10 +1,10 @@
 #include "explorer/store/engine/FieldValue.h"
 
+#include <limits>
+
 #include "automation/DateValue.h"
 #include "explorer/store/engine/EngineError.h"
 #include "explorer/store/engine/SqliteStatement.h"
-
-#include <limits>
 
 namespace store::fieldValue {
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "platform/ShareLock.h"
+#include <utility>
 
 #include <QString>
-#include <utility>
+
+#include "platform/ShareLock.h"
 
 namespace store {
 

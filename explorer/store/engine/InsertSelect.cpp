@@ -1,13 +1,14 @@
 #include "explorer/store/engine/InsertSelect.h"
 
+#include <QStringList>
+
+#include <sqlite3.h>
+
 #include "explorer/store/engine/DatabasePath.h"
 #include "explorer/store/engine/EngineError.h"
 #include "explorer/store/engine/FileLock.h"
 #include "explorer/store/engine/SqliteConnection.h"
 #include "platform/RuntimeError.h"
-
-#include <QStringList>
-#include <sqlite3.h>
 
 namespace store {
 

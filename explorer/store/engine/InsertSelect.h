@@ -1,8 +1,8 @@
 #pragma once
 
-#include "explorer/store/engine/SqlDialect.h"
-
 #include <QString>
+
+#include "explorer/store/engine/SqlDialect.h"
 
 namespace store {
 

@@ -1,15 +1,17 @@
 #include "explorer/store/engine/Recordset.h"
 
+#include <algorithm>
+#include <utility>
+
+#include <QStringList>
+
+#include <sqlite3.h>
+
 #include "explorer/store/engine/DatabaseState.h"
 #include "explorer/store/engine/EngineError.h"
 #include "explorer/store/engine/FieldValue.h"
 #include "explorer/store/engine/RecordsetState.h"
 #include "explorer/store/engine/SqlDialect.h"
-
-#include <QStringList>
-#include <algorithm>
-#include <sqlite3.h>
-#include <utility>
 
 namespace store {
 

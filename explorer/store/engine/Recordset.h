@@ -1,9 +1,10 @@
 #pragma once
 
-#include "explorer/store/engine/Field.h"
+#include <memory>
 
 #include <QString>
-#include <memory>
+
+#include "explorer/store/engine/Field.h"
 
 namespace store {
 

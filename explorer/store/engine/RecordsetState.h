@@ -1,14 +1,15 @@
 #pragma once
 
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QString>
+
 #include "automation/Variant.h"
 #include "explorer/store/engine/FieldType.h"
 #include "explorer/store/engine/RowCache.h"
 #include "explorer/store/engine/SqliteStatement.h"
-
-#include <QString>
-#include <memory>
-#include <optional>
-#include <vector>
 
 namespace store {
 

@@ -1,11 +1,13 @@
 #include "explorer/store/engine/RowCache.h"
 
-#include "explorer/store/engine/TextBlockPool.h"
+#include <algorithm>
+#include <utility>
 
 #include <QStringDecoder>
-#include <algorithm>
+
 #include <sqlite3.h>
-#include <utility>
+
+#include "explorer/store/engine/TextBlockPool.h"
 
 namespace store {
 

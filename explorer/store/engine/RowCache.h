@@ -1,12 +1,13 @@
 #pragma once
 
-#include "explorer/store/engine/PooledBlock.h"
-
-#include <QString>
-#include <QStringView>
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+#include <QString>
+#include <QStringView>
+
+#include "explorer/store/engine/PooledBlock.h"
 
 struct sqlite3_stmt;
 

@@ -1,10 +1,11 @@
 #include "explorer/store/engine/SqlDialect.h"
 
-#include "explorer/store/engine/EngineError.h"
+#include <initializer_list>
 
 #include <QDateTime>
 #include <QList>
-#include <initializer_list>
+
+#include "explorer/store/engine/EngineError.h"
 
 namespace store {
 

@@ -1,12 +1,14 @@
 #include "explorer/store/engine/SqliteConnection.h"
 
-#include "explorer/store/engine/EngineError.h"
-#include "explorer/store/engine/LikePattern.h"
+#include <cstring>
+#include <utility>
 
 #include <QFileInfo>
-#include <cstring>
+
 #include <sqlite3.h>
-#include <utility>
+
+#include "explorer/store/engine/EngineError.h"
+#include "explorer/store/engine/LikePattern.h"
 
 namespace store {
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "explorer/store/engine/SqliteStatement.h"
-#include "platform/RuntimeError.h"
+#include <optional>
 
 #include <QString>
-#include <optional>
+
+#include "explorer/store/engine/SqliteStatement.h"
+#include "platform/RuntimeError.h"
 
 struct sqlite3;
 

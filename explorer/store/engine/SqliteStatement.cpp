@@ -1,9 +1,10 @@
 #include "explorer/store/engine/SqliteStatement.h"
 
-#include "explorer/store/engine/SqliteConnection.h"
+#include <utility>
 
 #include <sqlite3.h>
-#include <utility>
+
+#include "explorer/store/engine/SqliteConnection.h"
 
 namespace store {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "explorer/store/engine/FieldType.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "explorer/store/engine/FieldType.h"
 
 namespace store {
 

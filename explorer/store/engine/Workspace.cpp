@@ -1,10 +1,10 @@
 #include "explorer/store/engine/Workspace.h"
 
+#include <utility>
+
 #include "explorer/store/engine/DatabaseState.h"
 #include "explorer/store/engine/EngineError.h"
 #include "explorer/store/engine/WorkspaceState.h"
-
-#include <utility>
 
 namespace store {
 

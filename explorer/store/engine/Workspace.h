@@ -1,9 +1,10 @@
 #pragma once
 
-#include "explorer/store/engine/Database.h"
+#include <memory>
 
 #include <QString>
-#include <memory>
+
+#include "explorer/store/engine/Database.h"
 
 namespace store {
 

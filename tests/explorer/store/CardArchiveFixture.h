@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QStringList>
+
 #include "explorer/store/ExplorerState.h"
 #include "tests/support/ExplorerWorkstation.h"
 #include "tests/support/StoreTest.h"
-
-#include <QStringList>
 
 // A store test on an explorer workstation: the card archive folder is the explorer's
 // DatabaseFolder, the seams are scripted (the prompter behind a hook) and the explorer state is

@@ -1,12 +1,13 @@
 #include "explorer/store/CardStore.h"
+
+#include <functional>
+#include <vector>
+
 #include "automation/Screen.h"
 #include "explorer/store/CardSchema.h"
 #include "interaction/BusyPointer.h"
 #include "platform/RuntimeError.h"
 #include "tests/explorer/store/CardArchiveFixture.h"
-
-#include <functional>
-#include <vector>
 
 using interaction::Answer;
 using interaction::TextMatcher;

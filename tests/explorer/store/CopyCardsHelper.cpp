@@ -1,13 +1,14 @@
 // Copies every card of one archive into another as the transfers do (CopyTable for each table,
 // one transaction per card), one line on stdout per card, so a test can kill it in the middle of
 // the copy.
-#include "explorer/store/CardTransaction.h"
-#include "explorer/store/engine/Engine.h"
-#include "platform/Workstation.h"
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <cstdio>
+
+#include "explorer/store/CardTransaction.h"
+#include "explorer/store/engine/Engine.h"
+#include "platform/Workstation.h"
 
 int main(int argc, char** argv)
 {

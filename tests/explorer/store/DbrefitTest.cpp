@@ -1,9 +1,8 @@
-#include "tests/support/StoreTest.h"
-
-#include "explorer/store/engine/FieldType.h"
-
 #include <QFile>
 #include <QProcessEnvironment>
+
+#include "explorer/store/engine/FieldType.h"
+#include "tests/support/StoreTest.h"
 
 using store::Database;
 using store::Recordset;

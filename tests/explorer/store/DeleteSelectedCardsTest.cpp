@@ -1,4 +1,5 @@
 #include "explorer/store/DeleteSelectedCards.h"
+
 #include "tests/explorer/store/CardArchiveFixture.h"
 #include "tests/support/FakeWindow.h"
 

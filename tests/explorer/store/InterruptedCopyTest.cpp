@@ -1,11 +1,12 @@
-#include "demo/SampleCardWriter.h"
-#include "tests/explorer/store/CardArchiveFixture.h"
-
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
+
 #include <sqlite3.h>
+
+#include "demo/SampleCardWriter.h"
+#include "tests/explorer/store/CardArchiveFixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "tests/explorer/transfer/TransferTest.h"
-
 #include "explorer/transfer/AccumarkAreas.h"
+
 #include "platform/Listing.h"
+#include "tests/explorer/transfer/TransferTest.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "tests/explorer/transfer/TransferTest.h"
+#include "explorer/transfer/AccumarkImport.h"
+
+#include <QFile>
 
 #include "automation/Screen.h"
 #include "explorer/store/engine/Engine.h"
-#include "explorer/transfer/AccumarkImport.h"
 #include "interaction/BusyPointer.h"
-
-#include <QFile>
+#include "tests/explorer/transfer/TransferTest.h"
 
 using interaction::Answer;
 using interaction::TextMatcher;
@@ -38,16 +38,15 @@ protected:
     static QStringList allPieces()
     {
         return CardArchives::rows(prova(), QStringLiteral("Select * from SchedaModello"),
-                                         {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga"), QStringLiteral("SPN"),
-                                          QStringLiteral("Descrizione"), QStringLiteral("Digit"),
-                                          QStringLiteral("RuotaX"), QStringLiteral("NumeroPezzo"),
-                                          QStringLiteral("Osservazioni"), QStringLiteral("ComeModello"),
-                                          QStringLiteral("Materiale")});
+                                  {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga"), QStringLiteral("SPN"),
+                                   QStringLiteral("Descrizione"), QStringLiteral("Digit"), QStringLiteral("RuotaX"),
+                                   QStringLiteral("NumeroPezzo"), QStringLiteral("Osservazioni"),
+                                   QStringLiteral("ComeModello"), QStringLiteral("Materiale")});
     }
     static QStringList keyAndRow()
     {
         return CardArchives::rows(prova(), QStringLiteral("Select * from SchedaModello"),
-                                         {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga")});
+                                  {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga")});
     }
     static QStringList headers()
     {

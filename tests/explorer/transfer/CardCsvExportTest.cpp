@@ -1,10 +1,10 @@
-#include "tests/explorer/transfer/TransferTest.h"
-
-#include "automation/Screen.h"
 #include "explorer/transfer/CardCsvExport.h"
-#include "interaction/BusyPointer.h"
 
 #include <QDirIterator>
+
+#include "automation/Screen.h"
+#include "interaction/BusyPointer.h"
+#include "tests/explorer/transfer/TransferTest.h"
 
 using interaction::Answer;
 using interaction::TextMatcher;
@@ -20,32 +20,32 @@ protected:
         addModel(prova(), QStringLiteral("K1"), Variant::null(), QStringLiteral("Estate, mare"),
                  QStringLiteral("Giacca \u00e8"), QStringLiteral("42"), QStringLiteral("38,40,42"));
         CardArchives::addRow(prova(), QStringLiteral("SchedaModello"),
-                                    {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
-                                     {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
-                                     {QStringLiteral("SPN"), QStringLiteral("001")},
-                                     {QStringLiteral("Descrizione"), QStringLiteral("Davanti")},
-                                     {QStringLiteral("Digit"), Variant::fromLong(0)},
-                                     {QStringLiteral("RuotaX"), Variant::null()},
-                                     {QStringLiteral("NumeroPezzo"), QStringLiteral("1")},
-                                     {QStringLiteral("Materiale"), QStringLiteral("Lana")}});
+                             {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
+                              {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
+                              {QStringLiteral("SPN"), QStringLiteral("001")},
+                              {QStringLiteral("Descrizione"), QStringLiteral("Davanti")},
+                              {QStringLiteral("Digit"), Variant::fromLong(0)},
+                              {QStringLiteral("RuotaX"), Variant::null()},
+                              {QStringLiteral("NumeroPezzo"), QStringLiteral("1")},
+                              {QStringLiteral("Materiale"), QStringLiteral("Lana")}});
         CardArchives::addRow(prova(), QStringLiteral("SchedaModello"),
-                                    {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
-                                     {QStringLiteral("NumeroRiga"), Variant::fromLong(2)},
-                                     {QStringLiteral("SPN"), QStringLiteral("002")},
-                                     {QStringLiteral("Descrizione"), QStringLiteral("Dietro")},
-                                     {QStringLiteral("Digit"), Variant::fromLong(12)},
-                                     {QStringLiteral("RuotaX"), Variant::fromLong(-3)},
-                                     {QStringLiteral("NumeroPezzo"), QStringLiteral("2")},
-                                     {QStringLiteral("Osservazioni"), QStringLiteral("ok")},
-                                     {QStringLiteral("ComeModello"), QStringLiteral("M2")},
-                                     {QStringLiteral("Materiale"), QStringLiteral("Fodera")}});
+                             {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
+                              {QStringLiteral("NumeroRiga"), Variant::fromLong(2)},
+                              {QStringLiteral("SPN"), QStringLiteral("002")},
+                              {QStringLiteral("Descrizione"), QStringLiteral("Dietro")},
+                              {QStringLiteral("Digit"), Variant::fromLong(12)},
+                              {QStringLiteral("RuotaX"), Variant::fromLong(-3)},
+                              {QStringLiteral("NumeroPezzo"), QStringLiteral("2")},
+                              {QStringLiteral("Osservazioni"), QStringLiteral("ok")},
+                              {QStringLiteral("ComeModello"), QStringLiteral("M2")},
+                              {QStringLiteral("Materiale"), QStringLiteral("Fodera")}});
         CardArchives::addRow(prova(), QStringLiteral("SchedaPiazzato"),
-                                    {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
-                                     {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
-                                     {QStringLiteral("NomePiazzato"), QStringLiteral("P1")},
-                                     {QStringLiteral("Tessuto"), QStringLiteral("Lana")},
-                                     {QStringLiteral("Taglie"), QStringLiteral("40,42")},
-                                     {QStringLiteral("TotalePezzi"), QStringLiteral("24")}});
+                             {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
+                              {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
+                              {QStringLiteral("NomePiazzato"), QStringLiteral("P1")},
+                              {QStringLiteral("Tessuto"), QStringLiteral("Lana")},
+                              {QStringLiteral("Taglie"), QStringLiteral("40,42")},
+                              {QStringLiteral("TotalePezzi"), QStringLiteral("24")}});
     }
 };
 
@@ -119,8 +119,8 @@ TEST_F(CardCsvExportTest, TheCommandExportsTheSelectedCardsInListOrderAndDeselec
 {
     for (const char* key : {"K1", "K2", "K3"})
         addModel(prova(), QString::fromLatin1(key));
-    FakeWindow window(
-        m_world.utility(), {{QStringLiteral("K3"), true}, {QStringLiteral("K2"), false}, {QStringLiteral("K1"), true}});
+    FakeWindow window(m_world.utility(),
+                      {{QStringLiteral("K3"), true}, {QStringLiteral("K2"), false}, {QStringLiteral("K1"), true}});
     m_world.prompter.expectFolder(QStringLiteral("Seleziona la cartella dove esportare le schede"),
                                   QStringLiteral("C:\\Export"));
     TransferWorkstation::makeFolder(QStringLiteral("C:\\Export"));

@@ -1,10 +1,10 @@
-#include "tests/explorer/transfer/TransferTest.h"
+#include "explorer/transfer/CardCsvImport.h"
 
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/DatabaseFile.h"
 #include "explorer/store/engine/Engine.h"
 #include "explorer/transfer/CardCsvExport.h"
-#include "explorer/transfer/CardCsvImport.h"
+#include "tests/explorer/transfer/TransferTest.h"
 
 using interaction::Answer;
 using interaction::TextMatcher;
@@ -65,10 +65,10 @@ TEST_F(CardCsvImportTest, AnExportedCardComesBackIntoAnotherArchiveWithNullsAsEm
     addPiece(prova(), QStringLiteral("K1"), 1, QStringLiteral("001"), Variant::null(), Variant::fromLong(0));
     addPiece(prova(), QStringLiteral("K1"), 2, QStringLiteral("002"), Variant::fromLong(12), Variant::fromLong(-3));
     CardArchives::addRow(prova(), QStringLiteral("SchedaPiazzato"),
-                                {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
-                                 {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
-                                 {QStringLiteral("NomePiazzato"), QStringLiteral("P1")},
-                                 {QStringLiteral("Taglie"), QStringLiteral("40,42")}});
+                         {{QStringLiteral("PCMTV"), QStringLiteral("K1")},
+                          {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
+                          {QStringLiteral("NomePiazzato"), QStringLiteral("P1")},
+                          {QStringLiteral("Taglie"), QStringLiteral("40,42")}});
     transfer::ExportData(QStringLiteral("C:\\"), QStringLiteral("PROVA"), QStringLiteral("K1"));
     const QString altro = CardArchives::create(QStringLiteral("ALTRO"));
 
@@ -228,8 +228,7 @@ TEST_F(CardCsvImportTest, RetryReadsTheFileAgainOnceTheArchiveIsThere)
            "\"Scheda Piazzato\",1\r\n" +
                markerRow(),
            QStringLiteral("NUOVO"));
-    EXPECT_EQ(models(CardArchives::path(QStringLiteral("NUOVO"))),
-              QStringList{QStringLiteral("K1||||42|40")});
+    EXPECT_EQ(models(CardArchives::path(QStringLiteral("NUOVO"))), QStringList{QStringLiteral("K1||||42|40")});
     EXPECT_EQ(markers(CardArchives::path(QStringLiteral("NUOVO"))).size(), 1);
 }
 

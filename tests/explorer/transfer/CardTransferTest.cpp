@@ -1,4 +1,4 @@
-#include "tests/explorer/transfer/TransferTest.h"
+#include "explorer/transfer/CardTransfer.h"
 
 #include <QMimeData>
 #include <QRegularExpression>
@@ -6,7 +6,7 @@
 
 #include "explorer/store/engine/Engine.h"
 #include "explorer/transfer/CardDragData.h"
-#include "explorer/transfer/CardTransfer.h"
+#include "tests/explorer/transfer/TransferTest.h"
 #include "tests/support/FakeWindow.h"
 
 using interaction::Answer;
@@ -31,25 +31,24 @@ protected:
         addModel(archive, key, collection);
         addPiece(archive, key, 1, QStringLiteral("001"));
         CardArchives::addRow(archive, QStringLiteral("SchedaPiazzato"),
-                                    {{QStringLiteral("PCMTV"), key},
-                                     {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
-                                     {QStringLiteral("NomePiazzato"), QStringLiteral("P1")}});
+                             {{QStringLiteral("PCMTV"), key},
+                              {QStringLiteral("NumeroRiga"), Variant::fromLong(1)},
+                              {QStringLiteral("NomePiazzato"), QStringLiteral("P1")}});
     }
 
     // Every card of the archive as "key|collection|pieces|markers".
     static QStringList cardsIn(const QString& archive)
     {
         QStringList cards;
-        const QStringList headers = CardArchives::rows(
-            archive, QStringLiteral("Select * from Modelli ORDER BY PCMTV"),
-            {QStringLiteral("PCMTV"), QStringLiteral("DescCollezione")});
+        const QStringList headers = CardArchives::rows(archive, QStringLiteral("Select * from Modelli ORDER BY PCMTV"),
+                                                       {QStringLiteral("PCMTV"), QStringLiteral("DescCollezione")});
         for (const QString& header : headers) {
             const QString key = header.section(u'|', 0, 0);
             const auto count = [&](const char* table) {
                 return CardArchives::rows(archive,
-                                                 QStringLiteral("Select * from %1 WHERE PCMTV = '%2'")
-                                                     .arg(QLatin1String(table), QString(key).replace(u'\'', "''")),
-                                                 {QStringLiteral("PCMTV")})
+                                          QStringLiteral("Select * from %1 WHERE PCMTV = '%2'")
+                                              .arg(QLatin1String(table), QString(key).replace(u'\'', "''")),
+                                          {QStringLiteral("PCMTV")})
                     .size();
             };
             cards.append(header + QStringLiteral("|%1|%2").arg(count("SchedaModello")).arg(count("SchedaPiazzato")));
@@ -84,9 +83,9 @@ TEST_F(CardTransferTest, PasteWithNothingSelectedHidesTheProgressAndKeepsTheMove
     m_window.setSelectedArchive(QStringLiteral("ALTRO"));
     transfer::MnuLWModelliTaglia(m_window);
     transfer::MnuDBIncolla(m_window);
-    EXPECT_EQ(m_window.log(), (QStringList{QStringLiteral("drag image cleared"), QStringLiteral("place"),
-                                           QStringLiteral("visible 1"), QStringLiteral("value 1"),
-                                           QStringLiteral("visible 0")}));
+    EXPECT_EQ(m_window.log(),
+              (QStringList{QStringLiteral("drag image cleared"), QStringLiteral("place"), QStringLiteral("visible 1"),
+                           QStringLiteral("value 1"), QStringLiteral("visible 0")}));
     EXPECT_TRUE(m_window.movePending());
     EXPECT_TRUE(cardsIn(altro()).isEmpty());
 }
@@ -231,9 +230,8 @@ protected:
 
     void expectOverwrite(const QString& key, Answer answer)
     {
-        m_world.prompter.expectMessage(QStringLiteral("Il modello ") + key +
-                                           QStringLiteral(" esiste, lo vuoi sovrascrivere ?"),
-                                       answer);
+        m_world.prompter.expectMessage(
+            QStringLiteral("Il modello ") + key + QStringLiteral(" esiste, lo vuoi sovrascrivere ?"), answer);
     }
     void expectOverwriteAll(Answer answer)
     {

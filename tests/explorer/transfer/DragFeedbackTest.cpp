@@ -1,6 +1,6 @@
-#include "tests/explorer/transfer/TransferTest.h"
-
 #include "explorer/transfer/DragFeedback.h"
+
+#include "tests/explorer/transfer/TransferTest.h"
 #include "tests/support/FakeWindow.h"
 
 namespace {
@@ -26,15 +26,15 @@ TEST_P(DragEffectTest, FollowsTheModifiersAndTheAllowedEffects)
     EXPECT_EQ(cardListEffect(c.modifiers, c.allowed, Qt::MoveAction), c.cardList);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modifiers, DragEffectTest,
-    ::testing::Values(EffectCase{Qt::NoModifier, copyAndMove, Qt::CopyAction, Qt::CopyAction},
-                      EffectCase{Qt::ShiftModifier, copyAndMove, Qt::IgnoreAction, Qt::MoveAction},
-                      EffectCase{Qt::ShiftModifier | Qt::ControlModifier, copyAndMove, Qt::IgnoreAction,
-                                 Qt::MoveAction},
-                      EffectCase{Qt::ControlModifier, copyAndMove, Qt::CopyAction, Qt::CopyAction},
-                      EffectCase{Qt::ShiftModifier, Qt::MoveAction, Qt::MoveAction, Qt::MoveAction},
-                      EffectCase{Qt::NoModifier, Qt::CopyAction, Qt::MoveAction, Qt::MoveAction}));
+INSTANTIATE_TEST_SUITE_P(Modifiers, DragEffectTest,
+                         ::testing::Values(EffectCase{Qt::NoModifier, copyAndMove, Qt::CopyAction, Qt::CopyAction},
+                                           EffectCase{Qt::ShiftModifier, copyAndMove, Qt::IgnoreAction, Qt::MoveAction},
+                                           EffectCase{Qt::ShiftModifier | Qt::ControlModifier, copyAndMove,
+                                                      Qt::IgnoreAction, Qt::MoveAction},
+                                           EffectCase{Qt::ControlModifier, copyAndMove, Qt::CopyAction, Qt::CopyAction},
+                                           EffectCase{Qt::ShiftModifier, Qt::MoveAction, Qt::MoveAction,
+                                                      Qt::MoveAction},
+                                           EffectCase{Qt::NoModifier, Qt::CopyAction, Qt::MoveAction, Qt::MoveAction}));
 
 class ShiftKeyTest : public TransferTest {};
 

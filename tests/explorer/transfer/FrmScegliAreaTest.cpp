@@ -1,10 +1,6 @@
 #include "explorer/FrmScegliArea.h"
 
-#include "common/Utility.h"
-#include "platform/Profile.h"
-#include "tests/explorer/transfer/TransferWorkstation.h"
-#include "tests/support/QtTestMain.h"
-#include "tests/support/WhenShown.h"
+#include <memory>
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -12,7 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <memory>
+
+#include "common/Utility.h"
+#include "platform/Profile.h"
+#include "tests/explorer/transfer/TransferWorkstation.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/WhenShown.h"
 
 namespace {
 

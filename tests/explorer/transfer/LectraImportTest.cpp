@@ -1,6 +1,6 @@
-#include "tests/explorer/transfer/TransferTest.h"
-
 #include "explorer/transfer/LectraImport.h"
+
+#include "tests/explorer/transfer/TransferTest.h"
 
 using interaction::Answer;
 using interaction::TextMatcher;
@@ -32,9 +32,8 @@ class LectraImportTest : public TransferTest {
 protected:
     static QStringList codes()
     {
-        return CardArchives::rows(
-            prova(), QStringLiteral("Select * from SchedaModello"),
-            {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga"), QStringLiteral("SPN")});
+        return CardArchives::rows(prova(), QStringLiteral("Select * from SchedaModello"),
+                                  {QStringLiteral("PCMTV"), QStringLiteral("NumeroRiga"), QStringLiteral("SPN")});
     }
     void import(const QByteArray& text)
     {
@@ -100,11 +99,11 @@ TEST_F(LectraImportTest, ThePieceColumnsComeFromTheirFields)
     import(lectraFile({piece("Davanti", "", "2", "1", "Una descrizione molto lunga del pezzo"),
                        piece("Dietro", "D-01", "-3", "40")}) +
            "\n");
-    EXPECT_EQ(CardArchives::rows(
-                  prova(), QStringLiteral("Select * from SchedaModello"),
-                  {QStringLiteral("NumeroRiga"), QStringLiteral("SPN"), QStringLiteral("Descrizione"),
-                   QStringLiteral("Digit"), QStringLiteral("RuotaX"), QStringLiteral("NumeroPezzo"),
-                   QStringLiteral("Osservazioni"), QStringLiteral("ComeModello"), QStringLiteral("Materiale")}),
+    EXPECT_EQ(CardArchives::rows(prova(), QStringLiteral("Select * from SchedaModello"),
+                                 {QStringLiteral("NumeroRiga"), QStringLiteral("SPN"), QStringLiteral("Descrizione"),
+                                  QStringLiteral("Digit"), QStringLiteral("RuotaX"), QStringLiteral("NumeroPezzo"),
+                                  QStringLiteral("Osservazioni"), QStringLiteral("ComeModello"),
+                                  QStringLiteral("Materiale")}),
               QStringList({"1|Davanti|Una descrizione molto lun|3|1|N-Davanti|nota|M1|Lana",
                            "2|D-01|Pezzo|37|40|N-Dietro|nota|M1|Lana"}));
 }
@@ -153,8 +152,8 @@ TEST_F(LectraImportTest, IgnoringACountThatIsNoNumberWritesNothingForItsColumn)
         .expectMessage(notANumber, Answer::Ignore);
     import(lectraFile({piece("P1", "", "due", "5"), piece("P2", "", "2", "1"), piece("P3", "", "4", "x")}));
     EXPECT_EQ(CardArchives::rows(prova(), QStringLiteral("Select * from SchedaModello"),
-                                        {QStringLiteral("NumeroRiga"), QStringLiteral("SPN"), QStringLiteral("Digit"),
-                                         QStringLiteral("RuotaX")}),
+                                 {QStringLiteral("NumeroRiga"), QStringLiteral("SPN"), QStringLiteral("Digit"),
+                                  QStringLiteral("RuotaX")}),
               (QStringList{u"1|P1|70|5"_s, u"2|P2|3|1"_s, u"3|P3|<Null>|<Null>"_s}));
 }
 
@@ -170,7 +169,7 @@ TEST_F(LectraImportTest, TheCommandCreatesTheCardImportsAndShowsTheArchive)
     EXPECT_EQ(dialog.filters[0].pattern, QStringLiteral("*.*"));
     EXPECT_TRUE(dialog.initialFolder.isEmpty());
     EXPECT_EQ(CardArchives::rows(prova(), QStringLiteral("Select * from Modelli"),
-                                        {QStringLiteral("PCMTV"), QStringLiteral("TagliaBase")}),
+                                 {QStringLiteral("PCMTV"), QStringLiteral("TagliaBase")}),
               QStringList{QStringLiteral("GIACCA|42")});
     EXPECT_EQ(codes(), QStringList({"GIACCA|1|P1", "GIACCA|2|P2"}));
     EXPECT_EQ(window.log(), QStringList{QStringLiteral("show PROVA")});

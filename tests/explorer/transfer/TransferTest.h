@@ -1,11 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "tests/explorer/transfer/TransferWorkstation.h"
 #include "tests/support/CardArchives.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/Printers.h"
-
-#include <gtest/gtest.h>
 
 // A test in a fresh TransferWorkstation, the archive PROVA open in the explorer.
 class TransferTest : public ::testing::Test {

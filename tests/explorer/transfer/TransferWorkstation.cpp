@@ -1,8 +1,8 @@
 #include "tests/explorer/transfer/TransferWorkstation.h"
 
-#include "tests/support/CardArchives.h"
-
 #include <utility>
+
+#include "tests/support/CardArchives.h"
 
 namespace {
 

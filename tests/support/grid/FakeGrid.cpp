@@ -1,10 +1,11 @@
 #include "tests/support/grid/FakeGrid.h"
 
-#include "platform/RuntimeError.h"
-
-#include <QRegularExpression>
 #include <algorithm>
 #include <stdexcept>
+
+#include <QRegularExpression>
+
+#include "platform/RuntimeError.h"
 
 namespace gridtest {
 

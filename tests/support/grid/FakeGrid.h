@@ -1,11 +1,11 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-#include "tests/support/grid/GridSpec.h"
-
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+#include "automation/DispatchObject.h"
+#include "tests/support/grid/GridSpec.h"
 
 namespace gridtest {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-
 #include <QPointF>
+
+#include "automation/DispatchObject.h"
 
 namespace gridtest {
 

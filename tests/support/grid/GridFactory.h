@@ -1,9 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "tests/support/grid/GridSpec.h"
 #include "tests/support/grid/GridUnderTest.h"
-
-#include <memory>
 
 namespace gridtest {
 

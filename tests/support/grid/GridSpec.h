@@ -1,8 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include <QList>
 #include <QStringList>
-#include <vector>
 
 namespace gridtest {
 

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-#include "tests/support/grid/GridSpec.h"
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include <QList>
 #include <QPointF>
 #include <QStringList>
-#include <cstdint>
-#include <optional>
-#include <vector>
+
+#include "automation/DispatchObject.h"
+#include "tests/support/grid/GridSpec.h"
 
 namespace gridtest {
 

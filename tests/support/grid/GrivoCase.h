@@ -1,16 +1,17 @@
 #pragma once
 
-#include "automation/Variant.h"
-#include "tests/support/grid/GridSpec.h"
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <vector>
 
 #include <QList>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
-#include <optional>
-#include <ostream>
-#include <vector>
+
+#include "automation/Variant.h"
+#include "tests/support/grid/GridSpec.h"
 
 namespace gridtest {
 

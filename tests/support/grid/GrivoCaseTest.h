@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "automation/DispatchObject.h"
 #include "interaction/ScriptedClipboard.h"
 #include "interaction/ScriptedPrompter.h"
@@ -7,8 +9,6 @@
 #include "tests/support/grid/GridFactory.h"
 #include "tests/support/grid/GrivoCase.h"
 #include "tests/support/grid/GrivolaWorkstation.h"
-
-#include <gtest/gtest.h>
 
 namespace gridtest {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tests/support/grid/GrivoCase.h"
-
 #include <vector>
+
+#include "tests/support/grid/GrivoCase.h"
 
 namespace gridtest {
 

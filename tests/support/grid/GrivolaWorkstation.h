@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tests/support/TestWorkstation.h"
-
 #include <QString>
+
+#include "tests/support/TestWorkstation.h"
 
 namespace gridtest {
 

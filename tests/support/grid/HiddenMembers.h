@@ -1,8 +1,8 @@
 #pragma once
 
-#include "automation/DispatchObject.h"
-
 #include <QStringList>
+
+#include "automation/DispatchObject.h"
 
 namespace gridtest {
 

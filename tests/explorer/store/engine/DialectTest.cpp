@@ -1,9 +1,8 @@
-#include "tests/support/StoreTest.h"
+#include <algorithm>
 
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/DatabaseFile.h"
-
-#include <algorithm>
+#include "tests/support/StoreTest.h"
 
 using store::Database;
 using store::Workspace;
@@ -193,18 +192,19 @@ TEST_F(CrossFileInsertTest, TargetsItCannotWriteGiveTheEngineErrors)
     EXPECT_EQ(
         RUNTIME_ERROR_OF(copy(QStringLiteral("Modelli"), folder + QStringLiteral("Nope.mdb"), QStringLiteral("A1"))),
         3024);
-    EXPECT_EQ(RUNTIME_ERROR_OF(copy(QStringLiteral("Modelli"), QStringLiteral("C:\\Nope\\T.mdb"), QStringLiteral("A1"))),
-              3044);
+    EXPECT_EQ(
+        RUNTIME_ERROR_OF(copy(QStringLiteral("Modelli"), QStringLiteral("C:\\Nope\\T.mdb"), QStringLiteral("A1"))),
+        3044);
     EXPECT_EQ(RUNTIME_MESSAGE_OF(copy(QStringLiteral("Modelli"), path(QStringLiteral("Narrow")), QStringLiteral("A1"))),
               QStringLiteral("The INSERT INTO statement contains the following unknown field name: 'GammaTaglie'.  "
                              "Make sure you have typed the name correctly, and try the operation again."));
     Workspace session = workspace();
     Database source = session.OpenDatabase(m_archive, false, true);
     EXPECT_EQ(RUNTIME_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modeli IN \"") + target +
-                                             QStringLiteral("\" SELECT * FROM Modelli"))),
+                                              QStringLiteral("\" SELECT * FROM Modelli"))),
               3078);
     EXPECT_EQ(RUNTIME_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modelli IN \"") + target +
-                                             QStringLiteral("\" SELECT * FROM Modeli"))),
+                                              QStringLiteral("\" SELECT * FROM Modeli"))),
               3078);
     EXPECT_TRUE(values(target, QStringLiteral("SELECT PCMTV FROM Modelli")).isEmpty());
 }

@@ -1,9 +1,10 @@
-#include "explorer/store/engine/Engine.h"
-#include "platform/RuntimeError.h"
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QString>
-#include <cstdio>
+
+#include "explorer/store/engine/Engine.h"
+#include "platform/RuntimeError.h"
 
 // store_lock_holder PATH MODE: opens the database at the Windows path PATH (shared, exclusive,
 // readonly, or churn: shared and writing rows until killed), prints "open" or "error N", and

@@ -1,9 +1,8 @@
-#include "tests/support/StoreTest.h"
+#include <QDateTime>
 
 #include "explorer/store/engine/DatabaseFile.h"
 #include "explorer/store/engine/FieldType.h"
-
-#include <QDateTime>
+#include "tests/support/StoreTest.h"
 
 using automation::Variant;
 using store::Database;

@@ -1,8 +1,9 @@
-#include "tests/support/StoreTest.h"
-
 #include <QFile>
 #include <QThread>
+
 #include <sqlite3.h>
+
+#include "tests/support/StoreTest.h"
 
 using store::Database;
 using store::Recordset;
