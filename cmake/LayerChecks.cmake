@@ -37,9 +37,11 @@ endfunction()
 function(tramex_check_layers)
     # The engine stands alone: Permix links it without the card store or the seams.
     tramex_forbid_links(tramex_engine tramex_interaction tramex_store tramex_common tramex_transfer tramex_ui)
+    # Permix stands on the engine alone, without the card store or the explorer.
+    tramex_forbid_links(tramex_useradmin tramex_store tramex_transfer tramex_explorer)
     # Core libraries and components use QtCore at most.
     foreach(core tramex_platform tramex_automation tramex_interaction tramex_engine tramex_store tramex_common
-                 tramex_transfer Utilex4 Grivola)
+                 tramex_transfer tramex_configdb Utilex4 Grivola)
         tramex_forbid_links(${core} Qt6::Gui Qt6::Widgets tramex_ui)
     endforeach()
 endfunction()

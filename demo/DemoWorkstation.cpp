@@ -8,6 +8,7 @@
 #include "common/SharedIni.h"
 #include "demo/SampleAccumarkAreas.h"
 #include "demo/SampleArchives.h"
+#include "demo/SampleUsers.h"
 #include "platform/Profile.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
@@ -24,6 +25,15 @@ void writeMissing(const common::IniKey& key, const QString& value)
     const QString absent = QStringLiteral("\x01");
     if (platform::profile::readString(key.section, key.name, absent, key.file) == absent)
         platform::profile::writePrivateProfileString(key.section, key.name, value, key.file);
+}
+
+// Where the programs look for the configuration database: the installation's folder, unless
+// the workstation's settings name another.
+QString configFolder()
+{
+    const common::IniKey& key = common::sharedIni::ConfigFolder;
+    const QString folder = platform::profile::readString(key.section, key.name, QString(), key.file);
+    return folder.isEmpty() ? installFolder : folder;
 }
 
 bool isSuiteFile(const QString& name)
@@ -50,6 +60,7 @@ void DemoWorkstation::layOut()
     platform::Workstation::use(m_root);
     writeSettings();
     SampleArchives::layOut(archiveFolder);
+    SampleUsers::layOut(configFolder());
     installPrograms();
     installDumpUtility();
     SampleAccumarkAreas::layOut();

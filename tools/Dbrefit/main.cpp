@@ -6,8 +6,10 @@
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/DatabaseFile.h"
 #include "platform/RuntimeError.h"
+#include "useradmin/configdb/ConfigDatabaseSchema.h"
 
-// Dbrefit create,PATH | convert,PATH: creates an empty card archive, or compacts one in place.
+// Dbrefit create,PATH | convert,PATH: creates an empty card archive (the configuration database
+// when PATH names "Tramex Config.mdb"), or compacts one in place.
 // PATH is a Windows path, with or without ".mdb". The command line arrives whole, as one
 // argument; blanks inside the path split it when it is typed in a shell, so the pieces are joined.
 namespace {
@@ -34,7 +36,9 @@ int main(int argc, char* argv[])
         return badArgument;
     }
     try {
-        if (verb == QLatin1String("create"))
+        if (verb == QLatin1String("create") && useradmin::ConfigDatabaseSchema::isConfigDatabase(path))
+            useradmin::ConfigDatabaseSchema::createEmpty(path);
+        else if (verb == QLatin1String("create"))
             store::CardArchiveSchema::createEmpty(path);
         else
             store::DatabaseFile::compact(path);

@@ -88,7 +88,15 @@ QString tableStatement(const TableDefinition& table)
             SqlDialect::quoteIdentifier(column.name) + QLatin1Char(' ') + declarationOf(column.type, column.size);
         if (column.type == dbText || column.type == dbMemo)
             definition += QStringLiteral(" COLLATE NOCASE");
+        if (table.keyColumns.contains(column.name))
+            definition += QStringLiteral(" NOT NULL");
         columns.append(definition);
+    }
+    if (!table.keyColumns.isEmpty()) {
+        QStringList key;
+        for (const QString& column : table.keyColumns)
+            key.append(SqlDialect::quoteIdentifier(column));
+        columns.append(QStringLiteral("PRIMARY KEY (%1)").arg(key.join(QStringLiteral(", "))));
     }
     return QStringLiteral("CREATE TABLE %1 (%2)")
         .arg(SqlDialect::quoteIdentifier(table.name), columns.join(QStringLiteral(", ")));

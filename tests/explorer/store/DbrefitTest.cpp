@@ -85,6 +85,32 @@ TEST_F(DbrefitTest, CreatesAnEmptyCardArchiveWithTheThreeTables)
     EXPECT_TRUE(hiddenLeftovers().isEmpty());
 }
 
+TEST_F(DbrefitTest, CreatesTheConfigurationDatabaseWithItsUsersKeyedByLogin)
+{
+    ASSERT_EQ(dbrefit(QStringLiteral("create,C:\\Schede\\tramex config")).exitCode, 0);
+    const QString path = folder + QStringLiteral("Tramex Config.mdb");
+    Workspace session = workspace();
+    Recordset rows = session.OpenDatabase(path).OpenRecordset(QStringLiteral("Operatori"));
+    QStringList columns;
+    for (int column = 0; column < rows.FieldCount(); ++column)
+        columns.append(rows.Fields(column).Name() + u':' + QString::number(rows.Fields(column).Type()));
+    EXPECT_EQ(columns.join(u' '),
+              QStringLiteral("Login:10 Nome:10 Cognome:10 Password:10 SoloLettura:1 Stampa:1 ModificaSchedaModello:1 "
+                             "ModificaSchedaPiazzato:1 EditConfigurazione:1 CancellaSchede:1 "
+                             "EditTabelleTipoModello:1 CreaNuovaScheda:1"));
+    EXPECT_EQ(rows.RecordCount(), 0);
+    for (const char* login : {"mrossi", "MROSSI"}) {
+        rows.AddNew();
+        rows.Fields(QStringLiteral("Login")).SetValue(QString::fromLatin1(login));
+        if (login[0] == 'm')
+            rows.Update();
+        else
+            EXPECT_EQ(RUNTIME_ERROR_OF(rows.Update()), 3022);
+    }
+    session.Close();
+    EXPECT_EQ(values(path, QStringLiteral("SELECT Login FROM Operatori")), QStringList{QStringLiteral("mrossi")});
+}
+
 TEST_F(DbrefitTest, ConvertCompactsInPlaceAndKeepsEveryRow)
 {
     const QString archive = cardArchive(QStringLiteral("Grande"));

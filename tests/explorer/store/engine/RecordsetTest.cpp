@@ -295,3 +295,52 @@ TEST_F(FieldTypeTest, ValuesComeBackWithTheFieldsTypesAndYesNoStoresMinusOne)
 }
 
 } // namespace
+
+namespace {
+
+// A table whose key is a text column, as a configuration database's users are.
+class KeyedTableTest : public StoreTest {
+protected:
+    KeyedTableTest()
+    {
+        store::DatabaseFile::create(
+            m_path, {{QStringLiteral("Utenti"),
+                      {{QStringLiteral("Login"), store::dbText, 20}, {QStringLiteral("Nome"), store::dbText, 20}},
+                      {},
+                      {QStringLiteral("Login")}}});
+    }
+
+    // Adds a row, or changes the login of the row found by `editing`.
+    void store(const Variant& login, const QString& editing = QString())
+    {
+        Workspace session = workspace();
+        Recordset rows = session.OpenDatabase(m_path).OpenRecordset(QStringLiteral("Utenti"));
+        if (editing.isEmpty()) {
+            rows.AddNew();
+            rows.Fields(QStringLiteral("Nome")).SetValue(QStringLiteral("Mario"));
+        } else {
+            rows.FindFirst(QStringLiteral("Login = '") + editing + QStringLiteral("'"));
+            rows.Edit();
+        }
+        rows.Fields(QStringLiteral("Login")).SetValue(login);
+        rows.Update();
+    }
+
+    const QString m_path = path(QStringLiteral("Keyed"));
+};
+
+TEST_F(KeyedTableTest, RefusesASecondRowWithTheKeyInAnyCaseAndARowWithoutIt)
+{
+    store(QStringLiteral("mrossi"));
+    store(QStringLiteral("lverdi"));
+    EXPECT_EQ(RUNTIME_ERROR_OF(store(QStringLiteral("mrossi"))), 3022);
+    EXPECT_EQ(RUNTIME_ERROR_OF(store(QStringLiteral("MRossi"))), 3022);
+    EXPECT_EQ(RUNTIME_ERROR_OF(store(QStringLiteral("mrossi"), QStringLiteral("lverdi"))), 3022);
+    EXPECT_EQ(RUNTIME_ERROR_OF(store(Variant::null())), 3314);
+    store(QStringLiteral("luca.verdi"), QStringLiteral("lverdi"));
+    EXPECT_EQ(stored(m_path,
+                     QStringLiteral("SELECT group_concat(Login, ',') FROM (SELECT Login FROM Utenti ORDER BY rowid)")),
+              QStringLiteral("text:mrossi,luca.verdi"));
+}
+
+} // namespace
