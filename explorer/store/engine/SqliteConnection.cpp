@@ -147,10 +147,34 @@ void SqliteConnection::checkFile(const QString& hostPath, const QString& schema,
     const bool writeAheadLog = header[18] == 2 || header[19] == 2;
     if (writeAheadLog && !readOnly)
         execute(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(schema));
+    else if (writeAheadLog)
+        m_writeAheadLog = true;
+}
+
+bool SqliteConnection::becomeIdle()
+{
+    if (inTransaction())
+        sqlite3_exec(m_database, "ROLLBACK", nullptr, nullptr, nullptr);
+    return !inTransaction() && sqlite3_txn_state(m_database, nullptr) == SQLITE_TXN_NONE &&
+           sqlite3_next_stmt(m_database, nullptr) == nullptr && sqlite3_db_name(m_database, 2) == nullptr &&
+           !m_writeAheadLog;
+}
+
+bool SqliteConnection::reuse(const QString& hostPath, bool readOnly, const QString& displayPath)
+{
+    m_displayPath = displayPath;
+    sqlite3_set_authorizer(m_database, readOnly ? refuseChangesToMain : nullptr, nullptr);
+    try {
+        checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
+    } catch (const platform::RuntimeError&) {
+        return false;
+    }
+    return true;
 }
 
 SqliteConnection::SqliteConnection(SqliteConnection&& other) noexcept
-    : m_database(std::exchange(other.m_database, nullptr)), m_displayPath(std::move(other.m_displayPath))
+    : m_database(std::exchange(other.m_database, nullptr)), m_displayPath(std::move(other.m_displayPath)),
+      m_writeAheadLog(std::exchange(other.m_writeAheadLog, false))
 {
 }
 
@@ -160,6 +184,7 @@ SqliteConnection& SqliteConnection::operator=(SqliteConnection&& other) noexcept
         close();
         m_database = std::exchange(other.m_database, nullptr);
         m_displayPath = std::move(other.m_displayPath);
+        m_writeAheadLog = std::exchange(other.m_writeAheadLog, false);
     }
     return *this;
 }
@@ -177,6 +202,7 @@ void SqliteConnection::close()
         sqlite3_exec(m_database, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(m_database);
     m_database = nullptr;
+    m_writeAheadLog = false;
 }
 
 void SqliteConnection::execute(const QString& sql)

@@ -32,6 +32,13 @@ public:
     bool isOpen() const { return m_database != nullptr; }
     void close(); // rolls back what is not committed
 
+    // Rolls back what is not committed; true when the connection is then idle, holding no lock,
+    // statement, attached file or write-ahead log, so that it can be kept for another open.
+    bool becomeIdle();
+    // Makes an idle connection on hostPath serve an open as open would make it; false when the
+    // file is no longer one it may open.
+    bool reuse(const QString& hostPath, bool readOnly, const QString& displayPath);
+
     // Runs statements of the engine's own (transactions, pragmas).
     void execute(const QString& sql);
     SqliteStatement prepare(const QString& sql, const QString& callerText) const;
@@ -60,6 +67,7 @@ private:
 
     sqlite3* m_database = nullptr;
     QString m_displayPath;
+    bool m_writeAheadLog = false;
 };
 
 } // namespace store
