@@ -1,9 +1,6 @@
 #include "explorer/store/engine/KeptConnections.h"
 
-#include <sys/stat.h>
 #include <utility>
-
-#include <QFile>
 
 namespace store {
 
@@ -14,28 +11,13 @@ KeptConnections& KeptConnections::instance()
     return *kept;
 }
 
-bool KeptConnections::FileState::operator==(const FileState& other) const
-{
-    return identity == other.identity && size == other.size && modified.tv_sec == other.modified.tv_sec &&
-           modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
-           changed.tv_nsec == other.changed.tv_nsec;
-}
-
-KeptConnections::FileState KeptConnections::stateOf(const QString& hostPath)
-{
-    struct stat status {};
-    if (::stat(QFile::encodeName(hostPath).constData(), &status) != 0)
-        return {};
-    return {{status.st_dev, status.st_ino}, status.st_size, status.st_mtim, status.st_ctim};
-}
-
 SqliteConnection KeptConnections::take(const QString& hostPath, const FileIdentity& identity, bool readOnly,
                                        const QString& displayPath)
 {
     SqliteConnection found;
     {
         std::lock_guard guard(m_mutex);
-        const FileState now = stateOf(hostPath);
+        const FileState now = FileState::of(hostPath);
         for (auto kept = m_kept.begin(); kept != m_kept.end();) {
             if (kept->hostPath != hostPath) {
                 ++kept;
@@ -56,7 +38,7 @@ void KeptConnections::keep(SqliteConnection connection, const QString& hostPath,
 {
     if (!connection.isOpen() || !connection.becomeIdle())
         return;
-    const FileState file = stateOf(hostPath);
+    const FileState file = FileState::of(hostPath);
     if (file.identity != identity)
         return;
     std::list<Kept> dropped;
@@ -64,7 +46,7 @@ void KeptConnections::keep(SqliteConnection connection, const QString& hostPath,
     for (auto kept = m_kept.begin(); kept != m_kept.end();) {
         // A connection on a file gone from its path would only hold the file open.
         const auto next = std::next(kept);
-        if (kept->hostPath == hostPath || stateOf(kept->hostPath).identity != kept->file.identity)
+        if (kept->hostPath == hostPath || FileState::of(kept->hostPath).identity != kept->file.identity)
             dropped.splice(dropped.end(), m_kept, kept);
         kept = next;
     }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <ctime>
 #include <list>
 #include <mutex>
 
 #include <QString>
 
 #include "explorer/store/engine/FileLock.h"
+#include "explorer/store/engine/FileState.h"
 #include "explorer/store/engine/SqliteConnection.h"
 
 namespace store {
@@ -39,13 +39,6 @@ public:
     static constexpr std::size_t bound = 8;
 
 private:
-    struct FileState {
-        FileIdentity identity;
-        off_t size = 0;
-        timespec modified{};
-        timespec changed{};
-        bool operator==(const FileState& other) const;
-    };
     struct Kept {
         QString hostPath;
         FileState file;
@@ -53,7 +46,6 @@ private:
     };
 
     KeptConnections() = default;
-    static FileState stateOf(const QString& hostPath);
 
     std::mutex m_mutex;
     std::list<Kept> m_kept; // the most recently kept first
