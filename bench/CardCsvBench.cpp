@@ -1,4 +1,5 @@
-// Exporting 10,000 cards to card CSV files in an empty folder and importing 1,000 of them back
+// Exporting 10,000 cards to card CSV files in an empty folder, then 1,000 cards of another archive
+// into the same folder, now holding 10,000 files, and importing 1,000 of the first back
 // into an empty archive as the explorer does: ExportData once per card (its own workspace, the
 // archive opened exclusively and read-only, three selects, one file), then ImportData once per
 // file (its own workspace, the archive opened shared, the card written in one transaction).
@@ -217,14 +218,20 @@ int run()
 {
     bench::BenchWorkstation workstation;
     const QString source = bench::BenchWorkstation::archive(QStringLiteral("ORIGINE"));
+    const QString other = bench::BenchWorkstation::archive(QStringLiteral("ALTRO"));
     const QString target = bench::BenchWorkstation::archive(QStringLiteral("DESTINAZIONE"));
     store::CardArchiveSchema::createEmpty(source);
     const QStringList keys =
         demo::SampleCardWriter(QStringLiteral("Autunno-Inverno 2026"), QStringLiteral("AI26"), 7, {5, 25, 1, 6})
             .write(source, exportedCards);
+    store::CardArchiveSchema::createEmpty(other);
+    const QStringList otherKeys =
+        demo::SampleCardWriter(QStringLiteral("Primavera-Estate 2027"), QStringLiteral("PE27"), 9, {5, 25, 1, 6})
+            .write(other, importedCards);
     const QStringList imported = keys.first(importedCards);
     store::explorerState().DatabaseFolder = bench::BenchWorkstation::archiveFolder;
     const QString sourceHost = bench::BenchWorkstation::hostPath(source);
+    const QString otherHost = bench::BenchWorkstation::hostPath(other);
     const QString targetHost = bench::BenchWorkstation::hostPath(target);
     const CardRows cards(sourceHost, imported);
     std::map<QLatin1String, int> importedRows;
@@ -234,6 +241,7 @@ int run()
     }
 
     bench::Figure exporting{QStringLiteral("CSV export of 10000 cards into an empty folder"), {}, {}, 3};
+    bench::Figure addingToFull{QStringLiteral("CSV export of 1000 cards into a folder of 10000 files"), {}, {}, 3};
     bench::Figure importing{QStringLiteral("CSV import of 1000 cards"), {}, {}, 2};
     long exportSyncs = 0, importSyncs = 0, floorExportSyncs = 0, floorImportSyncs = 0;
     for (int round = 0; round < rounds; ++round) {
@@ -245,6 +253,11 @@ int run()
                 transfer::ExportData(csvFolder, QStringLiteral("ORIGINE"), key);
         }));
         const std::vector<QByteArray> files = filesOf(csvFolder, keys);
+        addingToFull.values.push_back(measured(exportSyncs, [&] {
+            for (const QString& key : otherKeys)
+                transfer::ExportData(csvFolder, QStringLiteral("ALTRO"), key);
+        }));
+        const std::vector<QByteArray> otherFiles = filesOf(csvFolder, otherKeys);
         importing.values.push_back(measured(importSyncs, [&] {
             for (const QString& key : imported)
                 transfer::ImportData(csvFolder + key + QStringLiteral(".csv"), QStringLiteral("DESTINAZIONE"));
@@ -255,18 +268,24 @@ int run()
         exporting.baselines.push_back(measured(floorExportSyncs, [&] { exportWithFloor(sourceHost, keys, files); }));
         if (filesOf(floorFolder, keys) != files)
             throw std::runtime_error("the floor did not write the files the export wrote");
+        addingToFull.baselines.push_back(
+            measured(floorExportSyncs, [&] { exportWithFloor(otherHost, otherKeys, otherFiles); }));
+        if (filesOf(floorFolder, otherKeys) != otherFiles)
+            throw std::runtime_error("the floor did not write the files the export wrote");
         importing.baselines.push_back(
             measured(floorImportSyncs, [&] { importWithFloor(targetHost, imported, cards); }));
         expectRows(target, importedRows);
     }
 
+    const double exportedInAll = double(exportedCards + importedCards) * rounds;
     exporting.print();
-    bench::printSyncs(exporting.name, double(exportSyncs) / (exportedCards * rounds),
-                      double(floorExportSyncs) / (exportedCards * rounds));
+    addingToFull.print();
+    bench::printSyncs(QStringLiteral("CSV export"), double(exportSyncs) / exportedInAll,
+                      double(floorExportSyncs) / exportedInAll);
     importing.print();
     bench::printSyncs(importing.name, double(importSyncs) / (importedCards * rounds),
                       double(floorImportSyncs) / (importedCards * rounds));
-    return exporting.met() && importing.met() ? 0 : 1;
+    return exporting.met() && addingToFull.met() && importing.met() ? 0 : 1;
 }
 
 } // namespace
