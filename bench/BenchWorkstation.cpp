@@ -14,6 +14,9 @@ namespace {
 
 QString temporaryTemplate()
 {
+    const QString chosen = qEnvironmentVariable("TRAMEX_BENCH_DIR");
+    if (!chosen.isEmpty())
+        return chosen + QStringLiteral("/tramex-bench-XXXXXX");
     const QFileInfo memory(QStringLiteral("/dev/shm"));
     const QString folder = memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
     return folder + QStringLiteral("/tramex-bench-XXXXXX");

@@ -6,9 +6,9 @@
 namespace bench {
 
 // A fresh workstation for one benchmark run, made the process's own, with the card archive
-// folder "C:\Tramex\Schede\". It lives in memory (/dev/shm) where the host has it: both sides
-// of a figure would pay the disk's flush time alike, and on a slow disk that time would hide the
-// work being measured.
+// folder "C:\Tramex\Schede\". It lives in the folder TRAMEX_BENCH_DIR names, to measure on a
+// disk; else in memory (/dev/shm) where the host has it, where a sync costs nothing and the work
+// itself is measured (the syncs are counted instead).
 class BenchWorkstation {
 public:
     BenchWorkstation();

@@ -10,4 +10,7 @@ namespace bench {
 // archive opened exclusively, "Select * from Modelli;", each row's six fields as text.
 std::size_t readCardList(const QString& archive);
 
+// The floor of the same: SQLite in this process reading the six fields of every row as text.
+std::size_t readCardListWithSqlite(const QString& hostPath);
+
 } // namespace bench

@@ -3,25 +3,23 @@
 // SchedaPiazzato, then deleted with EseguiSql and the three DELETE statements, every statement in
 // its own workspace and database.
 //
-// Baseline: the same 3,000 statements run by one sqlite3 shell from a script in which every
-// statement gets its own connection, as the engine's do: ".open" on the archive the statement
-// runs on, the copies ATTACH the target, then the statement. One process for all of them, so
-// the baseline pays no process start per statement and measures only what the engine also does
-// (open the files, read their schemas, run, commit, close). Both sides start from the same
-// archives and are checked to have done the work. Best of three rounds each, taken in turns, in
-// processor time.
-#include <algorithm>
+// Floor: the same 3,000 statements run by SQLite in this process over connections it keeps (one
+// on the source with the target attached for the copies, one on the target for the deletions),
+// each statement committed on its own as the engine's are, with the same durability. Both sides
+// start from the same archives and are checked to have done the work. Rounds taken in turns, in
+// processor time; the syncs per card are counted on both sides.
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <list>
 #include <stdexcept>
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include "bench/BenchWorkstation.h"
 #include "bench/Figure.h"
-#include "bench/SqliteShell.h"
+#include "bench/SqliteFloor.h"
+#include "bench/SyncCount.h"
 #include "demo/SampleCardWriter.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/CardSchema.h"
@@ -35,7 +33,7 @@ namespace cardSchema = store::cardSchema;
 constexpr int cardCount = 1000;
 constexpr int piecesPerCard = 20;
 constexpr int markersPerCard = 8;
-constexpr int rounds = 3;
+constexpr int rounds = 5;
 
 struct Archives {
     QString source = bench::BenchWorkstation::archive(QStringLiteral("ORIGINE"));
@@ -73,19 +71,28 @@ void deleteWithEngine(const Archives& archives, const QStringList& keys)
     }
 }
 
-// A shell script of one connection per statement; keys are the writer's, free of apostrophes.
-QString writeScript(const QString& name, const QStringList& keys,
-                    const std::function<QString(QLatin1String, const QString&)>& statement)
+// Runs the statement for each card on each table in turn, each committed on its own.
+void runPerCard(bench::SqliteFloor& floor, const QStringList& keys, const char* statement)
 {
-    const QString path = bench::BenchWorkstation::hostPath(bench::BenchWorkstation::archiveFolder) + name;
-    QFile script(path);
-    if (!script.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write " + path.toStdString());
+    std::list<bench::FloorStatement> perTable;
+    for (const QLatin1String table : cardSchema::CardTables)
+        perTable.emplace_back(floor, QByteArray(statement).replace("%1", table.data()));
     for (const QString& key : keys) {
-        for (const QLatin1String table : cardSchema::CardTables)
-            script.write(statement(table, key).toUtf8());
+        const QByteArray utf8 = key.toUtf8();
+        for (bench::FloorStatement& tableStatement : perTable) {
+            tableStatement.bindText(1, utf8);
+            tableStatement.step();
+        }
     }
-    return path;
+}
+
+// Milliseconds of work, and the syncs it asked for added to syncs.
+double measured(long& syncs, const std::function<void()>& work)
+{
+    const long before = bench::syncCount();
+    const double milliseconds = bench::millisecondsOf(work);
+    syncs += bench::syncCount() - before;
+    return milliseconds;
 }
 
 int run()
@@ -97,41 +104,37 @@ int run()
     const QStringList keys = demo::SampleCardWriter(QStringLiteral("Primavera-Estate 2026"), QStringLiteral("PE26"), 3,
                                                     {piecesPerCard, piecesPerCard, markersPerCard, markersPerCard})
                                  .write(archives.source, cardCount);
-
     const QString sourceHost = bench::BenchWorkstation::hostPath(archives.source);
     const QString targetHost = bench::BenchWorkstation::hostPath(archives.target);
-    const QString copyScript =
-        writeScript(QStringLiteral("copy.sql"), keys, [&](QLatin1String table, const QString& key) {
-            return QStringLiteral(".open \"%1\"\nATTACH '%2' AS target;\nINSERT INTO target.%3 SELECT * FROM %3 WHERE "
-                                  "PCMTV = '%4';\n")
-                .arg(sourceHost, targetHost, table, key);
-        });
-    const QString deleteScript =
-        writeScript(QStringLiteral("delete.sql"), keys, [&](QLatin1String table, const QString& key) {
-            return QStringLiteral(".open \"%1\"\nDELETE FROM %2 WHERE PCMTV = '%3';\n").arg(targetHost, table, key);
-        });
 
-    double engineCopy = 1e300, engineDelete = 1e300, shellCopy = 1e300, shellDelete = 1e300;
+    bench::Figure copy{QStringLiteral("copy 1000 cards with CopyTable"), {}, {}, 1.3};
+    bench::Figure deletion{QStringLiteral("delete 1000 cards with EseguiSql"), {}, {}, 1.3};
+    long copySyncs = 0, deleteSyncs = 0, floorCopySyncs = 0, floorDeleteSyncs = 0;
     for (int round = 0; round < rounds; ++round) {
-        engineCopy = std::min(engineCopy, bench::millisecondsOf([&] { copyWithEngine(archives, keys); }));
+        copy.values.push_back(measured(copySyncs, [&] { copyWithEngine(archives, keys); }));
         expectCards(archives.target, cardCount);
-        engineDelete = std::min(engineDelete, bench::millisecondsOf([&] { deleteWithEngine(archives, keys); }));
+        deletion.values.push_back(measured(deleteSyncs, [&] { deleteWithEngine(archives, keys); }));
         expectCards(archives.target, 0);
 
-        shellCopy = std::min(shellCopy, bench::millisecondsOf([&] { bench::SqliteShell::runScript(copyScript); }));
+        copy.baselines.push_back(measured(floorCopySyncs, [&] {
+            bench::SqliteFloor floor(sourceHost);
+            floor.execute("ATTACH '" + targetHost.toUtf8() + "' AS target");
+            runPerCard(floor, keys, "INSERT INTO target.%1 SELECT * FROM main.%1 WHERE PCMTV = ?");
+        }));
         expectCards(archives.target, cardCount);
-        shellDelete =
-            std::min(shellDelete, bench::millisecondsOf([&] { bench::SqliteShell::runScript(deleteScript); }));
+        deletion.baselines.push_back(measured(floorDeleteSyncs, [&] {
+            bench::SqliteFloor floor(targetHost);
+            runPerCard(floor, keys, "DELETE FROM %1 WHERE PCMTV = ?");
+        }));
         expectCards(archives.target, 0);
     }
 
-    const bench::Figure copy{QStringLiteral("copy 1000 cards with CopyTable"), engineCopy, shellCopy,
-                             QStringLiteral("ms"), 1.3};
-    const bench::Figure deletion{QStringLiteral("delete 1000 cards with EseguiSql"), engineDelete, shellDelete,
-                                 QStringLiteral("ms"), 1.3};
+    const double cards = double(cardCount) * rounds;
     copy.print();
+    bench::printSyncs(copy.name, double(copySyncs) / cards, double(floorCopySyncs) / cards);
     deletion.print();
-    return copy.met() && deletion.met() ? 0 : 1;
+    bench::printSyncs(deletion.name, double(deleteSyncs) / cards, double(floorDeleteSyncs) / cards);
+    return copy.met() && deletion.met() && copySyncs <= floorCopySyncs && deleteSyncs <= floorDeleteSyncs ? 0 : 1;
 }
 
 } // namespace

@@ -1,24 +1,34 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QString>
 
 namespace bench {
 
-// One measured figure against its baseline, printed as
-// "FIGURE: VALUE UNIT; baseline VALUE UNIT; ratio R (target <= T)".
+// One measured figure against its floor, round by round, printed as
+// "FIGURE: first VALUE UNIT, median VALUE UNIT; floor first VALUE UNIT, median VALUE UNIT;
+// ratio first R, median R (target <= T)". The first round carries the costs a process pays once,
+// so it is shown beside the median and both must meet the target.
 struct Figure {
     QString name;
-    double value = 0;
-    double baseline = 0;
-    QString unit = QStringLiteral("ms");
+    std::vector<double> values;
+    std::vector<double> baselines;
     double target = 1;
+    QString unit = QStringLiteral("ms");
 
-    double ratio() const { return value / baseline; }
-    bool met() const { return ratio() <= target; }
+    double firstRatio() const;
+    double medianRatio() const;
+    bool met() const;
     void print() const;
 };
+
+// The median of some measures (the mean of the middle two when their number is even).
+double median(std::vector<double> values);
+
+// Prints "FIGURE: N syncs per card; floor M syncs per card", a figure free of the machine's noise.
+void printSyncs(const QString& name, double syncsPerCard, double floorSyncsPerCard);
 
 // Processor milliseconds (user and system) that `work` takes, in this process and in the child
 // processes it waits for. Processor time rather than wall-clock time, so that other programs

@@ -6,11 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QStringList>
 
 #include "platform/ErrorNumber.h"
-#include "platform/NameOrder.h"
+#include "platform/FolderNames.h"
 #include "platform/RuntimeError.h"
 #include "platform/Workstation.h"
 
@@ -132,47 +131,19 @@ QString joined(const QString& folder, const QString& name)
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
-// The entries of host folders by their names ignoring case, each folder listed once.
-class FolderEntries {
-public:
-    // The entry of hostFolder that Windows would take for name: the exact spelling, else the
-    // first spelling that differs only in case. Empty when there is none.
-    QString match(const QString& hostFolder, const QString& name)
-    {
-        if (name.size() > longestName)
-            return QString();
-        struct stat status {};
-        if (::lstat(QFile::encodeName(joined(hostFolder, name)).constData(), &status) == 0)
-            return name;
-        auto found = m_folders.constFind(hostFolder);
-        if (found == m_folders.cend())
-            found = m_folders.insert(hostFolder, listed(hostFolder));
-        return found->value(name.toCaseFolded());
-    }
+// No file system here keeps a longer name.
+constexpr qsizetype longestName = 255;
 
-private:
-    // No file system here keeps a longer name.
-    static constexpr qsizetype longestName = 255;
-
-    static QHash<QString, QString> listed(const QString& hostFolder)
-    {
-        QHash<QString, QString> entries;
-        const QStringList names =
-            QDir(hostFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        for (const QString& entry : names) {
-            QString& kept = entries[entry.toCaseFolded()];
-            if (kept.isEmpty() || nameOrder::less(entry, kept))
-                kept = entry;
-        }
-        return entries;
-    }
-
-    QHash<QString, QHash<QString, QString>> m_folders;
-};
-
+// The entry of hostFolder that Windows would take for name: the exact spelling, else the first
+// spelling that differs only in case. Empty when there is none.
 QString matchingEntry(const QString& hostFolder, const QString& name)
 {
-    return FolderEntries().match(hostFolder, name);
+    if (name.size() > longestName)
+        return QString();
+    struct stat status {};
+    if (::lstat(QFile::encodeName(joined(hostFolder, name)).constData(), &status) == 0)
+        return name;
+    return FolderNames::caseInsensitiveMatch(hostFolder, name);
 }
 
 QStringList hostForms(const QString& path)
@@ -260,7 +231,7 @@ private:
     {
         if (folder.isEmpty())
             return QString();
-        const QString match = m_entries.match(folder, name);
+        const QString match = matchingEntry(folder, name);
         return match.isEmpty() ? QString() : joined(folder, match);
     }
 
@@ -307,7 +278,6 @@ private:
     QStringView m_text;
     QList<qsizetype> m_dotsAndBlanks; // of the characters before each position
     QStringList m_folders;
-    FolderEntries m_entries;
     qsizetype m_position = 0;
     qsizetype m_partStart = 0;
     QStringView m_lastPart;

@@ -1,6 +1,9 @@
 #include "platform/WindowsPath.h"
 
+#include <functional>
+
 #include <QDir>
+#include <QFile>
 
 #include "WorkstationFixture.h"
 #include "platform/RuntimeError.h"
@@ -61,6 +64,59 @@ TEST_F(WindowsPathTest, PrefersTheExactSpellingWhenNamesDifferOnlyInCase)
     EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\fattix.exe")), onC(QStringLiteral("bin/fattix.exe")));
     EXPECT_EQ(windowsPath::toHost(QStringLiteral("C:\\bin\\FATTIX.EXE")), onC(QStringLiteral("bin/FATTIX.EXE")));
 }
+
+class FolderChangeTest;
+
+// A change to a folder after a name missing from it was looked up, and what a look-up finds then.
+struct FolderChange {
+    const char* name;
+    std::function<void(FolderChangeTest&)> change;
+    const char* windows;
+    const char* host; // below drive_c
+};
+
+void PrintTo(const FolderChange& value, std::ostream* out)
+{
+    *out << value.name;
+}
+
+class FolderChangeTest : public WindowsPathTest, public ::testing::WithParamInterface<FolderChange> {
+public:
+    QString schede(const char* name) const { return onC(QStringLiteral("Tramex/SCHEDE/") + QString::fromUtf8(name)); }
+    void create(const char* name) { writeHostFile(schede(name)); }
+    void remove(const char* name) { ASSERT_TRUE(QFile::remove(schede(name))); }
+    void rename(const char* from, const char* to) { ASSERT_TRUE(QFile::rename(schede(from), schede(to))); }
+    void replaceFolder()
+    {
+        ASSERT_TRUE(QDir(onC(QStringLiteral("Tramex"))).rename(QStringLiteral("SCHEDE"), QStringLiteral("VECCHIE")));
+        makeHostFolder(schede(""));
+    }
+};
+
+TEST_P(FolderChangeTest, FindsWhatTheFolderHoldsNow)
+{
+    ASSERT_EQ(windowsPath::toHost(QStringLiteral("C:\\tramex\\schede\\nuovo.mdb")), schede("nuovo.mdb"));
+    GetParam().change(*this);
+    EXPECT_EQ(windowsPath::toHost(QString::fromUtf8(GetParam().windows)), onC(QString::fromUtf8(GetParam().host)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, FolderChangeTest,
+    ::testing::Values(FolderChange{"created", [](FolderChangeTest& test) { test.create("Nuovo.MDB"); },
+                                   "C:\\tramex\\schede\\NUOVO.mdb", "Tramex/SCHEDE/Nuovo.MDB"},
+                      FolderChange{"removed", [](FolderChangeTest& test) { test.remove("Camicie.MDB"); },
+                                   "C:\\tramex\\schede\\CAMICIE.mdb", "Tramex/SCHEDE/CAMICIE.mdb"},
+                      FolderChange{"renamed", [](FolderChangeTest& test) { test.rename("Camicie.MDB", "Gonne.mdb"); },
+                                   "C:\\tramex\\schede\\GONNE.MDB", "Tramex/SCHEDE/Gonne.mdb"},
+                      FolderChange{"anotherSpelling", [](FolderChangeTest& test) { test.create("CAMICIE.MDB"); },
+                                   "C:\\tramex\\schede\\camicie.mdb", "Tramex/SCHEDE/CAMICIE.MDB"},
+                      FolderChange{"folderReplaced",
+                                   [](FolderChangeTest& test) {
+                                       test.replaceFolder();
+                                       test.create("nuovo.MDB");
+                                   },
+                                   "C:\\tramex\\schede\\NUOVO.MDB", "Tramex/SCHEDE/nuovo.MDB"}),
+    [](const ::testing::TestParamInfo<FolderChange>& info) { return std::string(info.param.name); });
 
 TEST_F(WindowsPathTest, RefusesBadNamesUnmappedDrivesAndDrivesWithoutMedium)
 {

@@ -9,6 +9,7 @@
 #include "explorer/store/engine/EngineError.h"
 #include "explorer/store/engine/FieldValue.h"
 #include "explorer/store/engine/InsertSelect.h"
+#include "explorer/store/engine/KeptConnections.h"
 #include "explorer/store/engine/RecordsetState.h"
 #include "explorer/store/engine/SqlDialect.h"
 #include "explorer/store/engine/WorkspaceState.h"
@@ -86,9 +87,11 @@ Database Database::open(const std::shared_ptr<WorkspaceState>& workspace, const 
     state->workspace = workspace;
     state->name = DatabasePath::withDefaultExtension(path);
     state->readOnly = readOnly;
-    const QString host = DatabasePath::existingHostPath(state->name);
-    state->lock = FileLock::acquire(host, exclusive ? FileLock::Mode::Exclusive : FileLock::Mode::Shared, state->name);
-    state->connection = SqliteConnection::open(host, readOnly, state->name);
+    state->hostPath = DatabasePath::existingHostPath(state->name);
+    state->lock =
+        FileLock::acquire(state->hostPath, exclusive ? FileLock::Mode::Exclusive : FileLock::Mode::Shared, state->name);
+    state->connection =
+        KeptConnections::instance().take(state->hostPath, state->lock.identity(), readOnly, state->name);
     for (int level = 1; level <= workspace->transactionLevel; ++level)
         state->connection.execute(WorkspaceState::beginStatement(level));
     return Database(std::move(state));
@@ -178,8 +181,7 @@ void Database::Close()
         if (recordset && recordset->open)
             Recordset(recordset).Close();
     }
-    database.connection.close();
-    database.lock.release();
+    database.close();
     std::erase_if(database.workspace->databases, [this](const std::weak_ptr<DatabaseState>& weak) {
         return weak.expired() || weak.lock() == m_state;
     });

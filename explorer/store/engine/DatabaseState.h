@@ -15,8 +15,17 @@ struct RecordsetState;
 
 // What the handles of one open database share. The lock outlives the connection.
 struct DatabaseState {
+    DatabaseState() = default;
+    DatabaseState(const DatabaseState&) = delete;
+    DatabaseState& operator=(const DatabaseState&) = delete;
+    ~DatabaseState();
+
+    // Hands the connection to the engine to keep, then releases the lock.
+    void close();
+
     std::shared_ptr<WorkspaceState> workspace;
     QString name; // the Windows path, with its extension
+    QString hostPath;
     bool readOnly = false;
     FileLock lock;
     SqliteConnection connection;

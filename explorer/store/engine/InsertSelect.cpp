@@ -94,21 +94,31 @@ private:
     bool m_released = false;
 };
 
-// Detaches the target however the copy ends.
+// The target attached for one copy, and kept attached after a copy that went through, for the
+// next copy into the same file; detached however else the copy ends.
 class Attachment {
 public:
     Attachment(SqliteConnection& connection, const QString& hostPath, const QString& displayPath)
-        : m_connection(connection)
+        : m_connection(connection), m_hostPath(hostPath)
     {
-        m_connection.attach(hostPath, targetSchema, displayPath);
+        m_connection.attachKept(hostPath, targetSchema, displayPath);
     }
-    ~Attachment() { m_connection.detach(targetSchema); }
+    ~Attachment()
+    {
+        if (m_kept)
+            m_connection.keepAttached(m_hostPath, targetSchema);
+        else
+            m_connection.detach(targetSchema);
+    }
+    void keep() { m_kept = true; }
 
     Attachment(const Attachment&) = delete;
     Attachment& operator=(const Attachment&) = delete;
 
 private:
     SqliteConnection& m_connection;
+    QString m_hostPath;
+    bool m_kept = false;
 };
 
 // The target attached to the source connection, and one INSERT ... SELECT: what the sqlite3
@@ -116,10 +126,11 @@ private:
 int throughAttachment(SqliteConnection& source, const QString& targetHost, const QString& targetPath,
                       const TranslatedStatement& statement, const QString& callerText)
 {
-    // Prepared before the target is attached, the select reads only the source's tables; it is
-    // gone before the target is, so that nothing keeps the target from being detached.
-    const QStringList names = columnNames(source.prepare(statement.sql, callerText));
-    const Attachment attachment(source, targetHost, targetPath);
+    // Prepared before the target is attached, or kept from reading it, the select reads only the
+    // source's tables; it is gone before the target is, so that nothing keeps the target from
+    // being detached.
+    const QStringList names = columnNames(source.prepareOnOwnFile(statement.sql, callerText));
+    Attachment attachment(source, targetHost, targetPath);
     const QStringList columns = matchingColumns(source, targetSchema.toUtf8().constData(), statement.table, names);
     SqliteStatement insert = source.prepare(
         QStringLiteral("INSERT INTO %1.%2 (%3) ")
@@ -128,6 +139,7 @@ int throughAttachment(SqliteConnection& source, const QString& targetHost, const
         callerText);
     insert.bindTexts(statement.parameters);
     insert.step();
+    attachment.keep();
     return source.changes();
 }
 

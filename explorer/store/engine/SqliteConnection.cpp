@@ -56,6 +56,27 @@ int refuseChangesToMain(void*, int action, const char*, const char*, const char*
     }
 }
 
+bool isOwnFile(const char* schema)
+{
+    return schema == nullptr || std::strcmp(schema, "main") == 0 || std::strcmp(schema, "temp") == 0;
+}
+
+// While a statement on the connection's own file is prepared: no reading of an attached one.
+int refuseReadsElsewhere(void*, int action, const char*, const char*, const char* schema, const char*)
+{
+    if (action == SQLITE_READ && !isOwnFile(schema))
+        return SQLITE_DENY;
+    return SQLITE_OK;
+}
+
+int refuseReadsElsewhereAndChangesToMain(void* data, int action, const char* table, const char* column,
+                                         const char* schema, const char* trigger)
+{
+    if (refuseReadsElsewhere(data, action, table, column, schema, trigger) != SQLITE_OK)
+        return SQLITE_DENY;
+    return refuseChangesToMain(data, action, table, column, schema, trigger);
+}
+
 } // namespace
 
 SqliteConnection::SqliteConnection(sqlite3* database, QString displayPath)
@@ -86,6 +107,7 @@ SqliteConnection SqliteConnection::open(const QString& hostPath, bool readOnly, 
     // Read-only connections are SQLite read-write ones that the authorizer keeps from changing
     // their file: so they can roll back a journal a crash left, and write into attached files.
     SqliteConnection connection = openWithFlags(hostPath, SQLITE_OPEN_READWRITE, displayPath);
+    connection.m_readOnly = readOnly;
     if (readOnly)
         sqlite3_set_authorizer(connection.m_database, refuseChangesToMain, nullptr);
     connection.checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
@@ -107,7 +129,37 @@ void SqliteConnection::attach(const QString& hostPath, const QString& schema, co
 
 void SqliteConnection::detach(const QString& schema)
 {
+    if (m_kept && m_kept->schema == schema)
+        m_kept.reset();
     sqlite3_exec(m_database, (QStringLiteral("DETACH ") + schema).toUtf8().constData(), nullptr, nullptr, nullptr);
+}
+
+void SqliteConnection::attachKept(const QString& hostPath, const QString& schema, const QString& displayPath)
+{
+    if (m_kept && m_kept->hostPath == hostPath && m_kept->schema == schema && FileState::of(hostPath) == m_kept->file)
+        return;
+    if (m_kept)
+        detach(m_kept->schema);
+    attach(hostPath, schema, displayPath);
+}
+
+void SqliteConnection::keepAttached(const QString& hostPath, const QString& schema)
+{
+    m_kept = KeptAttachment{hostPath, schema, FileState::of(hostPath)};
+}
+
+SqliteStatement SqliteConnection::prepareOnOwnFile(const QString& sql, const QString& callerText)
+{
+    if (!m_kept)
+        return prepare(sql, callerText);
+    sqlite3_set_authorizer(m_database, m_readOnly ? refuseReadsElsewhereAndChangesToMain : refuseReadsElsewhere,
+                           nullptr);
+    std::optional<SqliteStatement> statement = tryPrepare(sql, callerText);
+    sqlite3_set_authorizer(m_database, m_readOnly ? refuseChangesToMain : nullptr, nullptr);
+    if (statement)
+        return std::move(*statement);
+    detach(m_kept->schema);
+    return prepare(sql, callerText);
 }
 
 SqliteConnection SqliteConnection::create(const QString& hostPath, const QString& displayPath)
@@ -147,10 +199,40 @@ void SqliteConnection::checkFile(const QString& hostPath, const QString& schema,
     const bool writeAheadLog = header[18] == 2 || header[19] == 2;
     if (writeAheadLog && !readOnly)
         execute(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(schema));
+    else if (writeAheadLog)
+        m_writeAheadLog = true;
+}
+
+bool SqliteConnection::becomeIdle()
+{
+    if (inTransaction())
+        sqlite3_exec(m_database, "ROLLBACK", nullptr, nullptr, nullptr);
+    // Besides its own file, the connection may have one file attached: the one it keeps.
+    const int ownFiles = m_kept ? 3 : 2;
+    return !inTransaction() && sqlite3_txn_state(m_database, nullptr) == SQLITE_TXN_NONE &&
+           sqlite3_next_stmt(m_database, nullptr) == nullptr && sqlite3_db_name(m_database, ownFiles) == nullptr &&
+           !m_writeAheadLog;
+}
+
+bool SqliteConnection::reuse(const QString& hostPath, bool readOnly, const QString& displayPath)
+{
+    m_displayPath = displayPath;
+    m_readOnly = readOnly;
+    sqlite3_set_authorizer(m_database, readOnly ? refuseChangesToMain : nullptr, nullptr);
+    if (m_kept && FileState::of(m_kept->hostPath) != m_kept->file)
+        detach(m_kept->schema);
+    try {
+        checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
+    } catch (const platform::RuntimeError&) {
+        return false;
+    }
+    return true;
 }
 
 SqliteConnection::SqliteConnection(SqliteConnection&& other) noexcept
-    : m_database(std::exchange(other.m_database, nullptr)), m_displayPath(std::move(other.m_displayPath))
+    : m_database(std::exchange(other.m_database, nullptr)), m_displayPath(std::move(other.m_displayPath)),
+      m_readOnly(std::exchange(other.m_readOnly, false)), m_writeAheadLog(std::exchange(other.m_writeAheadLog, false)),
+      m_kept(std::exchange(other.m_kept, std::nullopt))
 {
 }
 
@@ -160,6 +242,9 @@ SqliteConnection& SqliteConnection::operator=(SqliteConnection&& other) noexcept
         close();
         m_database = std::exchange(other.m_database, nullptr);
         m_displayPath = std::move(other.m_displayPath);
+        m_readOnly = std::exchange(other.m_readOnly, false);
+        m_writeAheadLog = std::exchange(other.m_writeAheadLog, false);
+        m_kept = std::exchange(other.m_kept, std::nullopt);
     }
     return *this;
 }
@@ -177,6 +262,9 @@ void SqliteConnection::close()
         sqlite3_exec(m_database, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(m_database);
     m_database = nullptr;
+    m_readOnly = false;
+    m_writeAheadLog = false;
+    m_kept.reset();
 }
 
 void SqliteConnection::execute(const QString& sql)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "explorer/store/engine/FileState.h"
 #include "explorer/store/engine/SqliteStatement.h"
 #include "platform/RuntimeError.h"
 
@@ -32,6 +33,13 @@ public:
     bool isOpen() const { return m_database != nullptr; }
     void close(); // rolls back what is not committed
 
+    // Rolls back what is not committed; true when the connection is then idle, holding no lock,
+    // statement, attached file or write-ahead log, so that it can be kept for another open.
+    bool becomeIdle();
+    // Makes an idle connection on hostPath serve an open as open would make it; false when the
+    // file is no longer one it may open.
+    bool reuse(const QString& hostPath, bool readOnly, const QString& displayPath);
+
     // Runs statements of the engine's own (transactions, pragmas).
     void execute(const QString& sql);
     SqliteStatement prepare(const QString& sql, const QString& callerText) const;
@@ -41,6 +49,14 @@ public:
     // Attaches another database file under schema, checked as open checks its own file.
     void attach(const QString& hostPath, const QString& schema, const QString& displayPath);
     void detach(const QString& schema);
+    // As attach, but leaves attached a file that keepAttached kept under schema, when it is at
+    // hostPath still and unchanged since.
+    void attachKept(const QString& hostPath, const QString& schema, const QString& displayPath);
+    // Keeps the file attached under schema, as it now stands, for the next attachKept.
+    void keepAttached(const QString& hostPath, const QString& schema);
+    // As prepare, for a statement that may read only this connection's own file: a kept
+    // attachment is not read, and is detached when the statement does not prepare without it.
+    SqliteStatement prepareOnOwnFile(const QString& sql, const QString& callerText);
 
     // Whether the table exists in schema and, when column is not null, has that column (names
     // compared ignoring case).
@@ -58,8 +74,17 @@ private:
     // database and keeps a database in rollback-journal mode.
     void checkFile(const QString& hostPath, const QString& schema, bool readOnly, const QString& displayPath);
 
+    struct KeptAttachment {
+        QString hostPath;
+        QString schema;
+        FileState file;
+    };
+
     sqlite3* m_database = nullptr;
     QString m_displayPath;
+    bool m_readOnly = false;
+    bool m_writeAheadLog = false;
+    std::optional<KeptAttachment> m_kept;
 };
 
 } // namespace store

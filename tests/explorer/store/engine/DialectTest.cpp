@@ -2,6 +2,7 @@
 
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/engine/DatabaseFile.h"
+#include "platform/Files.h"
 #include "tests/support/StoreTest.h"
 
 using store::Database;
@@ -180,6 +181,40 @@ TEST_F(CrossFileInsertTest, OnlyAddsRows)
     EXPECT_EQ(
         values(target, QStringLiteral("SELECT SPN FROM SchedaModello ORDER BY SPN")),
         (QStringList{QStringLiteral("A1-1"), QStringLiteral("A1-1"), QStringLiteral("A1-2"), QStringLiteral("A1-3")}));
+}
+
+// The source's connection keeps the target attached from one copy to the next.
+TEST_F(CrossFileInsertTest, TheNextCopyReachesTheFileNowAtTheTargetsPathAndReadsOnlyTheSource)
+{
+    QList<store::TableDefinition> tables = store::CardArchiveSchema::tables();
+    store::TableDefinition onlyInTarget = tables[0];
+    onlyInTarget.name = QStringLiteral("Extra");
+    tables.append(onlyInTarget);
+    const QString target = path(QStringLiteral("Target"));
+    store::DatabaseFile::create(target, tables);
+    ASSERT_EQ(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1")), 1);
+
+    {
+        Workspace session = workspace();
+        Database source = session.OpenDatabase(m_archive, false, true);
+        EXPECT_EQ(RUNTIME_ERROR_OF(source.Execute(QStringLiteral("INSERT INTO  Modelli IN \"") + target +
+                                                  QStringLiteral("\" SELECT * FROM Extra"))),
+                  3078);
+    }
+    ASSERT_EQ(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1")), 1);
+    platform::files::rename(target, path(QStringLiteral("Renamed")));
+    cardArchive(QStringLiteral("Target"));
+    EXPECT_EQ(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1")), 1);
+    platform::files::removeFile(target);
+    cardArchive(QStringLiteral("Target"));
+    EXPECT_EQ(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1")), 1);
+    store::DatabaseFile::compact(target);
+    EXPECT_EQ(copy(QStringLiteral("Modelli"), target, QStringLiteral("A1")), 1);
+
+    EXPECT_EQ(values(target, QStringLiteral("SELECT PCMTV FROM Modelli")),
+              (QStringList{QStringLiteral("A1"), QStringLiteral("A1")}));
+    EXPECT_EQ(values(path(QStringLiteral("Renamed")), QStringLiteral("SELECT PCMTV FROM Modelli")),
+              (QStringList{QStringLiteral("A1"), QStringLiteral("A1")}));
 }
 
 TEST_F(CrossFileInsertTest, TargetsItCannotWriteGiveTheEngineErrors)

@@ -1,0 +1,24 @@
+#include "explorer/store/engine/FileState.h"
+
+#include <sys/stat.h>
+
+#include <QFile>
+
+namespace store {
+
+FileState FileState::of(const QString& hostPath)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(hostPath).constData(), &status) != 0)
+        return {};
+    return {{status.st_dev, status.st_ino}, status.st_size, status.st_mtim, status.st_ctim};
+}
+
+bool FileState::operator==(const FileState& other) const
+{
+    return identity == other.identity && size == other.size && modified.tv_sec == other.modified.tv_sec &&
+           modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
+           changed.tv_nsec == other.changed.tv_nsec;
+}
+
+} // namespace store
