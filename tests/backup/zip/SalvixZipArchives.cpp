@@ -30,13 +30,18 @@ void writeRawArchive(const QString& hostPath, const std::vector<std::pair<QStrin
     }
 }
 
-ToolRun unzip(const QStringList& arguments)
+ToolRun runTool(const QString& program, const QStringList& arguments)
 {
     QProcess process;
-    process.start(QStringLiteral("unzip"), arguments);
-    if (!process.waitForFinished(60000))
-        throw std::runtime_error("unzip did not end");
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        throw std::runtime_error(program.toStdString() + " did not end");
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+ToolRun unzip(const QStringList& arguments)
+{
+    return runTool(QStringLiteral("unzip"), arguments);
 }
 
 void flipByte(const QString& hostPath, qint64 offset)

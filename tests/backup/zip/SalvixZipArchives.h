@@ -18,7 +18,8 @@ struct ToolRun {
     int exitCode = -1;
     QString out;
 };
-// Runs "unzip" with the arguments; its exit code and standard output.
+// Runs a program with the arguments; its exit code and standard output.
+ToolRun runTool(const QString& program, const QStringList& arguments);
 ToolRun unzip(const QStringList& arguments);
 
 // Changes one byte of a file at an offset.
