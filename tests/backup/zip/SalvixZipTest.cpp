@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -196,6 +198,11 @@ struct FailedFinish {
     const char* errorTextHolds;
 };
 
+void PrintTo(const FailedFinish& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class FailedFinishTest : public SalvixZipTest, public testing::WithParamInterface<FailedFinish> {};
 
 TEST_P(FailedFinishTest, FailsWithItsTextAndKeepsTheOldArchive)
@@ -235,6 +242,11 @@ struct RefusedArchive {
     QString entryName;
 };
 
+void PrintTo(const RefusedArchive& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class RefusedEntryTest : public SalvixZipTest, public testing::WithParamInterface<RefusedArchive> {};
 
 TEST_P(RefusedEntryTest, AnEntryThatCouldWriteOutsideTheBaseFolderStopsTheWholeExtract)
@@ -272,6 +284,11 @@ struct Damage {
     // Where the archive is damaged, as a share of its length; a negative share cuts it there.
     double at;
 };
+
+void PrintTo(const Damage& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class DamagedArchiveTest : public SalvixZipTest, public testing::WithParamInterface<Damage> {};
 
