@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -348,6 +349,27 @@ TEST_F(SalvixZipTest, ARestoreThatDoesNotFitOnTheDiskLeavesItAsItWas)
     EXPECT_EQ(restored.result, 61);
     EXPECT_EQ(hostFolderNames(QStringLiteral("A:\\")), QStringList{QStringLiteral("Vecchio.mdb")});
     EXPECT_EQ(TestWorkstation::readFile(QStringLiteral("A:\\Vecchio.mdb")), QByteArray("vecchio"));
+}
+
+TEST_F(SalvixZipTest, AnArchiveWrittenOnAFullDiskFailsAndKeepsTheOldOne)
+{
+    TestWorkstation::makeFolder(QStringLiteral("C:\\Tramex"));
+    QByteArray noise(70000, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    TestWorkstation::writeFile(QStringLiteral("C:\\Tramex\\Uno.mdb"), noise);
+    TestWorkstation::writeFile(QStringLiteral("C:\\Tramex\\Due.mdb"), noise.sliced(10000) + noise.first(10000));
+    const QString onDisk = QStringLiteral("A:\\Salvix.zip");
+    TestWorkstation::writeFile(onDisk, QByteArray(60000, 'v'));
+
+    const Outcome full =
+        compress(onDisk, {QStringLiteral("C:\\Tramex\\Uno.mdb"), QStringLiteral("C:\\Tramex\\Due.mdb")});
+    EXPECT_EQ(full.result, 61);
+    EXPECT_EQ(TestWorkstation::readFile(onDisk), QByteArray(60000, 'v'));
+    EXPECT_EQ(hostFolderNames(QStringLiteral("A:\\")), QStringList{QStringLiteral("Salvix.zip")});
+
+    // The old archive's room counts as free for the new one.
+    ASSERT_EQ(compress(onDisk, {QStringLiteral("C:\\Tramex\\Uno.mdb")}).result, 0);
+    EXPECT_EQ(unzip({QStringLiteral("-tq"), TestWorkstation::hostPath(onDisk)}).exitCode, 0);
 }
 
 } // namespace
