@@ -27,8 +27,9 @@ class QTableWidget;
 // - RowHeight(row) and ColWidth(col) are twips (15 per pixel), both read and set; row 0's height
 //   is the horizontal header's, column 0's width the vertical header's (fixed once set). Left and
 //   Top are the table's position in its parent in twips; TopRow and LeftCol the first scrollable
-//   row and column shown, set to scroll. BorderStyle 1 is a one-pixel line around the table
-//   (what Grid_Text_Move counts on), 0 none.
+//   row and column shown, set to scroll (scrolled to its end, the view aligns its last row with
+//   the bottom, so the top row shown whole may start a few pixels down). BorderStyle 1 is a one-pixel line around the
+//   table (what Grid_Text_Move counts on), 0 none.
 // - Redraw false stops the table's repainting (setUpdatesEnabled) until it is true again.
 // - CellBackColor and CellForeColor are the current cell's colours as red + 256 * green +
 //   65536 * blue; a header cell's colour is its header item's.
