@@ -28,11 +28,11 @@ void writeMissing(const common::IniKey& key, const QString& value)
 
 bool isSuiteFile(const QString& name)
 {
-    static const QStringList files = {QStringLiteral("Schedex"),    QStringLiteral("Salvix"),
-                                      QStringLiteral("Permix"),     QStringLiteral("Dbrefit"),
-                                      QStringLiteral("Fattix"),     QStringLiteral("DMPMODEL"),
-                                      QStringLiteral("formhost"),   QStringLiteral("Utilex4.dll"),
-                                      QStringLiteral("Utilex.dll"), QStringLiteral("Grivola.dll")};
+    static const QStringList files = {
+        QStringLiteral("Schedex"),    QStringLiteral("Salvix"),     QStringLiteral("Permix"),
+        QStringLiteral("Dbrefit"),    QStringLiteral("Fattix"),     QStringLiteral("DMPMODEL"),
+        QStringLiteral("formhost"),   QStringLiteral("GridDemo"),   QStringLiteral("Utilex4.dll"),
+        QStringLiteral("Utilex.dll"), QStringLiteral("Grivola.dll")};
     return files.contains(name) ||
            (name.startsWith(QLatin1String("libtramex_")) && name.endsWith(QLatin1String(".so")));
 }
