@@ -5,7 +5,9 @@
 
 namespace ui {
 
-GridCells::GridCells(QTableWidget& table) : m_table(table), m_corner(GridState::of(table).corner()) {}
+GridCells::GridCells(QTableWidget& table) : GridCells(table, GridState::of(table).corner()) {}
+
+GridCells::GridCells(QTableWidget& table, GridState::Corner& corner) : m_table(table), m_corner(corner) {}
 
 int GridCells::rowCount() const
 {

@@ -18,6 +18,9 @@ namespace ui {
 class GridCells {
 public:
     explicit GridCells(QTableWidget& table);
+    // For a caller that has the table's state at hand: finding it costs a look through the
+    // table's children.
+    GridCells(QTableWidget& table, GridState::Corner& corner);
 
     int rowCount() const;
     int colCount() const;

@@ -179,7 +179,7 @@ int GridObject::colIndex(const Variant& value) const
 Variant GridObject::property(int member, const std::vector<Variant>& indices)
 {
     QTableWidget& grid = table();
-    GridCells cells(grid);
+    GridCells cells(grid, m_state.corner());
     switch (member) {
     case Text:
         return Variant(cells.text(m_state.current()));
@@ -240,7 +240,7 @@ Variant GridObject::property(int member, const std::vector<Variant>& indices)
 void GridObject::setProperty(int member, const std::vector<Variant>& indices, const Variant& value)
 {
     QTableWidget& grid = table();
-    GridCells cells(grid);
+    GridCells cells(grid, m_state.corner());
     switch (member) {
     case Text:
         cells.setText(m_state.current(), value.toString());
@@ -346,7 +346,7 @@ void GridObject::addItem(const QString& item, int before)
     if (before < 1 || before > grid.rowCount() + 1)
         throw platform::RuntimeError(platform::InvalidPropertyArrayIndex);
     grid.insertRow(before - 1);
-    GridCells cells(grid);
+    GridCells cells(grid, m_state.corner());
     const QStringList fields = item.split(u'\t');
     cells.setText({before, 0}, fields.first());
     for (int c = 1; c < fields.size() && c < cells.colCount(); ++c)

@@ -40,6 +40,9 @@ GridState::GridState(QTableWidget& table) : QObject(&table), m_table(table)
             if (m_changing == 0)
                 keepInside(m_table.rowCount() + 1, m_table.columnCount() + 1);
         });
+    for (auto moved : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::columnsInserted,
+                       &QAbstractItemModel::rowsRemoved, &QAbstractItemModel::columnsRemoved})
+        connect(table.model(), moved, this, [this] { m_shown.reset(); });
 }
 
 int GridState::firstRow() const
@@ -111,9 +114,15 @@ void GridState::changed()
     m_unshown = true;
 }
 
+// A command that puts the current cell back where it found it (GridCellColor on every row) does
+// not make the view select again.
 void GridState::showWhenRepainting()
 {
-    if (m_unshown && redrawing(m_table))
+    if (!m_unshown || !redrawing(m_table))
+        return;
+    if (m_shown == shown())
+        m_unshown = false;
+    else
         show();
 }
 
@@ -137,6 +146,7 @@ void GridState::show()
     m_table.selectionModel()->setCurrentIndex(far, QItemSelectionModel::NoUpdate);
     m_table.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     m_table.setAutoScroll(scrolls);
+    m_shown = shown();
     --m_changing;
 }
 
@@ -158,6 +168,7 @@ void GridState::followView()
     m_current = m_anchor = anchor;
     m_far = far;
     m_unshown = false;
+    m_shown = shown();
 }
 
 GridState::Change::Change(GridState& state) : m_state(state)

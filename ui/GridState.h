@@ -81,7 +81,17 @@ private:
     void show();
     void followView();
 
+    // The cells as the view was last seen to show them; none once rows or columns came or went.
+    struct Shown {
+        GridCell current;
+        GridCell anchor;
+        GridCell far;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown shown() const { return {m_current, m_anchor, m_far}; }
+
     QTableWidget& m_table;
+    std::optional<Shown> m_shown;
     GridCell m_current{1, 1};
     GridCell m_anchor{1, 1};
     GridCell m_far{1, 1};

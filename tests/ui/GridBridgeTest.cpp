@@ -234,6 +234,24 @@ TEST_F(GridBridgeTest, ColoursAreRedGreenBlueValues)
     EXPECT_EQ(RUNTIME_ERROR_OF(set(QStringLiteral("CellBackColor"), number(-1))), 380);
 }
 
+TEST_F(GridBridgeTest, ACommandThatPutsTheCellBackLeavesTheViewsSelectionAlone)
+{
+    const gridtest::GrivolaWorkstation workstation;
+    select(2, 2, 2, 2);
+    const QSignalSpy selecting(m_table->selectionModel(), &QItemSelectionModel::selectionChanged);
+    std::vector<Variant> arguments{Variant(m_grid), Variant::fromSingle(255), Variant::fromInteger(4)};
+    automation::createObject(QStringLiteral("Grivola.Grivo"))->callByRef(QStringLiteral("GridCellColor"), arguments);
+    EXPECT_EQ(m_table->item(3, 1)->background().color(), QColor(255, 0, 0));
+    EXPECT_EQ(selecting.count(), 0);
+    EXPECT_EQ(m_table->currentRow(), 1);
+
+    // Once rows came in, the view no longer shows the grid's cell where it was seen to.
+    m_table->insertRow(0);
+    ASSERT_EQ(m_table->currentRow(), 2);
+    set(QStringLiteral("Row"), number(2));
+    EXPECT_EQ(m_table->currentRow(), 1);
+}
+
 TEST_F(GridBridgeTest, RedrawFalseStopsRepainting)
 {
     set(QStringLiteral("Redraw"), Variant::fromBoolean(false));
