@@ -39,10 +39,10 @@ QString configFolder()
 bool isSuiteFile(const QString& name)
 {
     static const QStringList files = {
-        QStringLiteral("Schedex"),     QStringLiteral("Salvix"),       QStringLiteral("Permix"),
-        QStringLiteral("Dbrefit"),     QStringLiteral("Fattix"),       QStringLiteral("DMPMODEL"),
-        QStringLiteral("formhost"),    QStringLiteral("Utilex4.dll"),  QStringLiteral("Utilex.dll"),
-        QStringLiteral("Grivola.dll"), QStringLiteral("SalvixZip.dll")};
+        QStringLiteral("Schedex"),    QStringLiteral("Salvix"),      QStringLiteral("Permix"),
+        QStringLiteral("Dbrefit"),    QStringLiteral("Fattix"),      QStringLiteral("DMPMODEL"),
+        QStringLiteral("formhost"),   QStringLiteral("GridDemo"),    QStringLiteral("Utilex4.dll"),
+        QStringLiteral("Utilex.dll"), QStringLiteral("Grivola.dll"), QStringLiteral("SalvixZip.dll")};
     return files.contains(name) ||
            (name.startsWith(QLatin1String("libtramex_")) && name.endsWith(QLatin1String(".so")));
 }

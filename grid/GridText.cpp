@@ -6,14 +6,36 @@ namespace grid {
 
 namespace {
 
-// Case mapped one character at a time: a character whose full mapping is longer (ß, ŉ) keeps
-// its own single mapping, as the runtime's UCase and LCase do.
-QString mapped(const QString& text, bool upper)
+QString mappedByCodePoint(const QString& text, bool upper)
 {
     QList<uint> characters = text.toUcs4();
     for (uint& character : characters)
         character = upper ? QChar::toUpper(character) : QChar::toLower(character);
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size());
+}
+
+// Case mapped one character at a time: a character whose full mapping is longer (ß, ŉ) keeps
+// its own single mapping, as the runtime's UCase and LCase do. In place, in the text's own
+// units, while a mapping keeps its character's length: a command maps every selected cell.
+QString mapped(const QString& text, bool upper)
+{
+    QString result = text;
+    char16_t* units = reinterpret_cast<char16_t*>(result.data());
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const bool pair =
+            QChar::isHighSurrogate(units[i]) && i + 1 < result.size() && QChar::isLowSurrogate(units[i + 1]);
+        const char32_t character = pair ? QChar::surrogateToUcs4(units[i], units[i + 1]) : units[i];
+        const char32_t mappedCharacter = upper ? QChar::toUpper(character) : QChar::toLower(character);
+        if (QChar::requiresSurrogates(mappedCharacter) != pair)
+            return mappedByCodePoint(text, upper);
+        if (pair) {
+            units[i] = QChar::highSurrogate(mappedCharacter);
+            units[++i] = QChar::lowSurrogate(mappedCharacter);
+        } else {
+            units[i] = char16_t(mappedCharacter);
+        }
+    }
+    return result;
 }
 
 } // namespace

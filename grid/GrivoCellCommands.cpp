@@ -113,12 +113,14 @@ void GrivoObject::GridSelFormat(ObjectRef& Griglia, std::int16_t& FormatType)
         return;
     const LateBoundObject grid(Griglia);
     interaction::SkipFailingSteps procedure;
+    const auto formatCell = [&](int r, int c) {
+        const QString text = grid.get(u"TextMatrix", {index(r), index(c)}).toString();
+        grid.set(u"TextMatrix", {index(r), index(c)}, Variant(formattedText(text, FormatType)));
+    };
+    // A step small enough for std::function to hold without allocating: there is one per cell.
     for (int r = row1; r <= row2; ++r)
         for (int c = col1; c <= col2; ++c)
-            procedure.step([&] {
-                const QString text = grid.get(u"TextMatrix", {index(r), index(c)}).toString();
-                grid.set(u"TextMatrix", {index(r), index(c)}, Variant(formattedText(text, FormatType)));
-            });
+            procedure.step([&formatCell, r, c] { formatCell(r, c); });
 }
 
 void GrivoObject::MultiEdit(ObjectRef& Griglia, Variant& MaxLen)
@@ -158,11 +160,12 @@ void GrivoObject::GridCellColor(ObjectRef& Griglia, float& BColor, std::int16_t&
         grid.set(u"Row", index(GridRow));
         if (GridCol.isMissing()) {
             const std::int16_t lastCol = toInteger(grid.number(u"Cols") - 1);
+            const auto colourCell = [&](int c) {
+                grid.set(u"Col", index(c));
+                grid.set(u"CellBackColor", colour);
+            };
             for (int c = 1; c <= lastCol; ++c)
-                procedure.step([&] {
-                    grid.set(u"Col", index(c));
-                    grid.set(u"CellBackColor", colour);
-                });
+                procedure.step([&colourCell, c] { colourCell(c); });
         } else {
             grid.set(u"Col", GridCol);
             if (GridCol.toDouble() > 0)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include <QString>
 #include <QStringView>
 
 #include "automation/DispatchObject.h"
@@ -28,8 +30,14 @@ public:
 
 private:
     automation::DispatchObject& object() const;
+    // The member's dispatch id, asked of the object once: a command walking many cells names
+    // the same few members over and over.
+    int idOf(QStringView member) const;
+    automation::Variant invoke(QStringView member, automation::InvokeKind kind,
+                               std::vector<automation::Variant>& arguments) const;
 
     automation::ObjectRef m_object;
+    mutable std::vector<std::pair<QString, int>> m_ids;
 };
 
 // A whole number stored into a 16-bit Integer variable: 6 (Overflow) past its range.

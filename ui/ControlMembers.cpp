@@ -16,6 +16,7 @@
 #include "ui/PictureObject.h"
 #include "ui/ScaleUnits.h"
 #include "ui/TextBoxAccess.h"
+#include "ui/WidgetTwips.h"
 
 namespace ui {
 
@@ -81,6 +82,24 @@ template <class Box> Variant addItem(QWidget& control, std::vector<Variant>& arg
     if (index < 0 || index > box.count())
         throw platform::RuntimeError(invalidProcedureCall);
     box.insertItem(index, item);
+    return Variant();
+}
+
+// Move Left[, Top[, Width[, Height]]] in twips; what is left out stays.
+Variant moveControl(QWidget& control, std::vector<Variant>& arguments)
+{
+    if (arguments.empty() || arguments.front().isMissing())
+        throw platform::RuntimeError(argumentNotOptional);
+    if (arguments.size() > 4)
+        throw platform::RuntimeError(wrongNumberOfArguments);
+    const auto given = [&](std::size_t i) { return i < arguments.size() && !arguments[i].isMissing(); };
+    widgetTwips::setLeft(control, arguments[0].toLong());
+    if (given(1))
+        widgetTwips::setTop(control, arguments[1].toLong());
+    if (given(2) && !widgetTwips::setWidth(control, arguments[2].toLong()))
+        throw platform::RuntimeError(invalidPropertyValue);
+    if (given(3) && !widgetTwips::setHeight(control, arguments[3].toLong()))
+        throw platform::RuntimeError(invalidPropertyValue);
     return Variant();
 }
 
@@ -198,7 +217,8 @@ MemberTable makeMembers(ControlKind kind)
                 [](QWidget& box, const Variant& value) { textBoxAccess::setSelLength(box, value.toLong()); })
             .property(
                 u"BackColor", [](QWidget& box) { return Variant::fromLong(textBoxAccess::backColor(box)); },
-                [](QWidget& box, const Variant& value) { textBoxAccess::setBackColor(box, value.toLong()); });
+                [](QWidget& box, const Variant& value) { textBoxAccess::setBackColor(box, value.toLong()); })
+            .method(u"Move", &moveControl);
         break;
     case ControlKind::OptionButton:
         table

@@ -9,6 +9,7 @@
 #include <QTextEdit>
 
 #include "platform/RuntimeError.h"
+#include "ui/ColourValue.h"
 
 namespace ui::textBoxAccess {
 
@@ -106,16 +107,13 @@ void setSelLength(QWidget& box, int length)
 
 int backColor(const QWidget& box)
 {
-    const QColor colour = box.palette().color(QPalette::Base);
-    return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+    return colourValue::of(box.palette().color(QPalette::Base));
 }
 
 void setBackColor(QWidget& box, int colour)
 {
-    if (colour < 0 || colour > 0xFFFFFF)
-        throw platform::RuntimeError(invalidPropertyValue);
     QPalette palette = box.palette();
-    palette.setColor(QPalette::Base, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    palette.setColor(QPalette::Base, colourValue::toColour(colour));
     box.setPalette(palette);
 }
 

@@ -193,6 +193,9 @@ INSTANTIATE_TEST_SUITE_P(Codes, GrivolaFormatTest,
                                          FormatCase{3, u"mARIO rossi", u"Mario rossi"}, FormatCase{3, u"ßAB", u"ßab"},
                                          FormatCase{3, u"", u""}, FormatCase{4, u"tessuto", u""},
                                          FormatCase{5, u"  a b  ", u"a b"}, FormatCase{5, u"\t a \t", u"\t a \t"},
-                                         FormatCase{0, u"aB", u"aB"}, FormatCase{7, u"aB", u"aB"}));
+                                         FormatCase{0, u"aB", u"aB"}, FormatCase{7, u"aB", u"aB"},
+                                         // Outside the first plane, and a surrogate without its pair.
+                                         FormatCase{1, u"a\U00010428b", u"A\U00010400B"},
+                                         FormatCase{2, u"\U00010400\xD801X", u"\U00010428\xD801x"}));
 
 } // namespace
