@@ -6,6 +6,7 @@
 #include "backup/FrmOne.h"
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
+#include "platform/Workstation.h"
 
 namespace {
 
@@ -41,6 +42,16 @@ void BackupWorld::makeArchive(const QString& name, qint64 bytes)
     QByteArray contents = name.toUtf8();
     contents = contents.repeated(bytes / contents.size() + 1).left(bytes);
     writeFile(archiveFolder + name, contents);
+}
+
+void BackupWorld::removeFile(const QString& windowsPath)
+{
+    QFile::remove(hostPath(windowsPath));
+}
+
+QString BackupWorld::temporaryFolder()
+{
+    return platform::Workstation::current().tempDir();
 }
 
 qint64 BackupWorld::sizeForArchiveOf(const QString& name, qint64 archiveBytes)

@@ -28,6 +28,9 @@ public:
 
     // A card archive in the archive folder holding `bytes` (its contents made from its name).
     static void makeArchive(const QString& name, qint64 bytes);
+    static void removeFile(const QString& windowsPath);
+    // The platform's temporary folder, ending in "\".
+    static QString temporaryFolder();
     // The size to give one archive so that the double's "Salvix.zip" of it alone is `archiveBytes`.
     static qint64 sizeForArchiveOf(const QString& name, qint64 archiveBytes);
 
