@@ -28,11 +28,11 @@ void writeMissing(const common::IniKey& key, const QString& value)
 
 bool isSuiteFile(const QString& name)
 {
-    static const QStringList files = {QStringLiteral("Schedex"),    QStringLiteral("Salvix"),
-                                      QStringLiteral("Permix"),     QStringLiteral("Dbrefit"),
-                                      QStringLiteral("Fattix"),     QStringLiteral("DMPMODEL"),
-                                      QStringLiteral("formhost"),   QStringLiteral("Utilex4.dll"),
-                                      QStringLiteral("Utilex.dll"), QStringLiteral("Grivola.dll")};
+    static const QStringList files = {
+        QStringLiteral("Schedex"),     QStringLiteral("Salvix"),       QStringLiteral("Permix"),
+        QStringLiteral("Dbrefit"),     QStringLiteral("Fattix"),       QStringLiteral("DMPMODEL"),
+        QStringLiteral("formhost"),    QStringLiteral("Utilex4.dll"),  QStringLiteral("Utilex.dll"),
+        QStringLiteral("Grivola.dll"), QStringLiteral("SalvixZip.dll")};
     return files.contains(name) ||
            (name.startsWith(QLatin1String("libtramex_")) && name.endsWith(QLatin1String(".so")));
 }
@@ -122,7 +122,8 @@ void DemoWorkstation::installDumpUtility()
 
 void DemoWorkstation::registerComponents()
 {
-    for (const QString& name : {QStringLiteral("Utilex4.dll"), QStringLiteral("Grivola.dll")}) {
+    for (const QString& name :
+         {QStringLiteral("Utilex4.dll"), QStringLiteral("Grivola.dll"), QStringLiteral("SalvixZip.dll")}) {
         const QString library = platform::windowsPath::toHost(installFolder + name);
         if (QFileInfo::exists(library))
             automation::registerLibrary(library);
