@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +33,7 @@ QString AtomicFile::targetOf(const QString& hostPath)
     return hostPath;
 }
 
-AtomicFile::AtomicFile(const QString& hostPath) : m_target(targetOf(hostPath))
+AtomicFile::AtomicFile(const QString& hostPath, DriveLimit limit) : m_target(targetOf(hostPath))
 {
     const auto existing = dosAttributes::read(m_target);
     if (existing && (*existing & (listing::Directory | listing::ReadOnly)))
@@ -43,12 +44,29 @@ AtomicFile::AtomicFile(const QString& hostPath) : m_target(targetOf(hostPath))
     if (existing)
         m_metadataSource = QFile::encodeName(m_target);
     TemporaryBeside::removeLeftovers(m_target);
+    if (limit == DriveLimit::Checked)
+        m_room = DiskRoom::forFile(m_target, DiskRoom::Freeing::TheFile);
     m_temporary.emplace(m_target);
 }
 
-void AtomicFile::write(const QByteArray& bytes)
+void AtomicFile::write(QByteArrayView bytes)
 {
-    writeFully(m_temporary->descriptor(), bytes);
+    if (bytes.isEmpty())
+        return;
+    const qint64 end = m_position + bytes.size();
+    m_room.take(end - m_end);
+    writeFully(m_temporary->descriptor(), QByteArray::fromRawData(bytes.data(), bytes.size()));
+    m_position = end;
+    m_end = std::max(m_end, end);
+}
+
+void AtomicFile::seek(qint64 position)
+{
+    if (position < 0)
+        throw RuntimeError(InvalidProcedureCall);
+    if (::lseek(m_temporary->descriptor(), off_t(position), SEEK_SET) < 0)
+        hostError::raise(errno);
+    m_position = position;
 }
 
 void AtomicFile::takeMetadataFrom(const QString& hostPath)
@@ -57,8 +75,10 @@ void AtomicFile::takeMetadataFrom(const QString& hostPath)
     m_copyTimes = true;
 }
 
-void AtomicFile::commit()
+void AtomicFile::prepareCommit()
 {
+    if (m_targetLock)
+        return;
     const int descriptor = m_temporary->descriptor();
     if (!m_metadataSource.isEmpty()) {
         struct stat status {};
@@ -76,15 +96,21 @@ void AtomicFile::commit()
     }
     if (::fsync(descriptor) != 0)
         hostError::raise(errno);
-    const ShareLock lock = ShareLock::forRemoval(m_target, 70);
+    m_targetLock = ShareLock::forRemoval(m_target, PermissionDenied);
+}
+
+void AtomicFile::commit()
+{
+    prepareCommit();
     if (::rename(QFile::encodeName(m_temporary->path()).constData(), QFile::encodeName(m_target).constData()) != 0)
         hostError::raise(errno, 76);
     m_temporary->renamed();
+    m_targetLock.reset();
 }
 
-void AtomicFile::write(const QString& hostPath, const QByteArray& bytes)
+void AtomicFile::write(const QString& hostPath, const QByteArray& bytes, DriveLimit limit)
 {
-    AtomicFile file(hostPath);
+    AtomicFile file(hostPath, limit);
     file.write(bytes);
     file.commit();
 }

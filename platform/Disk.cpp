@@ -5,10 +5,10 @@
 #include <optional>
 #include <sys/statvfs.h>
 
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/DiskRoom.h"
 #include "platform/WindowsPath.h"
 
 namespace platform::disk {
@@ -40,24 +40,6 @@ std::optional<Drive> answeringDrive(const QString& rootPath)
     if (!drive || !workstation.isReady(*letter) || !QFileInfo(drive->hostFolder).isDir())
         return std::nullopt;
     return drive;
-}
-
-std::uint64_t roundedUp(std::uint64_t bytes, std::uint64_t unit)
-{
-    return (bytes + unit - 1) / unit * unit;
-}
-
-// What the drive's files take in whole clusters.
-std::uint64_t usedBytes(const QString& folder, std::uint64_t clusterBytes)
-{
-    std::uint64_t used = 0;
-    QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                         QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        entries.next();
-        used += roundedUp(std::uint64_t(std::max<qint64>(entries.fileInfo().size(), 0)), clusterBytes);
-    }
-    return used;
 }
 
 std::uint32_t clusters(std::uint64_t bytes, std::uint64_t clusterBytes)
@@ -97,7 +79,7 @@ bool freeSpace(const QString& rootPath, FreeSpace& result)
         clusterBytes = bytesPerSector;
         while (total / clusterBytes > mostClusters)
             clusterBytes *= 2;
-        const std::uint64_t used = usedBytes(drive->hostFolder, clusterBytes);
+        const std::uint64_t used = std::uint64_t(DiskRoom::usedBytes(drive->hostFolder));
         free = std::min(total > used ? total - used : 0, hostFree);
     }
     result.bytesPerSector = bytesPerSector;

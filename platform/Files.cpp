@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include "platform/AtomicFile.h"
+#include "platform/DiskRoom.h"
 #include "platform/DosAttributes.h"
 #include "platform/ErrorNumber.h"
 #include "platform/HostError.h"
@@ -205,6 +206,7 @@ void append(const QString& path, const QByteArray& bytes)
             throw RuntimeError(PathFileAccessError);
     }
     requireParentFolder(host);
+    DiskRoom::forFile(host, DiskRoom::Freeing::Nothing).take(bytes.size());
     const int descriptor = ::open(QFile::encodeName(host).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (descriptor < 0)
         hostError::raise(errno, PathNotFound);

@@ -128,6 +128,11 @@ ShareLock ShareLock::tryAcquire(const QString& hostPath, Mode mode)
     return ShareLock(State::InUse);
 }
 
+void ShareLock::closeDescriptor(int descriptor)
+{
+    pool().giveBack(identityOfDescriptor(descriptor), descriptor, false);
+}
+
 ShareLock ShareLock::forRemoval(const QString& hostPath, int whenInUse)
 {
     struct stat status {};

@@ -46,6 +46,9 @@ public:
 
     // The identity of the file at hostPath now; a default identity when there is none.
     static FileIdentity identityOf(const QString& hostPath);
+    // Closes another descriptor of a file, at once or, while this process holds share locks on
+    // the file, once the last of them goes.
+    static void closeDescriptor(int descriptor);
 
 private:
     explicit ShareLock(State state) : m_state(state) {}

@@ -145,7 +145,7 @@ void Workstation::layOutDefault(const QString& rootFolder)
         throw RuntimeError(PathFileAccessError);
     const QString drivesFile = QDir(rootFolder).filePath(drivesFileName);
     if (!QFileInfo::exists(drivesFile))
-        AtomicFile::write(drivesFile, QByteArray(defaultDrives));
+        AtomicFile::write(drivesFile, QByteArray(defaultDrives), AtomicFile::DriveLimit::Unchecked);
     const Workstation workstation(rootFolder);
     const QString root = QDir(workstation.root()).absolutePath() + u'/';
     for (const Drive& drive : workstation.drives()) {

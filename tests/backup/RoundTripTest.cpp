@@ -62,6 +62,8 @@ private Q_SLOTS:
         QTemporaryDir noPrograms;
         demo::DemoWorkstation(m_world->root(), noPrograms.path()).layOut();
         TestWorkstation::writeFile(u"C:\\Tramex\\Tramex Config.mdb"_s, "configurazione");
+        // The compression component itself, in place of the world's stand-in.
+        TestWorkstation::registerBuilt(u"SalvixZip.dll"_s);
     }
     void cleanup() { m_world.reset(); }
 
@@ -78,6 +80,7 @@ private Q_SLOTS:
         QCOMPARE(m_world->filesOnDisk(settingsDisk),
                  (QStringList{u"Tramex Config.zip"_s, u"Tramex.ini"_s, u"TramexCADConfig.ini"_s,
                               u"TramexHardConfig.ini"_s}));
+        QVERIFY(joinedPiecesPassTheZipTest(disks));
         for (const QString& name : original.keys())
             BackupWorld::removeFile(demoArchives + name);
         TestWorkstation::writeFile(u"C:\\Tramex\\Tramex Config.mdb"_s, "cambiata");
@@ -98,6 +101,20 @@ private Q_SLOTS:
     }
 
 private:
+    bool joinedPiecesPassTheZipTest(int disks)
+    {
+        QByteArray joined;
+        for (int disk = 1; disk <= disks; ++disk) {
+            m_world->insertDisk(QString::number(disk));
+            joined += TestWorkstation::readFile(u"A:\\Salvix.zip."_s + QString::number(disk) + u".spf"_s);
+        }
+        const QString zip = m_world->inRoot(u"joined.zip"_s);
+        TestWorkstation::writeHostFile(zip, joined);
+        QProcess unzip;
+        unzip.start(u"unzip"_s, {u"-tq"_s, zip});
+        return unzip.waitForFinished(60'000) && unzip.exitStatus() == QProcess::NormalExit && unzip.exitCode() == 0;
+    }
+
     static inline const QString restoredText = u"Ripristino eseguito correttamente"_s;
 
     void save(backup::FrmOne* window, int disks)

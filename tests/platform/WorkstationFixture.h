@@ -29,6 +29,9 @@ protected:
     }
     static QByteArray readHostFile(const QString& hostPath) { return TestWorkstation::readHostFile(hostPath); }
     static void makeHostFolder(const QString& hostPath) { TestWorkstation::makeHostFolder(hostPath); }
+    // Takes the disk out of drive A: (its folder goes with its files) and puts one in (empty).
+    void ejectDiskA() { m_station->ejectDisk(u'A'); }
+    void insertDiskA() { m_station->insertDisk(u'A'); }
     // Makes the test's current folder the host folder given.
     void enter(const QString& hostFolder) { m_station->enter(hostFolder); }
     static QString helper(const QString& name) { return TestWorkstation::builtProgram(name); }

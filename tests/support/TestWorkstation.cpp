@@ -53,6 +53,13 @@ void TestWorkstation::insertDisk(QChar letter) const
     makeHostFolder(drive->hostFolder);
 }
 
+void TestWorkstation::ejectDisk(QChar letter) const
+{
+    const auto drive = platform::Workstation::current().drive(letter);
+    require(drive.has_value(), QStringLiteral("no drive ") + letter);
+    require(QDir(drive->hostFolder).removeRecursively(), QStringLiteral("cannot eject ") + letter);
+}
+
 void TestWorkstation::enter(const QString& hostFolder) const
 {
     require(QDir::setCurrent(hostFolder), QStringLiteral("cannot enter ") + hostFolder);

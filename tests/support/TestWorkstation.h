@@ -23,8 +23,10 @@ public:
     QString inRoot(const QString& relative) const;
     // Writes drives.ini anew and makes the workstation the process's own again.
     void writeDrives(const QByteArray& drivesIni) const;
-    // A removable drive is ready once its folder exists.
+    // A removable drive is ready once its folder exists; taking the disk out removes the folder
+    // with everything on it.
     void insertDisk(QChar letter) const;
+    void ejectDisk(QChar letter) const;
     // Makes the process's current folder the host folder given.
     void enter(const QString& hostFolder) const;
     QString registryText() const;
