@@ -1,7 +1,5 @@
 #include "backup/FrmOne.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -244,14 +242,9 @@ void FrmOne::execute()
     options.formatDisk = checked(c.ChkFormattaDisco);
     options.deleteOldFiles = checked(c.ChkEliminaTuttiFile);
     options.databaseFolder = m_databaseFolder;
-    for (const QListWidgetItem* item : c.LstDatabase->selectedItems())
-        options.selectedArchives.append(item->text());
-    // In list order, whatever order the user picked them in.
-    std::sort(options.selectedArchives.begin(), options.selectedArchives.end(),
-              [this](const QString& a, const QString& b) {
-                  return c.LstDatabase->row(c.LstDatabase->findItems(a, Qt::MatchExactly).front()) <
-                         c.LstDatabase->row(c.LstDatabase->findItems(b, Qt::MatchExactly).front());
-              });
+    for (int row = 0; row < c.LstDatabase->count(); ++row)
+        if (c.LstDatabase->item(row)->isSelected())
+            options.selectedArchives.append(c.LstDatabase->item(row)->text());
     BackupRun run(*this, m_progress, std::move(options));
     Esegui(run, isSave(), checked(c.ChkIncludiImpostazioni), checked(c.ChkIncludiDatabase));
 }

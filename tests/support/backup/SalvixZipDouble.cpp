@@ -123,8 +123,14 @@ public:
     Compressor() : Counted(compressorInterface())
     {
         setThunks({
-            [this](std::vector<Variant>& a) { return m_archive = a[0].toString(), Variant(); },
-            [this](std::vector<Variant>& a) { return m_spanning = a[0].toLong(), Variant(); },
+            [this](std::vector<Variant>& a) {
+                m_archive = a[0].toString();
+                return Variant();
+            },
+            [this](std::vector<Variant>& a) {
+                m_spanning = a[0].toLong();
+                return Variant();
+            },
             [this](std::vector<Variant>& a) {
                 if (!a[0].toString().isEmpty())
                     m_files.append(a[0].toString());
@@ -167,10 +173,16 @@ public:
     Decompressor() : Counted(decompressorInterface())
     {
         setThunks({
-            [this](std::vector<Variant>& a) { return m_archive = a[0].toString(), Variant(); },
+            [this](std::vector<Variant>& a) {
+                m_archive = a[0].toString();
+                return Variant();
+            },
             [](std::vector<Variant>&) { return Variant(); },
             [](std::vector<Variant>&) { return Variant(); },
-            [this](std::vector<Variant>& a) { return m_base = a[0].toString(), Variant(); },
+            [this](std::vector<Variant>& a) {
+                m_base = a[0].toString();
+                return Variant();
+            },
             [this](std::vector<Variant>&) { return Variant::fromLong(extract()); },
             [this](std::vector<Variant>&) { return Variant(m_errorText); },
         });
