@@ -18,6 +18,7 @@ QtCopyProgress::QtCopyProgress(QWidget* owner, const QString& from, const QStrin
     m_dialog.setLabelText(platform::windowsPath::namePart(from) + QStringLiteral("\nDa '") +
                           platform::windowsPath::folderPart(from) + QStringLiteral("' a '") +
                           platform::windowsPath::folderPart(to) + QLatin1Char('\''));
+    m_dialog.setCancelButtonText(QStringLiteral("Annulla"));
     m_dialog.setWindowModality(Qt::WindowModal);
     m_dialog.setAutoClose(false);
     m_dialog.setAutoReset(false);

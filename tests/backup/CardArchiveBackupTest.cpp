@@ -92,6 +92,27 @@ private Q_SLOTS:
         QCOMPARE(window->controls().StBarText->text(), u"Fine decompressione e ripristino DATABASE"_s);
     }
 
+    void theShellAsksBeforeItReplacesAFile_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("replace") << true;
+        QTest::newRow("keep") << false;
+    }
+    void theShellAsksBeforeItReplacesAFile()
+    {
+        QFETCH(bool, replace);
+        BackupWorld::makeArchive(u"UOMO.mdb"_s, 5000);
+        TestWorkstation::makeFolder(u"D:\\Copie"_s);
+        TestWorkstation::writeFile(u"D:\\Copie\\Salvix.zip"_s, "vecchio");
+        keep(u"SorgenteDestin"_s, u"D:\\Copie"_s);
+        const auto window = m_world->openWindow();
+        prompter().expectReplace(u"D:\\Copie\\Salvix.zip"_s, replace);
+        prompter().expectMessage(replace ? saved : notSaved, Answer::Ok);
+        window->controls().CmdEsegui->click();
+        QCOMPARE(TestWorkstation::readFile(u"D:\\Copie\\Salvix.zip"_s) == "vecchio", !replace);
+        QCOMPARE(prompter().copies().size(), replace ? 1 : 0);
+    }
+
     void onlyTheSelectedArchivesAreSaved()
     {
         BackupWorld::makeArchive(u"DONNA.mdb"_s, 5000);
