@@ -1,6 +1,8 @@
 #include "backup/zip/CompressorObject.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include "backup/zip/EntryNames.h"
 #include "backup/zip/SalvixZipServer.h"
@@ -8,6 +10,7 @@
 #include "backup/zip/SalvixZipTypeLibrary.h"
 #include "backup/zip/ZipArchive.h"
 #include "platform/AtomicFile.h"
+#include "platform/DiskRoom.h"
 #include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
@@ -27,6 +30,24 @@ QByteArray emptyArchive()
     bytes[2] = 5;
     bytes[3] = 6;
     return bytes;
+}
+
+void copyInto(const QString& fromHost, const QString& toHost)
+{
+    QFile from(fromHost);
+    if (!from.open(QIODevice::ReadOnly))
+        throw platform::RuntimeError(platform::DeviceIoError);
+    platform::AtomicFile to(toHost);
+    QByteArray buffer(256 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = from.read(buffer.data(), buffer.size());
+        if (got < 0)
+            throw platform::RuntimeError(platform::DeviceIoError);
+        if (got == 0)
+            break;
+        to.write(QByteArrayView(buffer.constData(), got));
+    }
+    to.commit();
 }
 
 } // namespace
@@ -87,10 +108,6 @@ void CompressorObject::writeArchive()
     if (!QFileInfo(QFileInfo(archiveHost).path()).isDir())
         throw RuntimeError(platform::PathNotFound, m_archive + QStringLiteral(": Path not found"));
 
-    struct Entry {
-        QString hostPath;
-        QString name;
-    };
     std::vector<Entry> entries;
     for (const QString& file : m_files) {
         const QString host = platform::windowsPath::toHost(file);
@@ -106,7 +123,23 @@ void CompressorObject::writeArchive()
         return;
     }
 
-    ZipArchive archive(archiveHost, m_archive, ZipArchive::Mode::Create);
+    // libzip writes past a drive's capacity unseen: on such a drive the archive is made in the
+    // host's temporary folder and copied, so that a full disk fails with 61 and keeps the old one.
+    if (platform::DiskRoom::forFile(archiveHost, platform::DiskRoom::Freeing::TheFile).left()) {
+        const QTemporaryDir folder;
+        if (!folder.isValid())
+            throw RuntimeError(platform::PathFileAccessError, QStringLiteral("No temporary folder"));
+        const QString made = folder.filePath(QStringLiteral("archive.zip"));
+        writeZip(made, entries);
+        copyInto(made, archiveHost);
+        return;
+    }
+    writeZip(archiveHost, entries);
+}
+
+void CompressorObject::writeZip(const QString& hostPath, const std::vector<Entry>& entries) const
+{
+    ZipArchive archive(hostPath, m_archive, ZipArchive::Mode::Create);
     for (const Entry& entry : entries) {
         zip_source_t* source = zip_source_file(archive.handle(), QFile::encodeName(entry.hostPath).constData(), 0, 0);
         if (!source)

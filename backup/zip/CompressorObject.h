@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QStringList>
 
 #include "automation/TypedDispatch.h"
@@ -25,7 +27,13 @@ public:
     QString ErrorText() override;
 
 private:
+    struct Entry {
+        QString hostPath;
+        QString name;
+    };
+
     void writeArchive();
+    void writeZip(const QString& hostPath, const std::vector<Entry>& entries) const;
 
     QString m_archive;
     std::int32_t m_spanning = 0;

@@ -9,7 +9,10 @@
 namespace salvixzip {
 
 // The dual interfaces of SalvixZip in slot order (after the seven standard slots). Every
-// parameter is by reference; Booleans travel as Integer (-1 true, 0 false).
+// parameter is by reference; Booleans travel as Integer (-1 true, 0 false). Finish and Extract
+// answer 0, or the runtime's number for the failure (5 spanning asked for, 52 a refused entry
+// name, 53 a missing file, 57 a damaged archive, 61 disk full, 70 a file in use, ...), whose
+// text ErrorText then gives.
 class _Compressor : public virtual automation::DispatchObject {
 public:
     virtual void SetArchive(QString& Path) = 0;        // 1

@@ -1,5 +1,8 @@
+#include <ostream>
+
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -196,6 +199,11 @@ struct FailedFinish {
     const char* errorTextHolds;
 };
 
+void PrintTo(const FailedFinish& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class FailedFinishTest : public SalvixZipTest, public testing::WithParamInterface<FailedFinish> {};
 
 TEST_P(FailedFinishTest, FailsWithItsTextAndKeepsTheOldArchive)
@@ -235,6 +243,11 @@ struct RefusedArchive {
     QString entryName;
 };
 
+void PrintTo(const RefusedArchive& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class RefusedEntryTest : public SalvixZipTest, public testing::WithParamInterface<RefusedArchive> {};
 
 TEST_P(RefusedEntryTest, AnEntryThatCouldWriteOutsideTheBaseFolderStopsTheWholeExtract)
@@ -272,6 +285,11 @@ struct Damage {
     // Where the archive is damaged, as a share of its length; a negative share cuts it there.
     double at;
 };
+
+void PrintTo(const Damage& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class DamagedArchiveTest : public SalvixZipTest, public testing::WithParamInterface<Damage> {};
 
@@ -331,6 +349,27 @@ TEST_F(SalvixZipTest, ARestoreThatDoesNotFitOnTheDiskLeavesItAsItWas)
     EXPECT_EQ(restored.result, 61);
     EXPECT_EQ(hostFolderNames(QStringLiteral("A:\\")), QStringList{QStringLiteral("Vecchio.mdb")});
     EXPECT_EQ(TestWorkstation::readFile(QStringLiteral("A:\\Vecchio.mdb")), QByteArray("vecchio"));
+}
+
+TEST_F(SalvixZipTest, AnArchiveWrittenOnAFullDiskFailsAndKeepsTheOldOne)
+{
+    TestWorkstation::makeFolder(QStringLiteral("C:\\Tramex"));
+    QByteArray noise(70000, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    TestWorkstation::writeFile(QStringLiteral("C:\\Tramex\\Uno.mdb"), noise);
+    TestWorkstation::writeFile(QStringLiteral("C:\\Tramex\\Due.mdb"), noise.sliced(10000) + noise.first(10000));
+    const QString onDisk = QStringLiteral("A:\\Salvix.zip");
+    TestWorkstation::writeFile(onDisk, QByteArray(60000, 'v'));
+
+    const Outcome full =
+        compress(onDisk, {QStringLiteral("C:\\Tramex\\Uno.mdb"), QStringLiteral("C:\\Tramex\\Due.mdb")});
+    EXPECT_EQ(full.result, 61);
+    EXPECT_EQ(TestWorkstation::readFile(onDisk), QByteArray(60000, 'v'));
+    EXPECT_EQ(hostFolderNames(QStringLiteral("A:\\")), QStringList{QStringLiteral("Salvix.zip")});
+
+    // The old archive's room counts as free for the new one.
+    ASSERT_EQ(compress(onDisk, {QStringLiteral("C:\\Tramex\\Uno.mdb")}).result, 0);
+    EXPECT_EQ(unzip({QStringLiteral("-tq"), TestWorkstation::hostPath(onDisk)}).exitCode, 0);
 }
 
 } // namespace
