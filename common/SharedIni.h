@@ -16,6 +16,11 @@ inline const QString Explorer = QStringLiteral("Schedex.ini");
 // The explorer's own file may name another archive folder under the same key.
 inline const IniKey DatabaseFolder{HardConfig, QStringLiteral("Generale"), QStringLiteral("TxtPathDatabase"), {}};
 inline const IniKey ConfigFolder{HardConfig, QStringLiteral("Generale"), QStringLiteral("TxtPathTramexCFG"), {}};
+// The print templates of model cards and of marker cards: full file paths.
+inline const IniKey ModelCardTemplate{
+    HardConfig, QStringLiteral("Stampe"), QStringLiteral("TxtFilePSSchedaModello"), {}};
+inline const IniKey MarkerCardTemplate{
+    HardConfig, QStringLiteral("Stampe"), QStringLiteral("TxtFilePSSchedaPiazzato"), {}};
 
 // "1" when a pattern CAD system is in use; then the numbered key 0, 1 or 2 set to "1" tells which
 // (Accumark, Investronica, Lectra).

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <memory>
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
 
 namespace interaction {
+
+class CopyProgress;
 
 // The runtime's message-box buttons, icons and default buttons, with its own numbers.
 enum class Buttons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
@@ -51,6 +55,11 @@ public:
     // The platform's format dialog for drive number `drive` (A is 0); its result code
     // (-1 error, -2 cancelled, -3 cannot be formatted, anything else done).
     virtual int formatDrive(void* owner, int drive) = 0;
+    // The shell's copy of the file `from` to `to` (Windows form): its progress dialog, shown while
+    // the object lives.
+    virtual std::unique_ptr<CopyProgress> copyProgress(void* owner, const QString& from, const QString& to) = 0;
+    // The shell's question before a copy replaces the file `existing`: true to replace it.
+    virtual bool confirmReplace(void* owner, const QString& existing) = 0;
 
     Answer message(const QString& text, Buttons buttons, Icon icon, DefaultButton defaultButton, const QString& title);
 };

@@ -5,6 +5,8 @@
 
 #include <QDebug>
 
+#include "interaction/CopyProgress.h"
+
 namespace interaction {
 
 namespace {
@@ -24,9 +26,16 @@ QString kindName(ScriptedPrompter::Kind kind)
         return QStringLiteral("folder picker");
     case ScriptedPrompter::Kind::Format:
         return QStringLiteral("format dialog");
+    case ScriptedPrompter::Kind::Replace:
+        return QStringLiteral("replace question");
     }
     return {};
 }
+
+class RunToTheEnd : public CopyProgress {
+public:
+    bool advance(qint64, qint64) override { return true; }
+};
 
 QString promptName(const ScriptedPrompter::Prompt& prompt)
 {
@@ -87,9 +96,14 @@ ScriptedPrompter& ScriptedPrompter::expectFolder(const TextMatcher& instruction,
     return expect({Kind::Folder, instruction, -1, Answer::None, folder, 0, {}, {}});
 }
 
-ScriptedPrompter& ScriptedPrompter::expectFormat(int drive, int resultCode)
+ScriptedPrompter& ScriptedPrompter::expectFormat(int drive, int resultCode, std::function<void()> whileShown)
 {
-    return expect({Kind::Format, TextMatcher::any(), drive, Answer::None, {}, resultCode, {}, {}});
+    return expect({Kind::Format, TextMatcher::any(), drive, Answer::None, {}, resultCode, {}, std::move(whileShown)});
+}
+
+ScriptedPrompter& ScriptedPrompter::expectReplace(const TextMatcher& existing, bool replace)
+{
+    return expect({Kind::Replace, existing, -1, replace ? Answer::Yes : Answer::No, {}, 0, {}, {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::expectFailure(Kind kind, const TextMatcher& text,
@@ -226,6 +240,22 @@ int ScriptedPrompter::formatDrive(void* owner, int drive)
     const std::optional<Expectation> answered = take(prompt);
     // An unanswered format dialog counts as cancelled.
     return answered ? answered->resultCode : -2;
+}
+
+std::unique_ptr<CopyProgress> ScriptedPrompter::copyProgress(void*, const QString& from, const QString& to)
+{
+    m_copies.append({from, to});
+    return std::make_unique<RunToTheEnd>();
+}
+
+bool ScriptedPrompter::confirmReplace(void* owner, const QString& existing)
+{
+    Prompt prompt;
+    prompt.kind = Kind::Replace;
+    prompt.text = existing;
+    prompt.owner = owner;
+    const std::optional<Expectation> answered = take(prompt);
+    return answered && answered->answer == Answer::Yes;
 }
 
 } // namespace interaction

@@ -20,10 +20,10 @@ namespace interaction {
 // the end are failures; they go to the failure handler, which by default throws ScriptError.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Format };
+    enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Format, Replace };
 
     // One prompt as it was put. `text` is what a script matches: the message text, the input
-    // prompt, the folder instruction, or the title of a file dialog.
+    // prompt, the folder instruction, the title of a file dialog, or the file a copy would replace.
     struct Prompt {
         Kind kind = Kind::Message;
         QString text;
@@ -57,11 +57,20 @@ public:
     ScriptedPrompter& expectOpenFile(const TextMatcher& title, const QString& path);
     ScriptedPrompter& expectSaveFile(const TextMatcher& title, const QString& path);
     ScriptedPrompter& expectFolder(const TextMatcher& instruction, const QString& folder);
-    ScriptedPrompter& expectFormat(int drive, int resultCode);
+    // whileShown runs while the format dialog is up: the format itself, when a test wants one.
+    ScriptedPrompter& expectFormat(int drive, int resultCode, std::function<void()> whileShown = {});
+    ScriptedPrompter& expectReplace(const TextMatcher& existing, bool replace);
     // The next prompt, of this kind and text, raises `error` instead of being answered.
     ScriptedPrompter& expectFailure(Kind kind, const TextMatcher& text, const platform::RuntimeError& error);
 
+    // A file copy shown with the shell's progress dialog, which the script lets run to its end.
+    struct Copy {
+        QString from;
+        QString to;
+    };
+
     const QList<Prompt>& prompts() const { return m_prompts; }
+    const QList<Copy>& copies() const { return m_copies; }
     const QStringList& failures() const { return m_failures; }
     int remaining() const { return int(m_script.size()); }
     // Reports scripted answers that were never asked for.
@@ -73,6 +82,8 @@ public:
     QString saveFile(const FileDialog& dialog) override;
     QString browseForFolder(void* owner, const QString& instruction) override;
     int formatDrive(void* owner, int drive) override;
+    std::unique_ptr<CopyProgress> copyProgress(void* owner, const QString& from, const QString& to) override;
+    bool confirmReplace(void* owner, const QString& existing) override;
 
     using Prompter::message;
 
@@ -99,6 +110,7 @@ private:
     FailureHandler m_onFailure;
     std::deque<Expectation> m_script;
     QList<Prompt> m_prompts;
+    QList<Copy> m_copies;
     QStringList m_failures;
     bool m_verified = false;
 };

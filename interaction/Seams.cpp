@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "interaction/Clock.h"
+#include "interaction/CopyProgress.h"
 #include "interaction/KeyState.h"
 #include "interaction/Prompter.h"
 #include "interaction/QtPendingEvents.h"
@@ -22,6 +23,8 @@ public:
     QString saveFile(const FileDialog& dialog) override { refuse(dialog.title); }
     QString browseForFolder(void*, const QString& instruction) override { refuse(instruction); }
     int formatDrive(void*, int) override { refuse(QStringLiteral("format dialog")); }
+    std::unique_ptr<CopyProgress> copyProgress(void*, const QString& from, const QString&) override { refuse(from); }
+    bool confirmReplace(void*, const QString& existing) override { refuse(existing); }
 
 private:
     [[noreturn]] static void refuse(const QString& question)

@@ -7,7 +7,15 @@
 
 namespace interaction {
 
-TrapAndAsk::TrapAndAsk(QString procedureName) : m_procedureName(std::move(procedureName)) {}
+TrapAndAsk::TrapAndAsk(QString procedureName)
+    : m_ask([procedureName = std::move(procedureName)](const platform::RuntimeError& error) {
+          QString description = error.description();
+          return ShowErrorDialog(procedureName, float(error.number()), description);
+      })
+{
+}
+
+TrapAndAsk::TrapAndAsk(Ask ask) : m_ask(std::move(ask)) {}
 
 TrapAndAsk& TrapAndAsk::onAbort(std::function<void()> release)
 {
@@ -25,8 +33,7 @@ bool TrapAndAsk::step(const std::function<void()>& statement)
             statement();
             return true;
         } catch (const platform::RuntimeError& error) {
-            QString description = error.description();
-            answer = ShowErrorDialog(m_procedureName, float(error.number()), description);
+            answer = m_ask(error);
         }
         if (answer == Answer::Retry)
             continue;

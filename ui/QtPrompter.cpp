@@ -18,6 +18,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
+#include "ui/QtCopyProgress.h"
 
 namespace ui {
 
@@ -248,6 +249,26 @@ int QtPrompter::formatDrive(void* owner, int drive)
     if (confirm.exec() != QMessageBox::Ok)
         return cancelled;
     return emptyFolder(found->hostFolder) ? 0 : failed;
+}
+
+std::unique_ptr<interaction::CopyProgress> QtPrompter::copyProgress(void* owner, const QString& from, const QString& to)
+{
+    return std::make_unique<QtCopyProgress>(ownerWidget(owner), from, to);
+}
+
+bool QtPrompter::confirmReplace(void* owner, const QString& existing)
+{
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Conferma sostituzione file"),
+                         QStringLiteral("Questa cartella contiene già un file denominato '") +
+                             platform::windowsPath::namePart(existing) +
+                             QStringLiteral("'.\n\nSostituire il file esistente?"),
+                         QMessageBox::NoButton, ownerWidget(owner));
+    QPushButton* yes = question.addButton(standardCaption(QDialogButtonBox::Yes), QMessageBox::ActionRole);
+    QPushButton* no = question.addButton(standardCaption(QDialogButtonBox::No), QMessageBox::ActionRole);
+    question.setDefaultButton(yes);
+    question.setEscapeButton(no);
+    question.exec();
+    return question.clickedButton() == yes;
 }
 
 } // namespace ui

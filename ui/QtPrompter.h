@@ -5,9 +5,9 @@
 namespace ui {
 
 // The Prompter with real Qt dialogs: message and input boxes, open and save dialogs, the folder
-// picker and the format dialog. Paths cross it in Windows form; the dialogs browse the host
-// folders behind the workstation's drives. The only place that uses QMessageBox, QInputDialog and
-// QFileDialog.
+// picker, the format dialog and the shell's copy dialog with its question before replacing a file. Paths cross it in
+// Windows form; the dialogs browse the host folders behind the workstation's drives. The only place that uses
+// QMessageBox, QInputDialog and QFileDialog.
 class QtPrompter : public interaction::Prompter {
 public:
     interaction::Answer message(const interaction::MessageBox& box) override;
@@ -16,6 +16,9 @@ public:
     QString saveFile(const interaction::FileDialog& dialog) override;
     QString browseForFolder(void* owner, const QString& instruction) override;
     int formatDrive(void* owner, int drive) override;
+    std::unique_ptr<interaction::CopyProgress> copyProgress(void* owner, const QString& from,
+                                                            const QString& to) override;
+    bool confirmReplace(void* owner, const QString& existing) override;
 
     using Prompter::message;
 };

@@ -106,6 +106,26 @@ TEST_F(ErrorStylesTest, UnansweredDialogLeavesAsAbortDoes)
     EXPECT_TRUE(procedure.left());
 }
 
+TEST_F(ErrorStylesTest, AProcedureCanAnswerItsErrorsWithItsOwnQuestions)
+{
+    seams.prompter.expectMessage(QStringLiteral("3021 ancora?"), Answer::Ok)
+        .expectMessage(QStringLiteral("3021 ancora?"), Answer::Cancel);
+    CopyCard body(100);
+    std::vector<int> asked;
+    TrapAndAsk procedure([&](const platform::RuntimeError& error) {
+        asked.push_back(error.number());
+        const Answer answer = Seams::prompter().message(QString::number(error.number()) + QStringLiteral(" ancora?"),
+                                                        Buttons::OkCancel, Icon::None, DefaultButton::First, {});
+        return answer == Answer::Ok ? Answer::Retry : Answer::Abort;
+    });
+
+    body(procedure);
+
+    EXPECT_EQ(body.ran, (std::vector<int>{1, 2, 2}));
+    EXPECT_EQ(asked, (std::vector<int>{3021, 3021}));
+    EXPECT_TRUE(procedure.left());
+}
+
 TEST_F(ErrorStylesTest, SkipFailingStepsGoesOnWithoutAsking)
 {
     CopyCard body(100);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "interaction/CopyProgress.h"
 #include "interaction/ErrorDialog.h"
 #include "interaction/KeyState.h"
 #include "interaction/PendingEvents.h"
@@ -82,6 +83,34 @@ TEST(ScriptedPrompterTest, UnexpectedPromptsFail)
             EXPECT_THROW(prompter->verifyDone(), ScriptError);
         }
     }
+}
+
+TEST(ScriptedPrompterTest, ShellCopiesRunToTheEndAndAskBeforeReplacing)
+{
+    ScriptedPrompter prompter;
+    bool formatted = false;
+    prompter.expectReplace(QStringLiteral("A:\\Salvix.zip"), false)
+        .expectFormat(0, 0, [&] { formatted = true; })
+        .expectReplace(TextMatcher::any(), true);
+
+    const auto progress =
+        prompter.copyProgress(nullptr, QStringLiteral("C:\\T\\Salvix.zip"), QStringLiteral("A:\\Salvix.zip"));
+    EXPECT_TRUE(progress->advance(10, 20));
+    EXPECT_TRUE(progress->advance(20, 20));
+    EXPECT_FALSE(prompter.confirmReplace(nullptr, QStringLiteral("A:\\Salvix.zip")));
+    EXPECT_EQ(prompter.formatDrive(nullptr, 0), 0);
+    EXPECT_TRUE(formatted);
+    EXPECT_TRUE(prompter.confirmReplace(nullptr, QStringLiteral("A:\\Salvix.ini")));
+    prompter.verifyDone();
+
+    ASSERT_EQ(prompter.copies().size(), 1);
+    EXPECT_EQ(prompter.copies()[0].from, QStringLiteral("C:\\T\\Salvix.zip"));
+    EXPECT_EQ(prompter.copies()[0].to, QStringLiteral("A:\\Salvix.zip"));
+    ASSERT_EQ(prompter.prompts().size(), 3);
+    EXPECT_EQ(prompter.prompts()[0].kind, ScriptedPrompter::Kind::Replace);
+
+    ScriptedPrompter unexpected;
+    EXPECT_THROW(unexpected.confirmReplace(nullptr, QStringLiteral("A:\\x")), ScriptError);
 }
 
 TEST(ScriptedPrompterTest, UnexpectedPromptIsNotTrappedAsARuntimeError)

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "interaction/CopyProgress.h"
 #include "interaction/Prompter.h"
 
 // Hands every prompt to another prompter (the scripted one), first running the action a test set
@@ -25,6 +26,15 @@ public:
         return m_inner.browseForFolder(owner, instruction);
     }
     int formatDrive(void* owner, int drive) override { return m_inner.formatDrive(owner, drive); }
+    std::unique_ptr<interaction::CopyProgress> copyProgress(void* owner, const QString& from,
+                                                            const QString& to) override
+    {
+        return m_inner.copyProgress(owner, from, to);
+    }
+    bool confirmReplace(void* owner, const QString& existing) override
+    {
+        return m_inner.confirmReplace(owner, existing);
+    }
     using interaction::Prompter::message;
 
 private:

@@ -17,6 +17,7 @@
 #include "tests/support/QtTestMain.h"
 #include "tests/support/TestWorkstation.h"
 #include "tests/support/WhenShown.h"
+#include "ui/QtCopyProgress.h"
 
 using interaction::Answer;
 using interaction::Buttons;
@@ -284,6 +285,33 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.formatDrive(nullptr, 2), -3); // C: is fixed
         QCOMPARE(m_prompter.formatDrive(nullptr, 30), -1);
         QCOMPARE(m_prompter.formatDrive(nullptr, 0), -1); // A: has no disk
+    }
+
+    void replacingAFileIsAskedFirst()
+    {
+        QString text;
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            text = box.text();
+            buttonOf(box, QDialogButtonBox::No)->click();
+        });
+        QVERIFY(!m_prompter.confirmReplace(nullptr, QStringLiteral("A:\\Salvix.zip")));
+        QVERIFY(text.contains(QStringLiteral("'Salvix.zip'")));
+
+        whenShown<QMessageBox>([](QMessageBox& box) { buttonOf(box, QDialogButtonBox::Yes)->click(); });
+        QVERIFY(m_prompter.confirmReplace(nullptr, QStringLiteral("A:\\Salvix.zip")));
+    }
+
+    void copyProgressShowsHowFarAndStopsOnCancel()
+    {
+        const auto progress =
+            m_prompter.copyProgress(nullptr, QStringLiteral("C:\\Temp\\Salvix.zip"), QStringLiteral("A:\\Salvix.zip"));
+        auto& dialog = static_cast<ui::QtCopyProgress&>(*progress).dialog();
+        QVERIFY(dialog.labelText().startsWith(QStringLiteral("Salvix.zip\nDa 'C:\\Temp\\' a 'A:\\'")));
+        QVERIFY(progress->advance(250, 1000));
+        QCOMPARE(dialog.value(), 250);
+        dialog.cancel();
+        QVERIFY(!progress->advance(500, 1000));
+        QVERIFY(progress->advance(0, 0) == false);
     }
 
 private:

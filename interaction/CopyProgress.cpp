@@ -1,0 +1,7 @@
+#include "interaction/CopyProgress.h"
+
+namespace interaction {
+
+CopyProgress::~CopyProgress() = default;
+
+} // namespace interaction
