@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
@@ -305,8 +306,9 @@ void WorkstationFileDialog::refresh()
     try {
         entries = entriesOf(m_folder, m_mode == Mode::Folder ? QStringList() : patterns());
     } catch (const platform::RuntimeError& error) {
-        warn(error.number() == 71 ? QStringLiteral("L'unità %1 non è pronta: inserire un disco.").arg(m_folder.left(2))
-                                  : QStringLiteral("Impossibile leggere la cartella ") + m_folder);
+        warn(error.number() == platform::DiskNotReady
+                 ? QStringLiteral("L'unità %1 non è pronta: inserire un disco.").arg(m_folder.left(2))
+                 : QStringLiteral("Impossibile leggere la cartella ") + m_folder);
         return;
     }
     const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
