@@ -164,6 +164,8 @@ private Q_SLOTS:
         QFETCH(bool, store);
         QFETCH(std::optional<QString>, stored);
         whenShown<explorer::FrmConfig>([&](explorer::FrmConfig& dialog) {
+            // An access key acts in the active window only.
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
             QComboBox* colour = control<QComboBox>(dialog, "CmbColoreFinestraDB");
             colour->setFocus();
             colour->lineEdit()->selectAll();
@@ -172,6 +174,7 @@ private Q_SLOTS:
                 QTest::keyClick(colour, Qt::Key_A, Qt::AltModifier);
             else
                 QTest::keyClick(colour, Qt::Key_Escape);
+            QTRY_VERIFY(!dialog.isVisible());
         });
         m_window->menus().entry(QStringLiteral("MnuConfigurazione"))->trigger();
         QCOMPARE(m_world->readIni(ini, QStringLiteral("Database"), QStringLiteral("CmbColoreFinestraDB")), stored);

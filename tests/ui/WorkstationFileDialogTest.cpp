@@ -227,9 +227,12 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         m_workstation->enter(m_workstation->hostPath(QStringLiteral("C:\\Dati")));
         whenShown<Dialog>([&](Dialog& dialog) {
+            // An access key acts in the active window only.
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
             if (pickSubfolder)
                 selectRow(*entries(dialog), QStringLiteral("Export"));
             QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+            QTRY_VERIFY(!dialog.isVisible());
         });
         QCOMPARE(m_prompter.browseForFolder(nullptr, QStringLiteral("Seleziona la cartella")), expected);
     }

@@ -126,12 +126,15 @@ private Q_SLOTS:
         QFETCH(bool, confirm);
         QFETCH(QString, chosen);
         whenShown<explorer::FrmScegliArea>([&](explorer::FrmScegliArea& chooser) {
+            // An access key acts in the active window only.
+            QVERIFY(QTest::qWaitForWindowActive(&chooser));
             chooser.LstAree()->setFocus();
             QTest::keyClick(chooser.LstAree(), Qt::Key_Down);
             if (confirm)
                 QTest::keyClick(&chooser, Qt::Key_C, Qt::AltModifier);
             else
                 QTest::keyClick(chooser.LstAree(), Qt::Key_Escape);
+            QTRY_VERIFY(!chooser.isVisible());
         });
         QCOMPARE(explorer::FrmScegliArea::choose(nullptr), chosen);
     }
