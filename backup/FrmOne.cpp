@@ -23,6 +23,7 @@
 #include "platform/Files.h"
 #include "platform/Listing.h"
 #include "platform/RuntimeError.h"
+#include "ui/AccessibleWindow.h"
 #include "ui/PictureControl.h"
 #include "ui/WidgetBridge.h"
 
@@ -69,6 +70,7 @@ FrmOne::FrmOne(QWidget* parent)
 {
     setObjectName(QStringLiteral("FrmOne"));
     connectReactions();
+    ui::accessibleWindow::adoptAccessibility(*this);
     load();
 }
 

@@ -1,5 +1,6 @@
 #include "explorer/ArchiveListView.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -77,6 +78,7 @@ private:
 ArchiveListView::ArchiveListView(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("LVDB"));
+    setAccessibleName(QStringLiteral("Archivi"));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -159,12 +161,26 @@ void ArchiveListView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && state() != QAbstractItemView::EditingState) {
+        Q_EMIT openRequested();
+        event->accept();
+        return;
+    }
     // The window's key table alone decides what these keys do.
     if (isKeyTableKey(*event)) {
         event->accept();
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+// The right button's release opens the menu; only the keyboard's request is handled here.
+void ArchiveListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse)
+        Q_EMIT keyboardMenuRequested();
 }
 
 } // namespace explorer

@@ -10,9 +10,9 @@ namespace explorer {
 // The archive list LVDB: large icons sorted by text, one item per card archive. A long name
 // wraps in its cell, and the whole name is the item's tool tip. An item's label can be edited in
 // place (F2, or a slow click on a selected item); the edit's end is put to a judge that says
-// whether the typed label stays. Mouse buttons and the Delete key are reported to the window,
-// which owns what they do. The list keeps its one column, caption and width in twips, for a
-// report view; the large icons do not show it.
+// whether the typed label stays. Mouse buttons, Return, the Delete key and the keys of the pop-up
+// menu (Shift+F10, the Menu key) are reported to the window, which owns what they do. The list keeps its one column,
+// caption and width in twips, for a report view; the large icons do not show it.
 class ArchiveListView : public QListWidget {
     Q_OBJECT
 
@@ -42,11 +42,15 @@ public:
 Q_SIGNALS:
     void mouseReleased(Qt::MouseButton button, const QPoint& viewportPosition, const QPoint& globalPosition);
     void deletePressed();
+    // Return, as a double click: open the selected archive.
+    void openRequested();
+    void keyboardMenuRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     LabelEditJudge m_judge;

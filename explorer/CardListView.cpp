@@ -1,5 +1,6 @@
 #include "explorer/CardListView.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@ namespace explorer {
 CardListView::CardListView(QWidget* parent) : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("LWModelli"));
+    setAccessibleName(QStringLiteral("Schede"));
     setColumnCount(columnCount);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -74,6 +76,14 @@ bool CardListView::isRowGhosted(int row) const
 void CardListView::setDragStarter(DragStarter starter)
 {
     m_dragStarter = std::move(starter);
+}
+
+// The right button's release opens the menu; only the keyboard's request is handled here.
+void CardListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse)
+        Q_EMIT keyboardMenuRequested();
 }
 
 void CardListView::startDrag(Qt::DropActions supportedActions)

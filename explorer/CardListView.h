@@ -8,7 +8,8 @@ namespace explorer {
 
 // The card list LWModelli: a report of six columns, one row per card, the card key as the row's
 // text, with extended multi-selection (click, Ctrl, Shift). A click on a column header toggles
-// the sort on that column. Mouse buttons and the Delete key are reported to the window.
+// the sort on that column. Mouse buttons, the Delete key and the keys of the pop-up menu
+// (Shift+F10, the Menu key) are reported to the window.
 class CardListView : public QTreeWidget {
     Q_OBJECT
 
@@ -39,11 +40,13 @@ Q_SIGNALS:
     // rowUnderPointer is false over an empty part of the list.
     void mouseReleased(Qt::MouseButton button, const QPoint& globalPosition, bool rowUnderPointer);
     void deletePressed();
+    void keyboardMenuRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:

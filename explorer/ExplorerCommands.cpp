@@ -61,6 +61,7 @@ void ExplorerCommands::connectMenus()
     };
     connectEntry("MnuNuovoArchivioSchede", [this] { m_maintenance.MnuNuovoArchivioSchede(); });
     connectEntry("MnuDBCompattaTutti", [this] { m_maintenance.MnuDBCompattaTutti(); });
+    connectEntry("MnuDBAggiorna", [this] { MnuDBAggiorna(); });
     connectEntry("MnuDBCompatta", [this] { m_maintenance.MnuDBCompatta(); });
     connectEntry("MnuDBElimina", [this] { m_maintenance.MnuDBElimina(); });
     connectEntry("MnuLWElimina", [this] { m_maintenance.MnuEliminaScheda(true); });
@@ -76,11 +77,14 @@ void ExplorerCommands::connectLists()
     connect(&archives, &ArchiveListView::mouseReleased, this, &ExplorerCommands::LVDB_MouseUp);
     connect(&archives, &ArchiveListView::deletePressed, this, [this] { m_maintenance.MnuDBElimina(); });
     connect(&archives, &QListWidget::itemDoubleClicked, this, [this] { m_window.LVDB_DblClick(); });
+    connect(&archives, &ArchiveListView::openRequested, this, [this] { m_window.LVDB_DblClick(); });
+    connect(&archives, &ArchiveListView::keyboardMenuRequested, this, &ExplorerCommands::archiveMenuFromKeyboard);
     archives.setLabelEditJudge([this](QListWidgetItem* item, const QString& newName) {
         return m_maintenance.LVDB_AfterLabelEdit(item, newName);
     });
     connect(&cards, &CardListView::mouseReleased, this, &ExplorerCommands::LWModelli_MouseUp);
     connect(&cards, &CardListView::deletePressed, this, [this] { m_maintenance.MnuEliminaScheda(true); });
+    connect(&cards, &CardListView::keyboardMenuRequested, this, &ExplorerCommands::cardMenuFromKeyboard);
     new CardDragAndDrop(m_window);
 }
 
@@ -188,20 +192,55 @@ void ExplorerCommands::MnuDBIncolla()
     transfer::MnuDBIncolla(m_window.cardTransferWindow());
 }
 
+void ExplorerCommands::MnuDBAggiorna()
+{
+    ArchiveListView& archives = m_window.archiveList();
+    const QListWidgetItem* selected = archives.selectedArchive();
+    const QString selectedName = selected ? selected->text() : QString();
+    m_window.FillLVDB();
+    m_window.setArchiveIcon(m_window.findArchiveItem(store::explorerState().CurrentArchive), 2);
+    archives.selectOnly(selectedName.isEmpty() ? nullptr : m_window.findArchiveItem(selectedName));
+}
+
+void ExplorerCommands::showArchiveMenu(QListWidgetItem* item, const QPoint& globalPosition)
+{
+    ArchiveListView& archives = m_window.archiveList();
+    archives.selectOnly(item);
+    archives.viewport()->repaint();
+    interaction::Seams::pendingEvents().run();
+    m_window.SetMnuLVDB();
+    m_window.SetCADTypeMnu();
+    QMenu* menu = item ? m_window.menus().LVDBMnuOver() : m_window.menus().LVDBMnuNoOver();
+    menu->popup(globalPosition);
+}
+
+void ExplorerCommands::showCardMenu(const QPoint& globalPosition)
+{
+    m_window.SetMnuLWModelli();
+    m_window.menus().MnuLWModelli()->popup(globalPosition);
+}
+
+void ExplorerCommands::archiveMenuFromKeyboard()
+{
+    ArchiveListView& archives = m_window.archiveList();
+    QListWidgetItem* item = archives.selectedArchive();
+    const QPoint point = item ? archives.visualItemRect(item).center() : QPoint(0, 0);
+    showArchiveMenu(item, archives.viewport()->mapToGlobal(point));
+}
+
+void ExplorerCommands::cardMenuFromKeyboard()
+{
+    CardListView& cards = m_window.cardList();
+    QTreeWidgetItem* current = cards.currentItem();
+    const QPoint point = current ? cards.visualItemRect(current).center() : QPoint(0, 0);
+    showCardMenu(cards.viewport()->mapToGlobal(point));
+}
+
 void ExplorerCommands::LVDB_MouseUp(Qt::MouseButton button, const QPoint& viewportPosition,
                                     const QPoint& globalPosition)
 {
-    ArchiveListView& archives = m_window.archiveList();
-    if (button == Qt::RightButton) {
-        QListWidgetItem* item = archives.itemAt(viewportPosition);
-        archives.selectOnly(item);
-        archives.viewport()->repaint();
-        interaction::Seams::pendingEvents().run();
-        m_window.SetMnuLVDB();
-        m_window.SetCADTypeMnu();
-        QMenu* menu = item ? m_window.menus().LVDBMnuOver() : m_window.menus().LVDBMnuNoOver();
-        menu->popup(globalPosition);
-    }
+    if (button == Qt::RightButton)
+        showArchiveMenu(m_window.archiveList().itemAt(viewportPosition), globalPosition);
     m_window.STBar()->setPanelText(2, store::explorerState().DatabaseFolder);
 }
 
@@ -209,8 +248,7 @@ void ExplorerCommands::LWModelli_MouseUp(Qt::MouseButton button, const QPoint& g
 {
     CardListView& cards = m_window.cardList();
     if (button == Qt::RightButton) {
-        m_window.SetMnuLWModelli();
-        m_window.menus().MnuLWModelli()->popup(globalPosition);
+        showCardMenu(globalPosition);
         return;
     }
     if (button != Qt::LeftButton)

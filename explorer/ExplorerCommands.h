@@ -6,6 +6,8 @@
 
 #include "explorer/ArchiveMaintenance.h"
 
+class QListWidgetItem;
+
 namespace explorer {
 
 class FrmExplorer;
@@ -35,15 +37,23 @@ public:
     void MnuLWModelliTaglia();
     void MnuLWModelliCopia();
     void MnuDBIncolla();
+    // F5: the archive list read again, the open archive and the selection kept.
+    void MnuDBAggiorna();
 
     void LVDB_MouseUp(Qt::MouseButton button, const QPoint& viewportPosition, const QPoint& globalPosition);
     void LWModelli_MouseUp(Qt::MouseButton button, const QPoint& globalPosition, bool rowUnderPointer);
+    // Shift+F10 and the Menu key: the list's pop-up menu at its selected item, as a right click
+    // on that item opens it.
+    void archiveMenuFromKeyboard();
+    void cardMenuFromKeyboard();
 
 private:
     void connectMenus();
     void connectLists();
     void on(const char* entryName, void (ExplorerCommands::*command)());
     QString activeControlName() const;
+    void showArchiveMenu(QListWidgetItem* item, const QPoint& globalPosition);
+    void showCardMenu(const QPoint& globalPosition);
 
     FrmExplorer& m_window;
     ArchiveMaintenance m_maintenance;

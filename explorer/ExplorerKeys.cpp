@@ -50,6 +50,12 @@ void installKeyTable(QWidget& window, const std::function<QAction*(const QString
         // their keys.
         window.addAction(action);
     }
+    // F5 reads the archive list again, as the desktop's own folder views do.
+    if (QAction* refresh = entry(QStringLiteral("MnuDBAggiorna"))) {
+        refresh->setShortcut(QKeySequence(Qt::Key_F5));
+        refresh->setShortcutContext(Qt::WindowShortcut);
+        window.addAction(refresh);
+    }
 }
 
 } // namespace explorer

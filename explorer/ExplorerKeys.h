@@ -23,7 +23,7 @@ const std::array<KeyTableEntry, 12>& keyTable();
 // Whether the key press is one of the table's, which the lists must leave to the window.
 bool isKeyTableKey(const QKeyEvent& event);
 
-// Gives each table entry its key, acting anywhere in the window.
+// Gives each table entry its key, and the archive list's refresh F5, acting anywhere in the window.
 void installKeyTable(QWidget& window, const std::function<QAction*(const QString& name)>& entry);
 
 } // namespace explorer

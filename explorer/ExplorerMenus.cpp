@@ -66,6 +66,7 @@ void ExplorerMenus::buildArchiveMenus(QMainWindow& window)
     add(*newArchive, QStringLiteral("MnuNuovoArchivioConfigurazione"), QStringLiteral("&Configurazione"))
         ->setVisible(false);
     add(*m_archiveMenu, QStringLiteral("MnuDBCompattaTutti"), QStringLiteral("&Compatta tutti"));
+    add(*m_archiveMenu, QStringLiteral("MnuDBAggiorna"), QStringLiteral("A&ggiorna"));
     separator(*m_archiveMenu, QStringLiteral("MnuDBSepara2"));
     add(*m_archiveMenu, QStringLiteral("MnuDBPercorsoDB"), QStringLiteral("&Percorso database"));
 

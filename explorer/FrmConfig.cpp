@@ -14,6 +14,7 @@
 #include "common/SharedIni.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
+#include "ui/AccessibleWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/FormPlacement.h"
 
@@ -70,6 +71,7 @@ FrmConfig::FrmConfig(FrmExplorer& mainWindow) : QDialog(&mainWindow), m_mainWind
     buildControls();
     ui::RestoreFormPlacement(*this, store::explorerState().IniFileName, false, false);
     LoadDataFromIni();
+    ui::accessibleWindow::adoptAccessibility(*this);
 }
 
 void FrmConfig::buildControls()
@@ -86,6 +88,7 @@ void FrmConfig::buildControls()
     m_databaseFolder->setObjectName(QStringLiteral("TxtPathDatabase"));
     folderLabel->setBuddy(m_databaseFolder);
     QPushButton* browse = button(QStringLiteral("CmdSfogliaPathMdb"), QStringLiteral("...."), general);
+    browse->setAccessibleName(QStringLiteral("Sfoglia"));
     connect(browse, &QPushButton::clicked, this, &FrmConfig::CmdSfogliaPathMdb_Click);
     browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(browse->text()) * 3);
     QPushButton* setDefault = button(QStringLiteral("CmdSetDefault"), QStringLiteral("Carica Default"), general);

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QPalette>
 #include <QProgressBar>
 
 #include "common/ProgramIdentity.h"
@@ -31,6 +30,7 @@
 #include "interaction/SkipFailingSteps.h"
 #include "interaction/Twips.h"
 #include "platform/Listing.h"
+#include "ui/AccessibleWindow.h"
 
 namespace explorer {
 
@@ -47,11 +47,11 @@ store::ExplorerState& state()
     return store::explorerState();
 }
 
+// The text takes whichever of black and white reads on the chosen colour: names on "Nero" were
+// black on black.
 void setBackground(QWidget& list, const QString& colourName)
 {
-    QPalette palette = list.palette();
-    palette.setColor(QPalette::Base, listColours::fromWindowsValue(listColours::colourValue(colourName)));
-    list.setPalette(palette);
+    ui::accessibleWindow::setBackground(list, listColours::fromWindowsValue(listColours::colourValue(colourName)));
 }
 
 } // namespace
@@ -87,6 +87,7 @@ FrmExplorer::FrmExplorer(QWidget* parent) : QMainWindow(parent)
     SetMainToolBar(anySelected);
     ConfigureListView();
     PrgBar()->hide();
+    ui::accessibleWindow::adoptAccessibility(*this);
 }
 
 FrmExplorer::~FrmExplorer() = default;

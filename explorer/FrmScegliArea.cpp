@@ -16,6 +16,7 @@
 #include "explorer/transfer/AccumarkAreas.h"
 #include "interaction/SkipFailingSteps.h"
 #include "interaction/TrapAndAsk.h"
+#include "ui/AccessibleWindow.h"
 #include "ui/FormPlacement.h"
 
 namespace explorer {
@@ -37,6 +38,7 @@ FrmScegliArea::FrmScegliArea(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Area Accumark"));
     buildControls();
     load();
+    ui::accessibleWindow::adoptAccessibility(*this);
 }
 
 void FrmScegliArea::buildControls()
@@ -58,6 +60,7 @@ void FrmScegliArea::buildControls()
 
     m_areas = new QListWidget(this);
     m_areas->setObjectName(QStringLiteral("LstAree"));
+    m_areas->setAccessibleName(QStringLiteral("Aree Accumark"));
     QFont fixedPitch(QStringLiteral("Courier New"));
     fixedPitch.setStyleHint(QFont::TypeWriter);
     m_areas->setFont(fixedPitch);
@@ -71,6 +74,7 @@ void FrmScegliArea::buildControls()
 
     m_chosenArea = new QLineEdit(this);
     m_chosenArea->setObjectName(QStringLiteral("TxtNomeAreaAccumark"));
+    m_chosenArea->setAccessibleName(QStringLiteral("Area Accumark"));
 
     m_confirm = new QPushButton(QStringLiteral("&Conferma"), this);
     m_confirm->setObjectName(QStringLiteral("CmdConferma"));

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "explorer/PaintedIconEngine.h"
+#include "ui/PaintedIconEngine.h"
 
 namespace explorer::icons {
 
@@ -32,9 +32,9 @@ QPen outlinePen(qreal width = 1.4)
     return QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QIcon painted(const QString& key, PaintedIconEngine::Drawing drawing)
+QIcon painted(const QString& key, ui::PaintedIconEngine::Drawing drawing)
 {
-    return QIcon(new PaintedIconEngine(key, std::move(drawing)));
+    return QIcon(new ui::PaintedIconEngine(key, std::move(drawing)));
 }
 
 // A database drum: an elliptic top over a body with two rings, like a stack of drawers.
@@ -174,6 +174,16 @@ void drawCard(QPainter& p)
     p.setPen(outlinePen(1));
     p.setBrush(red);
     p.drawRoundedRect(QRectF(9, 6, 7, 4), 1, 1);
+}
+
+// The program's own image: an archive with a card in front of it.
+void drawProgram(QPainter& p)
+{
+    cylinder(p, QRectF(2, 3, 20, 26), archiveTop, archiveBody);
+    sheet(p, QRectF(14, 9, 16, 21), 3);
+    p.setPen(outlinePen(1));
+    p.setBrush(red);
+    p.drawRoundedRect(QRectF(16.5, 11.5, 6, 3.5), 1, 1);
 }
 
 void drawDraggedCard(QPainter& p)
@@ -360,6 +370,11 @@ QIcon archiveImage(int index)
 QIcon cardImage()
 {
     return painted(QStringLiteral("card"), &drawCard);
+}
+
+QIcon programImage()
+{
+    return painted(QStringLiteral("program"), &drawProgram);
 }
 
 } // namespace explorer::icons

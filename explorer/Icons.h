@@ -17,4 +17,7 @@ QIcon archiveImage(int index);
 // The card list's image of a card.
 QIcon cardImage();
 
+// The program's icon, on its every window.
+QIcon programImage();
+
 } // namespace explorer::icons

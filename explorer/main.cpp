@@ -2,6 +2,7 @@
 
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
+#include "explorer/Icons.h"
 #include "explorer/StartUp.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
@@ -12,7 +13,7 @@
 int main(int argc, char** argv)
 {
     ui::GuardedApplication application(argc, argv);
-    const auto seams = ui::installQtSeams(common::program::name());
+    const auto seams = ui::installQtSeams(common::program::name(), explorer::icons::programImage());
     int result = 1;
     try {
         explorer::startUp();

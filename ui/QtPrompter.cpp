@@ -6,7 +6,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QList>
@@ -15,10 +14,10 @@
 #include <QWidget>
 
 #include "interaction/Seams.h"
-#include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
 #include "ui/QtCopyProgress.h"
+#include "ui/WorkstationFileDialog.h"
 
 namespace ui {
 
@@ -118,44 +117,12 @@ QString withLineFeeds(QString text)
     return text;
 }
 
-QString hostFolderOf(const QString& windowsFolder)
+QString chosenPath(WorkstationFileDialog::Mode mode, const interaction::FileDialog& request)
 {
-    try {
-        return platform::windowsPath::toHost(windowsFolder.isEmpty() ? platform::windowsPath::currentFolder()
-                                                                     : windowsFolder);
-    } catch (const platform::RuntimeError&) {
-        return QDir::currentPath();
-    }
-}
-
-QString nameFilterOf(const interaction::FileFilter& filter)
-{
-    QString patterns = filter.pattern;
-    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
-    return filter.description.contains(shown) ? filter.description : filter.description + QLatin1Char(' ') + shown;
-}
-
-QString chosenPath(QFileDialog& dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return platform::windowsPath::fromHost(QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath());
-}
-
-QString fileDialog(const interaction::FileDialog& request, QFileDialog::AcceptMode mode)
-{
-    QFileDialog dialog(ownerWidget(request.owner), request.title, hostFolderOf(request.initialFolder));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(mode);
-    // The platform's dialogs run without flags: a name typed in the open dialog need not exist.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    QStringList filters;
-    for (const interaction::FileFilter& filter : request.filters)
-        filters.append(nameFilterOf(filter));
-    if (!filters.isEmpty())
-        dialog.setNameFilters(filters);
-    return chosenPath(dialog);
+    WorkstationFileDialog dialog(mode, request.title, ownerWidget(request.owner));
+    dialog.setFilters(request.filters);
+    dialog.setFolder(request.initialFolder);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
 }
 
 bool emptyFolder(const QString& hostFolder)
@@ -205,25 +172,21 @@ QString QtPrompter::input(const QString& prompt, const QString& title, const QSt
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
+// The platform's dialogs run without flags: a name typed in the open dialog need not exist.
 QString QtPrompter::openFile(const interaction::FileDialog& dialog)
 {
-    return fileDialog(dialog, QFileDialog::AcceptOpen);
+    return chosenPath(WorkstationFileDialog::Mode::Open, dialog);
 }
 
 QString QtPrompter::saveFile(const interaction::FileDialog& dialog)
 {
-    return fileDialog(dialog, QFileDialog::AcceptSave);
+    return chosenPath(WorkstationFileDialog::Mode::Save, dialog);
 }
 
 QString QtPrompter::browseForFolder(void* owner, const QString& instruction)
 {
-    QFileDialog dialog(ownerWidget(owner), instruction, hostFolderOf({}));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
-    dialog.setFileMode(QFileDialog::Directory);
-    QString folder = chosenPath(dialog);
-    if (folder.size() > 3 && folder.endsWith(QLatin1Char('\\')))
-        folder.chop(1);
-    return folder;
+    WorkstationFileDialog dialog(WorkstationFileDialog::Mode::Folder, instruction, ownerWidget(owner));
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
 }
 
 int QtPrompter::formatDrive(void* owner, int drive)

@@ -5,9 +5,10 @@
 namespace ui {
 
 // The Prompter with real Qt dialogs: message and input boxes, open and save dialogs, the folder
-// picker, the format dialog and the shell's copy dialog with its question before replacing a file. Paths cross it in
-// Windows form; the dialogs browse the host folders behind the workstation's drives. The only place that uses
-// QMessageBox, QInputDialog and QFileDialog.
+// picker, the format dialog and the shell's copy dialog with its question before replacing a file.
+// Paths cross it in Windows form; the pickers (WorkstationFileDialog) browse the workstation's drives
+// by their letters and never show the host folders behind them. The only place that uses QMessageBox
+// and QInputDialog.
 class QtPrompter : public interaction::Prompter {
 public:
     interaction::Answer message(const interaction::MessageBox& box) override;

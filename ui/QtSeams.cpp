@@ -1,12 +1,14 @@
 #include "ui/QtSeams.h"
 
+#include <QApplication>
+
 #include "ui/QtClipboardBackend.h"
 #include "ui/QtScreenBackend.h"
 #include "ui/QtWindowSystem.h"
 
 namespace ui {
 
-QtSeams::QtSeams(const QString& programTitle)
+QtSeams::QtSeams(const QString& programTitle, const QIcon& windowIcon) : m_previousIcon(QApplication::windowIcon())
 {
     m_installation.setPrompter(m_prompter)
         .setKeyState(m_keyState)
@@ -15,18 +17,21 @@ QtSeams::QtSeams(const QString& programTitle)
     QtScreenBackend::install();
     QtClipboardBackend::install();
     QtWindowSystem::install();
+    if (!windowIcon.isNull())
+        QApplication::setWindowIcon(windowIcon);
 }
 
 QtSeams::~QtSeams()
 {
+    QApplication::setWindowIcon(m_previousIcon);
     QtClipboardBackend::uninstall();
     QtWindowSystem::uninstall();
     QtScreenBackend::uninstall();
 }
 
-std::unique_ptr<QtSeams> installQtSeams(const QString& programTitle)
+std::unique_ptr<QtSeams> installQtSeams(const QString& programTitle, const QIcon& windowIcon)
 {
-    return std::make_unique<QtSeams>(programTitle);
+    return std::make_unique<QtSeams>(programTitle, windowIcon);
 }
 
 } // namespace ui

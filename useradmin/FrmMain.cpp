@@ -12,6 +12,7 @@
 #include "common/Utility.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
+#include "ui/AccessibleWindow.h"
 #include "ui/WidgetBridge.h"
 #include "useradmin/UserProcedures.h"
 
@@ -35,6 +36,7 @@ FrmMain::FrmMain(QString configDatabasePath, QWidget* parent)
     connect(m_esci, &QPushButton::clicked, this, &QWidget::close);
     for (QLineEdit* box : {m_login, m_nome, m_cognome, m_password, m_conferma})
         box->installEventFilter(this);
+    ui::accessibleWindow::adoptAccessibility(*this);
 
     Form_Load();
 }

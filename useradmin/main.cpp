@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QStringList>
-#include <QTranslator>
 
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
@@ -9,14 +8,12 @@
 #include "interaction/Seams.h"
 #include "platform/RuntimeError.h"
 #include "ui/GuardedApplication.h"
-#include "ui/ItalianQtTexts.h"
 #include "ui/QtSeams.h"
 #include "useradmin/StartUp.h"
 
 int main(int argc, char** argv)
 {
     ui::GuardedApplication application(argc, argv);
-    const auto italian = ui::installItalianQtTexts();
     const auto seams = ui::installQtSeams(common::program::name());
     const interaction::ErrorLog errorLog = useradmin::programErrorLog();
     interaction::Seams::Installation logInstallation;

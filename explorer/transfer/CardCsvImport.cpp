@@ -131,6 +131,13 @@ void ImportData(const QString& path, const QString& archiveName)
 
 void MnuLWImporta_Click(TransferWindow& window)
 {
+    // Without an open archive the import would only end in the engine's "file not found".
+    if (store::explorerState().CurrentArchive.isEmpty()) {
+        interaction::Seams::prompter().message(QStringLiteral("Aprire prima un archivio"), interaction::Buttons::Ok,
+                                               interaction::Icon::Exclamation, interaction::DefaultButton::First,
+                                               QString());
+        return;
+    }
     const QString path = window.openFileDialog({{QStringLiteral("File CSV (*.csv)"), QStringLiteral("*.csv")}},
                                                window.appFolder(), QStringLiteral("Seleziona la scheda da importare"));
     if (path.isEmpty())

@@ -6,9 +6,11 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -16,6 +18,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "explorer/ExplorerMenus.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
@@ -117,6 +120,28 @@ private Q_SLOTS:
         QVERIFY(m_window->LVDB()->selectedItems().isEmpty());
         QVERIFY(m_window->PrgBar()->isHidden());
         QCOMPARE(m_window->STBar()->panelText(1), QString());
+    }
+
+    // From the keyboard alone: the archive chosen with the arrows, its menu opened with Shift+F10,
+    // the entry taken by its access key.
+    void compactingFromTheKeyboardAlone()
+    {
+        for (const char* name : {"A", "B"})
+            MaintenanceWorkstation::makeArchive(QString::fromLatin1(name));
+        MaintenanceWorkstation::installRecorder(dbrefitCalls);
+        open();
+        QListWidget* archives = m_window->LVDB();
+        archives->setFocus();
+        QTest::keyClick(archives, Qt::Key_Home);
+        QTest::keyClick(archives, Qt::Key_Right);
+        QCOMPARE(selectedArchives(), QStringList{QStringLiteral("B")});
+        QTest::keyClick(archives, Qt::Key_F10, Qt::ShiftModifier);
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr);
+        QCOMPARE(menu, m_window->menus().LVDBMnuOver());
+        QTest::keyClick(menu, Qt::Key_C);
+        QTRY_COMPARE(MaintenanceWorkstation::recordedCalls(dbrefitCalls),
+                     beganAndEnded({QStringLiteral("convert,C:\\Schede\\B.mdb")}));
     }
 
     void compactingAllPassesThePathsWithoutExtensionAndKeepsTheSelection()

@@ -151,6 +151,35 @@ private Q_SLOTS:
         QCOMPARE(store::explorerState().CurrentArchive, QStringLiteral("A"));
     }
 
+    // Completed with Alt+A or cancelled with Esc, from the keyboard alone.
+    void theKeyboardStoresOrCancels_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::addColumn<std::optional<QString>>("stored");
+        QTest::newRow("Alt+A") << true << std::optional<QString>(QStringLiteral("Nero"));
+        QTest::newRow("Esc") << false << std::optional<QString>();
+    }
+    void theKeyboardStoresOrCancels()
+    {
+        QFETCH(bool, store);
+        QFETCH(std::optional<QString>, stored);
+        whenShown<explorer::FrmConfig>([&](explorer::FrmConfig& dialog) {
+            // An access key acts in the active window only.
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QComboBox* colour = control<QComboBox>(dialog, "CmbColoreFinestraDB");
+            colour->setFocus();
+            colour->lineEdit()->selectAll();
+            QTest::keyClicks(colour, QStringLiteral("Nero"));
+            if (store)
+                QTest::keyClick(colour, Qt::Key_A, Qt::AltModifier);
+            else
+                QTest::keyClick(colour, Qt::Key_Escape);
+            QTRY_VERIFY(!dialog.isVisible());
+        });
+        m_window->menus().entry(QStringLiteral("MnuConfigurazione"))->trigger();
+        QCOMPARE(m_world->readIni(ini, QStringLiteral("Database"), QStringLiteral("CmbColoreFinestraDB")), stored);
+    }
+
     void withoutAColourForTheCardListStoringWritesYellow()
     {
         explorer::FrmConfig dialog(*m_window);

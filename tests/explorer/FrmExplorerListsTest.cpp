@@ -213,21 +213,28 @@ private Q_SLOTS:
             QCOMPARE(header->text(i), QStringLiteral("Campo %1").arg(i));
     }
 
+    // Each list's text reads on its colour: white on the dark ones, black on the others.
     void listColours_data()
     {
         QTest::addColumn<QString>("archiveColour");
         QTest::addColumn<QString>("cardColour");
         QTest::addColumn<QColor>("archiveBackground");
         QTest::addColumn<QColor>("cardBackground");
-        QTest::newRow("defaults") << QString() << QString() << QColor(255, 0, 0) << QColor(255, 255, 0);
+        QTest::addColumn<QColor>("archiveText");
+        QTest::addColumn<QColor>("cardText");
+        const QColor black(Qt::black);
+        const QColor white(Qt::white);
+        QTest::newRow("defaults") << QString() << QString() << QColor(255, 0, 0) << QColor(255, 255, 0) << black
+                                  << black;
         QTest::newRow("blue and cyan") << "Blu"
-                                       << "Ciano" << QColor(0, 0, 255) << QColor(0, 255, 255);
+                                       << "Ciano" << QColor(0, 0, 255) << QColor(0, 255, 255) << white << black;
         QTest::newRow("black and green") << "Nero"
-                                         << "Verde" << QColor(0, 0, 0) << QColor(0, 255, 0);
+                                         << "Verde" << QColor(0, 0, 0) << QColor(0, 255, 0) << white << black;
         QTest::newRow("magenta and red") << "Magenta"
-                                         << "Rosso" << QColor(255, 0, 255) << QColor(255, 0, 0);
-        QTest::newRow("lower case and English give red") << "giallo"
-                                                         << "Yellow" << QColor(255, 0, 0) << QColor(255, 0, 0);
+                                         << "Rosso" << QColor(255, 0, 255) << QColor(255, 0, 0) << black << black;
+        QTest::newRow("lower case and English give red")
+            << "giallo"
+            << "Yellow" << QColor(255, 0, 0) << QColor(255, 0, 0) << black << black;
     }
     void listColours()
     {
@@ -235,6 +242,8 @@ private Q_SLOTS:
         QFETCH(QString, cardColour);
         QFETCH(QColor, archiveBackground);
         QFETCH(QColor, cardBackground);
+        QFETCH(QColor, archiveText);
+        QFETCH(QColor, cardText);
         if (!archiveColour.isEmpty()) {
             m_world->station.writeIni(QStringLiteral("Schedex.ini"), QStringLiteral("Database"),
                                       QStringLiteral("CmbColoreFinestraDB"), archiveColour);
@@ -244,6 +253,8 @@ private Q_SLOTS:
         explorer::FrmExplorer& window = m_world->openWindow();
         QCOMPARE(background(*window.LVDB()), archiveBackground);
         QCOMPARE(background(*window.LWModelli()), cardBackground);
+        QCOMPARE(window.LVDB()->palette().color(QPalette::Text), archiveText);
+        QCOMPARE(window.LWModelli()->palette().color(QPalette::Text), cardText);
     }
 
 private:

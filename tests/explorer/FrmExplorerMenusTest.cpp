@@ -210,7 +210,8 @@ private Q_SLOTS:
         QCOMPARE(archives->selectedItems().size(), 0);
         QMenu* noOver = window.menus().LVDBMnuNoOver();
         QTRY_VERIFY(noOver->isVisible());
-        QCOMPARE(visibleCaptions(*noOver), (QStringList{"&Nuovo archivio", "&Compatta tutti", "&Percorso database"}));
+        QCOMPARE(visibleCaptions(*noOver),
+                 (QStringList{"&Nuovo archivio", "&Compatta tutti", "A&ggiorna", "&Percorso database"}));
         QCOMPARE(window.STBar()->panelText(2), WindowWorld::folder);
         noOver->close();
 

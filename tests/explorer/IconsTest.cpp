@@ -20,6 +20,7 @@ QList<QIcon> everyImage()
     for (int index = 1; index <= 6; ++index)
         icons.append(explorer::icons::archiveImage(index));
     icons.append(explorer::icons::cardImage());
+    icons.append(explorer::icons::programImage());
     return icons;
 }
 

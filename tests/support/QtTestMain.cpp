@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/GuardedApplication.h"
+#include "ui/QtTranslations.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ bool addQtTest(const char* name, QtTestRun run)
 int main(int argc, char** argv)
 {
     ui::GuardedApplication application(argc, argv);
+    // The windows are tested in the language the programs show them in.
+    const ui::QtTranslations translations;
     int failed = 0;
     for (const auto& [name, run] : added())
         failed += run(argc, argv) != 0 ? 1 : 0;

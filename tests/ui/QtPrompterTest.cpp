@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -14,10 +14,13 @@
 #include <QTest>
 
 #include "interaction/Seams.h"
+#include "tests/support/AccessibleControls.h"
 #include "tests/support/QtTestMain.h"
 #include "tests/support/TestWorkstation.h"
 #include "tests/support/WhenShown.h"
 #include "ui/QtCopyProgress.h"
+#include "ui/QtTranslations.h"
+#include "ui/WorkstationFileDialog.h"
 
 using interaction::Answer;
 using interaction::Buttons;
@@ -43,17 +46,24 @@ QAbstractButton* buttonOf(const QMessageBox& box, QDialogButtonBox::StandardButt
     return nullptr;
 }
 
-// As the dialog's own button does (QFileDialog hides accept()).
-void accept(QDialog& dialog)
+void typeFileName(ui::WorkstationFileDialog& dialog, const QString& name)
 {
-    dialog.accept();
-}
-
-void typeFileName(QFileDialog& dialog, const QString& name)
-{
-    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("TxtNomeFile"));
     QVERIFY(edit);
     edit->setText(name);
+}
+
+QStringList itemsOf(const QComboBox& combo)
+{
+    QStringList items;
+    for (int index = 0; index < combo.count(); ++index)
+        items.append(combo.itemText(index));
+    return items;
+}
+
+QString withoutAccessKey(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
 }
 
 } // namespace
@@ -187,6 +197,51 @@ private Q_SLOTS:
             QCOMPARE(int(answer), int(escapeAnswer));
     }
 
+    // Qt's own captions read in Italian, as the programs' own texts do.
+    void standardButtonsReadInItalian_data()
+    {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("error dialog") << Buttons::AbortRetryIgnore << QStringList{"Interrompi", "Riprova", "Ignora"};
+        QTest::newRow("yes, no or cancel") << Buttons::YesNoCancel << QStringList{"Sì", "No", "Annulla"};
+        QTest::newRow("OK or cancel") << Buttons::OkCancel << QStringList{"OK", "Annulla"};
+        QTest::newRow("retry or cancel") << Buttons::RetryCancel << QStringList{"Riprova", "Annulla"};
+    }
+    void standardButtonsReadInItalian()
+    {
+        QFETCH(Buttons, buttons);
+        QFETCH(QStringList, captions);
+        if (!QFile::exists(ui::QtTranslations::filePath()))
+            QSKIP("qtbase_it.qm is missing: scripts/install-dependencies installs qt6-translations-l10n");
+        QStringList shown;
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            for (const QAbstractButton* button : box.buttons())
+                shown.append(withoutAccessKey(button->text()));
+            expectEveryControlNamed(box);
+            expectEveryControlReachable(box);
+            box.buttons().constLast()->click();
+        });
+        m_prompter.message(QStringLiteral("Sicuro?"), buttons, Icon::Question, DefaultButton::First, QString());
+        QCOMPARE(shown, captions);
+    }
+
+    void inputBoxIsItalianAndNamed()
+    {
+        if (!QFile::exists(ui::QtTranslations::filePath()))
+            QSKIP("qtbase_it.qm is missing: scripts/install-dependencies installs qt6-translations-l10n");
+        QStringList shown;
+        whenShown<QInputDialog>([&](QInputDialog& dialog) {
+            for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+                shown.append(withoutAccessKey(button->text()));
+            expectEveryControlNamed(dialog);
+            expectEveryControlReachable(dialog);
+            QTest::keyClick(dialog.findChild<QLineEdit*>(), Qt::Key_Escape);
+        });
+        QCOMPARE(m_prompter.input(QStringLiteral("Nome"), QString(), QStringLiteral("VECCHIO")), QString());
+        shown.sort();
+        QCOMPARE(shown, (QStringList{"Annulla", "OK"}));
+    }
+
     void inputBox()
     {
         QString shownDefault;
@@ -208,11 +263,11 @@ private Q_SLOTS:
         m_workstation->writeFile(QStringLiteral("C:\\Tramex\\Schede\\A.mdb"));
         QString shownFolder;
         QStringList shownFilters;
-        whenShown<QFileDialog>([&](QFileDialog& dialog) {
-            shownFolder = dialog.directory().absolutePath();
-            shownFilters = dialog.nameFilters();
+        whenShown<ui::WorkstationFileDialog>([&](ui::WorkstationFileDialog& dialog) {
+            shownFolder = dialog.folder();
+            shownFilters = itemsOf(*dialog.findChild<QComboBox*>(QStringLiteral("CmbTipoFile")));
             typeFileName(dialog, QStringLiteral("NUOVO.mdb"));
-            accept(dialog);
+            dialog.accept();
         });
         const interaction::FileDialog request{nullptr,
                                               {{QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("*.Mdb")},
@@ -220,21 +275,20 @@ private Q_SLOTS:
                                               QStringLiteral("c:\\tramex\\schede\\"),
                                               QStringLiteral("Inserisci il nome del nuovo archivio schede")};
         QCOMPARE(m_prompter.saveFile(request), QStringLiteral("C:\\Tramex\\Schede\\NUOVO.mdb"));
-        QCOMPARE(QFileInfo(shownFolder).canonicalFilePath(),
-                 QFileInfo(m_workstation->hostPath(QStringLiteral("C:\\Tramex\\Schede"))).canonicalFilePath());
+        QCOMPARE(shownFolder, QStringLiteral("C:\\Tramex\\Schede\\"));
         QCOMPARE(shownFilters,
                  QStringList({QStringLiteral("Database Mdb (*.Mdb)"), QStringLiteral("Testi (*.txt *.csv)")}));
 
-        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        whenShown<ui::WorkstationFileDialog>([](ui::WorkstationFileDialog& dialog) { dialog.reject(); });
         QCOMPARE(m_prompter.saveFile(request), QString());
     }
 
     void openDialogTakesANameThatDoesNotExist()
     {
         m_workstation->writeFile(QStringLiteral("C:\\Dati\\scheda.csv"));
-        whenShown<QFileDialog>([](QFileDialog& dialog) {
+        whenShown<ui::WorkstationFileDialog>([](ui::WorkstationFileDialog& dialog) {
             typeFileName(dialog, QStringLiteral("manca.csv"));
-            accept(dialog);
+            dialog.accept();
         });
         const interaction::FileDialog request{nullptr, {}, QStringLiteral("C:\\Dati"), QStringLiteral("Apri")};
         QCOMPARE(m_prompter.openFile(request), QStringLiteral("C:\\Dati\\manca.csv"));
@@ -253,15 +307,15 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QDir().mkpath(m_workstation->hostPath(folder));
         QString instruction;
-        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        whenShown<ui::WorkstationFileDialog>([&](ui::WorkstationFileDialog& dialog) {
             instruction = dialog.windowTitle();
-            dialog.setDirectory(m_workstation->hostPath(folder));
-            accept(dialog);
+            dialog.setFolder(folder);
+            dialog.accept();
         });
         QCOMPARE(m_prompter.browseForFolder(nullptr, QStringLiteral("Seleziona la cartella")), expected);
         QCOMPARE(instruction, QStringLiteral("Seleziona la cartella"));
 
-        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        whenShown<ui::WorkstationFileDialog>([](ui::WorkstationFileDialog& dialog) { dialog.reject(); });
         QCOMPARE(m_prompter.browseForFolder(nullptr, QStringLiteral("Seleziona la cartella")), QString());
     }
 

@@ -20,6 +20,7 @@
 #include "interaction/Twips.h"
 #include "platform/Profile.h"
 #include "platform/RuntimeError.h"
+#include "tests/support/AccessibleControls.h"
 #include "tests/support/ErrorMatchers.h"
 #include "tests/support/QtTestMain.h"
 #include "tests/utilex/FormsWorkstation.h"
@@ -109,6 +110,13 @@ private:
 private Q_SLOTS:
     void init() { m_station = std::make_unique<FormsWorkstation>(); }
     void cleanup() { m_station.reset(); }
+
+    void theHostsControlsAreNamedAndReached()
+    {
+        const auto host = shownHost();
+        expectEveryControlNamed(*host);
+        expectEveryControlReachable(*host);
+    }
 
     void aNormalPlacementIsSavedAndRestored()
     {

@@ -11,6 +11,7 @@
 #include "platform/RuntimeError.h"
 #include "tools/GridDemo/GridDemoMenus.h"
 #include "tools/GridDemo/PieceList.h"
+#include "ui/AccessibleWindow.h"
 #include "ui/GridBridge.h"
 #include "ui/WidgetBridge.h"
 
@@ -62,6 +63,7 @@ GridDemoWindow::GridDemoWindow(QWidget* parent)
 
     m_grid = ui::gridBridge::grid(*m_table);
     addMenus(*this);
+    ui::accessibleWindow::adoptAccessibility(*this);
     m_table->setCurrentCell(0, 0);
     m_table->setFocus();
     resize(760, 480);

@@ -1,6 +1,7 @@
 #include "explorer/transfer/CardCsvImport.h"
 
 #include "explorer/store/CardArchiveSchema.h"
+#include "explorer/store/ExplorerState.h"
 #include "explorer/store/engine/DatabaseFile.h"
 #include "explorer/store/engine/Engine.h"
 #include "explorer/transfer/CardCsvExport.h"
@@ -254,6 +255,16 @@ TEST_F(CardCsvImportTest, CancellingTheFileDialogDoesNothing)
     m_world.prompter.expectOpenFile(TextMatcher::any(), QString());
     transfer::MnuLWImporta_Click(window);
     EXPECT_TRUE(window.log().isEmpty());
+}
+
+TEST_F(CardCsvImportTest, WithNoArchiveOpenTheCommandAsksForOneFirst)
+{
+    store::explorerState().CurrentArchive.clear();
+    FakeWindow window(m_world.utility());
+    m_world.prompter.expectMessage(QStringLiteral("Aprire prima un archivio"), Answer::Ok);
+    transfer::MnuLWImporta_Click(window);
+    EXPECT_TRUE(window.log().isEmpty());
+    EXPECT_EQ(m_world.prompter.prompts().size(), 1U);
 }
 
 } // namespace

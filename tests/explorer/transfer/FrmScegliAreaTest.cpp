@@ -113,6 +113,32 @@ private Q_SLOTS:
         QVERIFY(chooser.TxtNomeAreaAccumark()->text().isEmpty());
     }
 
+    // Chosen and cancelled from the keyboard alone.
+    void theKeyboardChoosesOrCancels_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("arrow, then Alt+C") << true << QStringLiteral("G:\\UOMO");
+        QTest::newRow("arrow, then Esc") << false << QString();
+    }
+    void theKeyboardChoosesOrCancels()
+    {
+        QFETCH(bool, confirm);
+        QFETCH(QString, chosen);
+        whenShown<explorer::FrmScegliArea>([&](explorer::FrmScegliArea& chooser) {
+            // An access key acts in the active window only.
+            QVERIFY(QTest::qWaitForWindowActive(&chooser));
+            chooser.LstAree()->setFocus();
+            QTest::keyClick(chooser.LstAree(), Qt::Key_Down);
+            if (confirm)
+                QTest::keyClick(&chooser, Qt::Key_C, Qt::AltModifier);
+            else
+                QTest::keyClick(chooser.LstAree(), Qt::Key_Escape);
+            QTRY_VERIFY(!chooser.isVisible());
+        });
+        QCOMPARE(explorer::FrmScegliArea::choose(nullptr), chosen);
+    }
+
     void clickingTheOtherKindRefillsTheListAndClickingAnEntryCopiesIt()
     {
         explorer::FrmScegliArea chooser;

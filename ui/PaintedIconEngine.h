@@ -4,6 +4,8 @@
 
 #include <QIconEngine>
 
+namespace ui {
+
 // An icon drawn in code at whatever size and pixel ratio it is asked for, so that it stays crisp
 // on any screen. The drawing works on a canvas of 32 by 32 units; the engine scales it to the
 // requested size and greys it out for the disabled mode.
@@ -26,3 +28,5 @@ private:
     QString m_key;
     Drawing m_drawing;
 };
+
+} // namespace ui

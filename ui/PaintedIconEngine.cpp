@@ -1,4 +1,4 @@
-#include "explorer/PaintedIconEngine.h"
+#include "ui/PaintedIconEngine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+
+namespace ui {
 
 namespace {
 
@@ -81,3 +83,5 @@ QList<QSize> PaintedIconEngine::availableSizes(QIcon::Mode, QIcon::State)
 {
     return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
 }
+
+} // namespace ui
