@@ -1,6 +1,5 @@
 #include "backup/FrmOne.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +10,7 @@
 #include <QTest>
 
 #include "tests/backup/BackupWorld.h"
+#include "tests/support/AccessibleControls.h"
 #include "tests/support/QtTestMain.h"
 
 using namespace Qt::StringLiterals;
@@ -252,12 +252,8 @@ private Q_SLOTS:
         const QList<QWidget*> focusable = {
             c.OptOperazione[0], c.CmdSfoglia,       c.ChkIncludiDatabase, c.ChkIncludiImpostazioni,
             c.LstDatabase,      c.ChkFormattaDisco, c.CmdEsegui,          c.CmdAnnulla};
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            if (widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_"_s))
-                continue;
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
-        }
+        expectEveryControlNamed(*window);
+        expectEveryControlReachable(*window);
         for (QWidget* widget : focusable)
             QVERIFY2(widget->focusPolicy() & Qt::TabFocus, qPrintable(widget->objectName()));
 

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "tests/support/AccessibleControls.h"
 #include "tests/support/QtTestMain.h"
 #include "tests/support/UserAdminWorld.h"
 #include "useradmin/FrmMain.h"
@@ -135,10 +136,8 @@ private Q_SLOTS:
         QCOMPARE(captions,
                  (QStringList{"Modifica scheda modello", "Modifica scheda piazzato", "Edit Configurazione/Utenti",
                               "Cancella schede", "Edita tabelle e Tipo Modello", "Crea nuova scheda"}));
-        for (QWidget* widget : m_world->window().findChildren<QWidget*>()) {
-            if (widget->focusPolicy() & Qt::TabFocus)
-                QVERIFY2(!accessibleNameOf(widget).isEmpty(), qPrintable(widget->objectName()));
-        }
+        expectEveryControlNamed(m_world->window());
+        expectEveryControlReachable(m_world->window());
     }
 
     void thePasswordBoxesShowEachCharacterAsAStar()
