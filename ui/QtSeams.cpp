@@ -2,6 +2,7 @@
 
 #include "ui/QtClipboardBackend.h"
 #include "ui/QtScreenBackend.h"
+#include "ui/QtSystemServices.h"
 #include "ui/QtWindowSystem.h"
 
 namespace ui {
@@ -15,10 +16,12 @@ QtSeams::QtSeams(const QString& programTitle)
     QtScreenBackend::install();
     QtClipboardBackend::install();
     QtWindowSystem::install();
+    QtSystemServices::install();
 }
 
 QtSeams::~QtSeams()
 {
+    QtSystemServices::uninstall();
     QtClipboardBackend::uninstall();
     QtWindowSystem::uninstall();
     QtScreenBackend::uninstall();

@@ -13,8 +13,9 @@ namespace ui {
 
 // The real seams of a windowed program, installed for the object's lifetime: Qt dialogs, the
 // keyboard, Qt's event loop for pending events, the application cursor as the screen's pointer,
-// the desktop's clipboard as the runtime's Clipboard, the desktop's windows and the picture
-// loader for components.
+// the desktop's clipboard as the runtime's Clipboard, the desktop's windows, the picture loader
+// and the desktop's services (sound, panels, session, wallpaper, printer, keyboard, mouse) for
+// components.
 class QtSeams {
 public:
     explicit QtSeams(const QString& programTitle);
