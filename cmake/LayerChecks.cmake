@@ -39,7 +39,7 @@ function(tramex_check_layers)
     tramex_forbid_links(tramex_engine tramex_interaction tramex_store tramex_common tramex_transfer tramex_ui)
     # Core libraries and components use QtCore at most.
     foreach(core tramex_platform tramex_automation tramex_interaction tramex_engine tramex_store tramex_common
-                 tramex_transfer Utilex4 Grivola)
+                 tramex_transfer Utilex4 Utilex Grivola)
         tramex_forbid_links(${core} Qt6::Gui Qt6::Widgets tramex_ui)
     endforeach()
 endfunction()
