@@ -57,7 +57,7 @@ void QtSystemServices::install()
     SystemServices::Backend backend;
     backend.playSound = [](const QString& hostPath) { devices()->sound.play(hostPath); };
     backend.showPanels = &showPanels;
-    backend.endSession = &SessionEnding::request;
+    backend.endSession = [](SystemServices::SessionEnd end, bool force) { SessionEnding().request(end, force); };
     backend.setWallpaper = &DesktopWallpaper::set;
     backend.hasPrinter = [] { return !PrinterDocument::defaultPrinterName().isEmpty(); };
     backend.printAt = [](const QString& text, double x, double y) { devices()->document.printAt(text, x, y); };

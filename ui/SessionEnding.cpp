@@ -1,6 +1,7 @@
 #include "ui/SessionEnding.h"
 
-#include <QDBusConnection>
+#include <utility>
+
 #include <QDBusMessage>
 
 namespace ui {
@@ -23,29 +24,33 @@ bool answered(QDBusConnection bus, const QDBusMessage& call)
            bus.call(call, QDBus::Block, callTimeoutMilliseconds).type() == QDBusMessage::ReplyMessage;
 }
 
-void logOff(bool force)
+} // namespace
+
+SessionEnding::SessionEnding(QDBusConnection sessionBus, QDBusConnection systemBus)
+    : m_sessionBus(std::move(sessionBus)), m_systemBus(std::move(systemBus))
+{
+}
+
+void SessionEnding::logOff(bool force) const
 {
     QDBusMessage logout = QDBusMessage::createMethodCall(u"org.gnome.SessionManager"_s, u"/org/gnome/SessionManager"_s,
                                                          u"org.gnome.SessionManager"_s, u"Logout"_s);
     logout << (force ? logoutForced : logoutWithoutConfirmation);
-    if (answered(QDBusConnection::sessionBus(), logout))
+    if (answered(m_sessionBus, logout))
         return;
-    answered(QDBusConnection::systemBus(),
-             QDBusMessage::createMethodCall(login1, u"/org/freedesktop/login1/session/auto"_s,
-                                            u"org.freedesktop.login1.Session"_s, u"Terminate"_s));
+    answered(m_systemBus, QDBusMessage::createMethodCall(login1, u"/org/freedesktop/login1/session/auto"_s,
+                                                         u"org.freedesktop.login1.Session"_s, u"Terminate"_s));
 }
 
-void power(const QString& method)
+void SessionEnding::power(const QString& method) const
 {
     QDBusMessage call = QDBusMessage::createMethodCall(login1, u"/org/freedesktop/login1"_s,
                                                        u"org.freedesktop.login1.Manager"_s, method);
     call << false; // not interactive: no password is asked for
-    answered(QDBusConnection::systemBus(), call);
+    answered(m_systemBus, call);
 }
 
-} // namespace
-
-void SessionEnding::request(SessionEnd end, bool force)
+void SessionEnding::request(SessionEnd end, bool force) const
 {
     switch (end) {
     case SessionEnd::LogOff:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDBusConnection>
+
 #include "automation/SystemServices.h"
 
 namespace ui {
@@ -11,7 +13,18 @@ namespace ui {
 // first). The call returns once the request is made; failures are not reported.
 class SessionEnding {
 public:
-    static void request(automation::SystemServices::SessionEnd end, bool force);
+    // Over the given session and system buses; the desktop's own by default.
+    explicit SessionEnding(QDBusConnection sessionBus = QDBusConnection::sessionBus(),
+                           QDBusConnection systemBus = QDBusConnection::systemBus());
+
+    void request(automation::SystemServices::SessionEnd end, bool force) const;
+
+private:
+    void logOff(bool force) const;
+    void power(const QString& method) const;
+
+    QDBusConnection m_sessionBus;
+    QDBusConnection m_systemBus;
 };
 
 } // namespace ui
