@@ -133,8 +133,8 @@ void DemoWorkstation::installDumpUtility()
 
 void DemoWorkstation::registerComponents()
 {
-    for (const QString& name :
-         {QStringLiteral("Utilex4.dll"), QStringLiteral("Grivola.dll"), QStringLiteral("SalvixZip.dll")}) {
+    for (const QString& name : {QStringLiteral("Utilex4.dll"), QStringLiteral("Utilex.dll"),
+                                QStringLiteral("Grivola.dll"), QStringLiteral("SalvixZip.dll")}) {
         const QString library = platform::windowsPath::toHost(installFolder + name);
         if (QFileInfo::exists(library))
             automation::registerLibrary(library);

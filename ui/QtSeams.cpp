@@ -4,6 +4,7 @@
 
 #include "ui/QtClipboardBackend.h"
 #include "ui/QtScreenBackend.h"
+#include "ui/QtSystemServices.h"
 #include "ui/QtWindowSystem.h"
 
 namespace ui {
@@ -19,11 +20,13 @@ QtSeams::QtSeams(const QString& programTitle, const QIcon& windowIcon) : m_previ
     QtWindowSystem::install();
     if (!windowIcon.isNull())
         QApplication::setWindowIcon(windowIcon);
+    QtSystemServices::install();
 }
 
 QtSeams::~QtSeams()
 {
     QApplication::setWindowIcon(m_previousIcon);
+    QtSystemServices::uninstall();
     QtClipboardBackend::uninstall();
     QtWindowSystem::uninstall();
     QtScreenBackend::uninstall();

@@ -15,9 +15,9 @@ namespace ui {
 
 // The real seams of a windowed program, installed for the object's lifetime: Qt dialogs, the
 // keyboard, Qt's event loop for pending events, the application cursor as the screen's pointer,
-// the desktop's clipboard as the runtime's Clipboard, the desktop's windows and the picture
-// loader for components; with them Qt's own texts in Italian and the program's icon on every
-// window it opens.
+// the desktop's clipboard as the runtime's Clipboard, the desktop's windows, the picture loader
+// and the desktop's services (sound, panels, session, wallpaper, printer, keyboard, mouse) for
+// components; with them Qt's own texts in Italian and the program's icon on every window it opens.
 class QtSeams {
 public:
     QtSeams(const QString& programTitle, const QIcon& windowIcon);

@@ -1,28 +1,18 @@
 #include "ui/QtWindowSystem.h"
 
-#include <QGuiApplication>
-
 #include "automation/WindowSystem.h"
 #include "ui/OwnWindows.h"
 #include "ui/PictureObject.h"
+#include "ui/X11Connection.h"
 #include "ui/X11Windows.h"
 
 namespace ui {
 
 namespace {
 
-xcb_connection_t* displayConnection()
-{
-    const auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    if (!application)
-        return nullptr;
-    const auto* x11 = application->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 bool closeWindowTitled(const QString& title)
 {
-    xcb_connection_t* connection = displayConnection();
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return ownWindows::closeTitled(title);
     const X11Windows windows(connection);
@@ -34,7 +24,7 @@ void setTopmost(std::int64_t handle, bool topmost)
 {
     if (ownWindows::setTopmost(handle, topmost))
         return;
-    if (xcb_connection_t* connection = displayConnection(); connection && handle > 0)
+    if (xcb_connection_t* connection = x11Connection(); connection && handle > 0)
         X11Windows(connection).setAbove(X11Windows::Window(handle), topmost);
 }
 

@@ -1,10 +1,10 @@
 #include "ui/X11Windows.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <xcb/xcb.h>
+
+#include "ui/XcbReply.h"
 
 namespace ui {
 
@@ -16,22 +16,6 @@ constexpr std::uint32_t sourcePager = 2;
 constexpr std::uint32_t removeState = 0;
 constexpr std::uint32_t addState = 1;
 
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <class Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
-
-// A request on a window that is gone fails; the error is the caller's answer, not an event
-// for the connection's owner.
-template <class Reply, class Fetch, class Cookie>
-ReplyPtr<Reply> replyOf(xcb_connection_t* connection, Fetch fetch, Cookie cookie)
-{
-    xcb_generic_error_t* error = nullptr;
-    ReplyPtr<Reply> reply(fetch(connection, cookie, &error));
-    std::free(error);
-    return reply;
-}
-
 } // namespace
 
 X11Windows::X11Windows(xcb_connection_t* connection)
@@ -41,14 +25,14 @@ X11Windows::X11Windows(xcb_connection_t* connection)
 
 std::uint32_t X11Windows::atom(const char* name) const
 {
-    const auto reply = replyOf<xcb_intern_atom_reply_t>(
+    const auto reply = xcbReplyOf<xcb_intern_atom_reply_t>(
         m_connection, &xcb_intern_atom_reply, xcb_intern_atom(m_connection, 0, std::uint16_t(std::strlen(name)), name));
     return reply ? reply->atom : std::uint32_t(XCB_ATOM_NONE);
 }
 
 std::vector<std::uint32_t> X11Windows::property32(Window window, std::uint32_t name, std::uint32_t type) const
 {
-    const auto reply = replyOf<xcb_get_property_reply_t>(
+    const auto reply = xcbReplyOf<xcb_get_property_reply_t>(
         m_connection, &xcb_get_property_reply, xcb_get_property(m_connection, 0, window, name, type, 0, 1 << 16));
     if (!reply || reply->format != 32 || reply->type != type)
         return {};
@@ -79,21 +63,27 @@ std::vector<X11Windows::Window> X11Windows::topLevelWindows() const
         return windows;
     }
 
+    std::vector<Window> windows = childrenOf(m_root);
+    std::reverse(windows.begin(), windows.end());
+    return windows;
+}
+
+// Bottom to top.
+std::vector<X11Windows::Window> X11Windows::childrenOf(Window window) const
+{
     const auto tree =
-        replyOf<xcb_query_tree_reply_t>(m_connection, &xcb_query_tree_reply, xcb_query_tree(m_connection, m_root));
+        xcbReplyOf<xcb_query_tree_reply_t>(m_connection, &xcb_query_tree_reply, xcb_query_tree(m_connection, window));
     if (!tree)
         return {};
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
-    std::vector<Window> windows(children, children + xcb_query_tree_children_length(tree.get()));
-    std::reverse(windows.begin(), windows.end());
-    return windows;
+    return std::vector<Window>(children, children + xcb_query_tree_children_length(tree.get()));
 }
 
 QString X11Windows::titleOf(Window window) const
 {
     const std::uint32_t utf8 = atom("UTF8_STRING");
     for (const std::uint32_t name : {atom("_NET_WM_NAME"), std::uint32_t(XCB_ATOM_WM_NAME)}) {
-        const auto reply = replyOf<xcb_get_property_reply_t>(
+        const auto reply = xcbReplyOf<xcb_get_property_reply_t>(
             m_connection, &xcb_get_property_reply,
             xcb_get_property(m_connection, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16));
         if (!reply || reply->format != 8 || reply->type == XCB_ATOM_NONE)
@@ -125,7 +115,7 @@ bool X11Windows::sendClientMessage(Window destination, Window window, std::uint3
     const std::uint32_t mask = destination == m_root
                                    ? XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT
                                    : XCB_EVENT_MASK_NO_EVENT;
-    const ReplyPtr<xcb_generic_error_t> error(
+    const XcbReplyPtr<xcb_generic_error_t> error(
         xcb_request_check(m_connection, xcb_send_event_checked(m_connection, 0, destination, mask,
                                                                reinterpret_cast<const char*>(&event))));
     return !error;
@@ -146,8 +136,8 @@ bool X11Windows::requestClose(Window window) const
 
 void X11Windows::setAbove(Window window, bool above) const
 {
-    const auto attributes = replyOf<xcb_get_window_attributes_reply_t>(m_connection, &xcb_get_window_attributes_reply,
-                                                                       xcb_get_window_attributes(m_connection, window));
+    const auto attributes = xcbReplyOf<xcb_get_window_attributes_reply_t>(
+        m_connection, &xcb_get_window_attributes_reply, xcb_get_window_attributes(m_connection, window));
     if (!attributes)
         return;
     const std::uint32_t state = atom("_NET_WM_STATE");
@@ -169,8 +159,46 @@ void X11Windows::setAbove(Window window, bool above) const
     }
     if (attributes->map_state == XCB_MAP_STATE_UNMAPPED)
         showUnlessMinimised(window);
-    // A round trip: the change is made when the call returns, as the platform's call is.
-    replyOf<xcb_get_input_focus_reply_t>(m_connection, &xcb_get_input_focus_reply, xcb_get_input_focus(m_connection));
+    sync();
+}
+
+// A round trip: the change is made when the call returns, as the platform's call is.
+void X11Windows::sync() const
+{
+    xcbReplyOf<xcb_get_input_focus_reply_t>(m_connection, &xcb_get_input_focus_reply,
+                                            xcb_get_input_focus(m_connection));
+}
+
+std::vector<X11Windows::Window> X11Windows::panels() const
+{
+    const std::uint32_t type = atom("_NET_WM_WINDOW_TYPE");
+    const std::uint32_t dock = atom("_NET_WM_WINDOW_TYPE_DOCK");
+    const auto isPanel = [&](Window window) {
+        const std::vector<std::uint32_t> types = property32(window, type, XCB_ATOM_ATOM);
+        return std::find(types.begin(), types.end(), dock) != types.end();
+    };
+    std::vector<Window> found;
+    for (const Window window : childrenOf(m_root)) {
+        if (isPanel(window)) {
+            found.push_back(window);
+            continue;
+        }
+        for (const Window framed : childrenOf(window))
+            if (isPanel(framed))
+                found.push_back(framed);
+    }
+    return found;
+}
+
+void X11Windows::showPanels(bool shown) const
+{
+    for (const Window panel : panels()) {
+        if (shown)
+            xcb_map_window(m_connection, panel);
+        else
+            xcb_unmap_window(m_connection, panel);
+    }
+    sync();
 }
 
 void X11Windows::showUnlessMinimised(Window window) const

@@ -34,6 +34,12 @@ public:
     // it is minimised), as the platform's set-window-position with the show flag does.
     void setAbove(Window window, bool above) const;
 
+    // The desktop's panels: the windows of type _NET_WM_WINDOW_TYPE_DOCK among the root's
+    // children and theirs (where a window manager frames them), hidden ones included.
+    std::vector<Window> panels() const;
+    // Shows or hides every panel.
+    void showPanels(bool shown) const;
+
 private:
     std::uint32_t atom(const char* name) const;
     std::vector<std::uint32_t> property32(Window window, std::uint32_t name, std::uint32_t type) const;
@@ -41,6 +47,8 @@ private:
     bool sendClientMessage(Window destination, Window window, std::uint32_t type,
                            const std::vector<std::uint32_t>& data) const;
     void showUnlessMinimised(Window window) const;
+    std::vector<Window> childrenOf(Window window) const;
+    void sync() const;
 
     xcb_connection_t* m_connection;
     Window m_root;

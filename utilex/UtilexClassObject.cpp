@@ -1,77 +1,32 @@
 #include "utilex/UtilexClassObject.h"
 
-#include "platform/ErrorNumber.h"
-#include "platform/RuntimeError.h"
+#include "utilex/FirstUtilexThunks.h"
+#include "utilex/FirstUtilexTypeLibrary.h"
 #include "utilex/UtilexClassThunks.h"
 #include "utilex/UtilexServer.h"
 #include "utilex/UtilexTypeLibrary.h"
 
 namespace utilex {
 
-namespace {
-
-// The system and device methods are not available in this build of the library.
-[[noreturn]] void notSupported()
+UtilexClassObject::UtilexClassObject(Library library)
+    : TypedDispatch(library == Library::Utilex4 ? utilexInterface() : first::utilexInterface()), m_library(library)
 {
-    throw platform::RuntimeError(platform::ActionNotSupported);
-}
-
-} // namespace
-
-UtilexClassObject::UtilexClassObject() : TypedDispatch(utilexInterface())
-{
-    setThunks(utilexThunks(*this));
+    if (library == Library::Utilex4)
+        setThunks(utilexThunks(static_cast<utilex::_UtilexClass&>(*this)));
+    else
+        setThunks(first::utilexThunks(static_cast<first::_UtilexClass&>(*this)));
     componentServer().objectCreated();
 }
 
 UtilexClassObject::~UtilexClassObject()
 {
+    try {
+        if (m_printed)
+            automation::SystemServices::endDocument();
+    } catch (...) {
+        // A document the printer refuses is lost with the instance; the caller is gone.
+    }
     componentServer().objectDestroyed();
-}
-
-void UtilexClassObject::PlayWav(QString&)
-{
-    notSupported();
-}
-void UtilexClassObject::ShowTaskBar(Boolean&)
-{
-    notSupported();
-}
-void UtilexClassObject::ExitWin(Variant)
-{
-    notSupported();
-}
-void UtilexClassObject::CambiaSfondoDeskTop(QString&)
-{
-    notSupported();
-}
-void UtilexClassObject::PrinterPrintAt(QString&, float&, float&)
-{
-    notSupported();
-}
-Boolean UtilexClassObject::GetCapsLock()
-{
-    notSupported();
-}
-Boolean UtilexClassObject::GetNumLock()
-{
-    notSupported();
-}
-void UtilexClassObject::SetCapsLock(Boolean&)
-{
-    notSupported();
-}
-void UtilexClassObject::SetNumLock(Boolean&)
-{
-    notSupported();
-}
-std::uint8_t UtilexClassObject::GetMouseKey()
-{
-    notSupported();
-}
-Boolean UtilexClassObject::IsPrinterInstalled()
-{
-    notSupported();
 }
 
 } // namespace utilex

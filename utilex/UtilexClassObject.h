@@ -1,19 +1,27 @@
 #pragma once
 
+#include "automation/SystemServices.h"
 #include "automation/TypedDispatch.h"
+#include "utilex/FirstUtilexClass.h"
 #include "utilex/UtilexClass.h"
 
 namespace utilex {
 
-// An instance of the automation class UtilexClass: the methods of _UtilexClass for early-bound
-// callers, and the same methods by name for late-bound ones through the typed dispatcher.
+// The library an instance belongs to: Utilex4, or Utilex, the first version, which differs in a
+// few methods and has a table of its own.
+enum class Library { Utilex, Utilex4 };
+
+// An instance of the automation class UtilexClass of either library: the methods of its
+// _UtilexClass for early-bound callers, and the same methods by name for late-bound ones through
+// the typed dispatcher, which knows only the library's own table.
 // The methods are defined by group in UtilexProfileMethods.cpp, UtilexFolderMethods.cpp,
-// UtilexDiskMethods.cpp, UtilexSystemMethods.cpp, UtilexTextMethods.cpp, UtilexFormMethods.cpp
-// and UtilexControlValueMethods.cpp.
+// UtilexDiskMethods.cpp, UtilexSystemMethods.cpp, UtilexDeviceMethods.cpp, UtilexTextMethods.cpp,
+// UtilexFormMethods.cpp and UtilexControlValueMethods.cpp.
 // Results never point into the library's own data: a caller may outlive the loaded library.
-class UtilexClassObject final : public _UtilexClass, public automation::TypedDispatch {
+class UtilexClassObject final : public _UtilexClass, public first::_UtilexClass, public automation::TypedDispatch {
 public:
-    UtilexClassObject();
+    explicit UtilexClassObject(Library library);
+    // Sends what PrinterPrintAt printed.
     ~UtilexClassObject() override;
     UtilexClassObject(const UtilexClassObject&) = delete;
     UtilexClassObject& operator=(const UtilexClassObject&) = delete;
@@ -75,6 +83,18 @@ public:
     void LoadOneControlValueFromIni(ObjectRef& FormName, ObjectRef& ObjName, QString& IniName) override;
     void SaveOneControlValue2Ini(ObjectRef& FormName, ObjectRef& ObjName, QString& IniName) override;
     QString GetAppPath() override;
+
+    // Utilex only.
+    std::int16_t Valdir(QString& sIncoming) override;
+    Variant Split(QString& StringToSplit, QString& Separa) override;
+    Variant RunningOnIDE() override;
+
+private:
+    void setToggle(int virtualKey, Boolean on);
+
+    Library m_library;
+    automation::SystemServices::KeyboardState m_keyboardState{};
+    bool m_printed = false;
 };
 
 } // namespace utilex

@@ -51,6 +51,17 @@ std::optional<bool> listsAsFolder(const QString& path)
     }
 }
 
+// Valdir's test: the folder lists its plain files without an error.
+bool listsFiles(const QString& path)
+{
+    try {
+        platform::listing::dir(path, platform::listing::Normal);
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
 bool hasAttributes(const QString& path, int wanted)
 {
     try {
@@ -85,6 +96,21 @@ void createLevel(const QString& folder)
     } catch (const RuntimeError& error) {
         if (!isFolder(folder))
             throw RuntimeError(makeDirFailure(error));
+    }
+}
+
+// MakeDir's walk with Valdir as the folder test. Mended: when every level is made and the
+// folder still does not list, it ends with 76 instead of starting over.
+void makeFoldersReporting(const QString& path)
+{
+    qsizetype start = 3; // past the drive part "X:\"
+    while (!listsFiles(path)) {
+        const qsizetype separator = path.indexOf(u'\\', start);
+        if (separator < 0)
+            throw RuntimeError(76);
+        if (!listsFiles(path.left(separator + 1)))
+            platform::files::makeDirectory(path.left(separator));
+        start = separator + 1;
     }
 }
 
@@ -150,12 +176,17 @@ Boolean UtilexClassObject::IsAttr(QString& strFile, std::int32_t& lngAttr)
 }
 
 // Creates the missing folders from the top down. Mended: the walk always ends, and a level that
-// cannot be created stops it with 75 or 76 instead of starting over without end.
+// cannot be created stops it with 75 or 76 instead of starting over without end. Utilex tests
+// the folders with Valdir and reports the platform's own error of a level.
 void UtilexClassObject::MakeDir(QString& sDirName)
 {
     const HourglassPointer hourglass;
     appendBackslash(sDirName);
     const QString path = sDirName;
+    if (m_library == Library::Utilex) {
+        makeFoldersReporting(path);
+        return;
+    }
 
     qsizetype start = 3; // past the drive part "X:\"
     bool walked = false;
@@ -173,6 +204,12 @@ void UtilexClassObject::MakeDir(QString& sDirName)
             createLevel(path.left(separator));
         start = separator + 1;
     }
+}
+
+std::int16_t UtilexClassObject::Valdir(QString& sIncoming)
+{
+    appendBackslash(sIncoming);
+    return automation::toBoolean(listsFiles(sIncoming));
 }
 
 void UtilexClassObject::FillComboDir(ObjectRef& ComboB, QString& StrPath)

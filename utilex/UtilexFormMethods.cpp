@@ -67,9 +67,12 @@ void UtilexClassObject::TileBkgd(ObjectRef& Frm, ObjectRef& picholder, QString& 
         return;
     DispatchObject& form = required(Frm);
     DispatchObject& holder = required(picholder);
-    const Variant savedScale = form.get(u"ScaleMode"_s);
+    // Utilex leaves the form in its own units.
+    const bool inPixels = m_library == Library::Utilex4;
+    const Variant savedScale = inPixels ? form.get(u"ScaleMode"_s) : Variant();
     holder.set(u"ScaleMode"_s, Variant::fromInteger(pixelScale));
-    form.set(u"ScaleMode"_s, Variant::fromInteger(pixelScale));
+    if (inPixels)
+        form.set(u"ScaleMode"_s, Variant::fromInteger(pixelScale));
     holder.set(u"Picture"_s, Variant(automation::WindowSystem::loadPicture(bkgdfile)));
     forLoop(0, form.get(u"Height"_s).toDouble(), holder.get(u"ScaleHeight"_s).toDouble(), [&](double y) {
         forLoop(0, form.get(u"Width"_s).toDouble(), holder.get(u"ScaleWidth"_s).toDouble(), [&](double x) {
@@ -77,7 +80,8 @@ void UtilexClassObject::TileBkgd(ObjectRef& Frm, ObjectRef& picholder, QString& 
                       {holder.get(u"Picture"_s), Variant::fromSingle(float(x)), Variant::fromSingle(float(y))});
         });
     });
-    form.set(u"ScaleMode"_s, savedScale);
+    if (inPixels)
+        form.set(u"ScaleMode"_s, savedScale);
     holder.set(u"Picture"_s, Variant(automation::WindowSystem::loadPicture(QString())));
 }
 
@@ -85,7 +89,9 @@ void UtilexClassObject::SaveFormPosition(ObjectRef& FormToSave, QString& IniFile
 {
     DispatchObject& form = required(FormToSave);
     const QString section = form.get(u"Name"_s).toString();
-    if (form.get(u"WindowState"_s).toInteger() != normalState) {
+    // Utilex keeps no window state: the position is written whatever the state.
+    const bool keepsState = m_library == Library::Utilex4;
+    if (keepsState && form.get(u"WindowState"_s).toInteger() != normalState) {
         writeIni(*this, section, u"WindowState"_s, u"2"_s, IniFile);
         return;
     }
@@ -93,7 +99,8 @@ void UtilexClassObject::SaveFormPosition(ObjectRef& FormToSave, QString& IniFile
     writeIni(*this, section, u"Top"_s, form.get(u"Top"_s).toString(), IniFile);
     writeIni(*this, section, u"Larghezza"_s, form.get(u"Width"_s).toString(), IniFile);
     writeIni(*this, section, u"Altezza"_s, form.get(u"Height"_s).toString(), IniFile);
-    writeIni(*this, section, u"WindowState"_s, u"0"_s, IniFile);
+    if (keepsState)
+        writeIni(*this, section, u"WindowState"_s, u"0"_s, IniFile);
 }
 
 void UtilexClassObject::LoadFormPosition(ObjectRef& FormToLoad, QString& IniFile, Boolean& NoPosition,
@@ -102,7 +109,7 @@ void UtilexClassObject::LoadFormPosition(ObjectRef& FormToLoad, QString& IniFile
     DispatchObject& form = required(FormToLoad);
     const QString section = form.get(u"Name"_s).toString();
     const auto stored = [&](const QString& key) { return Variant(readIni(*this, section, key, u"0"_s, IniFile)); };
-    if (stored(u"WindowState"_s).toByte() == maximisedState) {
+    if (m_library == Library::Utilex4 && stored(u"WindowState"_s).toByte() == maximisedState) {
         form.set(u"WindowState"_s, Variant::fromInteger(maximisedState));
         return;
     }

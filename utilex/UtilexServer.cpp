@@ -9,9 +9,10 @@ namespace utilex {
 
 automation::ComponentServer& componentServer()
 {
-    static automation::ComponentServer server(
-        utilexLibrary(),
-        {{utilexClassInfo().clsid, []() -> automation::ObjectRef { return std::make_shared<UtilexClassObject>(); }}});
+    static automation::ComponentServer server(utilexLibrary(),
+                                              {{utilexClassInfo().clsid, []() -> automation::ObjectRef {
+                                                    return std::make_shared<UtilexClassObject>(Library::Utilex4);
+                                                }}});
     return server;
 }
 

@@ -34,6 +34,12 @@ void UtilexClassObject::Wait(std::int32_t& Millisecondi)
     platform::process::sleepMilliseconds(static_cast<std::uint32_t>(Millisecondi));
 }
 
+// A built library never runs inside its development environment.
+Variant UtilexClassObject::RunningOnIDE()
+{
+    return Variant::fromBoolean(false);
+}
+
 QString UtilexClassObject::ComputerName()
 {
     try {

@@ -74,6 +74,11 @@ Variant UtilexClassObject::MySplit(QString& StringToSplit, QString& Separa)
     return Variant::array(pieces, 1);
 }
 
+Variant UtilexClassObject::Split(QString& StringToSplit, QString& Separa)
+{
+    return MySplit(StringToSplit, Separa);
+}
+
 Variant UtilexClassObject::TogliCarattere(QString& Stringa, QString& Carattere)
 {
     if (Carattere.isEmpty())

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <memory>
 #include <xcb/xcb.h>
+#include <xcb/xtest.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -154,4 +155,53 @@ TEST_F(FormhostDisplayTest, AlwaysOnTopReachesAnotherProgramsWindowByItsHandle)
     run({QStringLiteral("AlwaysOnTop"), handle, QStringLiteral("False")});
     EXPECT_FALSE(contains(netWmState(window)));
     EXPECT_EQ(m_waiting->state(), QProcess::Running);
+}
+
+// The system helpers through the desktop's own services: what one program sets on the display,
+// the next one reads.
+TEST_F(FormhostDisplayTest, TheLockTogglesAreTheDisplaysKeyboard)
+{
+    for (const QString& lock : {QStringLiteral("Caps"), QStringLiteral("Num")}) {
+        run({QStringLiteral("Set%1Lock").arg(lock), QStringLiteral("True")});
+        EXPECT_TRUE(run({QStringLiteral("Get%1Lock").arg(lock)}).startsWith(QStringLiteral("result: True\n")))
+            << lock.toStdString();
+        run({QStringLiteral("Set%1Lock").arg(lock), QStringLiteral("False")});
+        EXPECT_TRUE(run({QStringLiteral("Get%1Lock").arg(lock)}).startsWith(QStringLiteral("result: False\n")))
+            << lock.toStdString();
+    }
+}
+
+TEST_F(FormhostDisplayTest, GetMouseKeySeesTheButtonsHeldOnTheDisplay)
+{
+    xcb_connection_t* user = xcb_connect(display().name().toLocal8Bit().constData(), nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(user)).data->root;
+    const auto fake = [&](std::uint8_t type, std::uint8_t button) {
+        xcb_test_fake_input(user, type, button, XCB_CURRENT_TIME, root, 0, 0, 0);
+        std::free(xcb_get_input_focus_reply(user, xcb_get_input_focus(user), nullptr));
+    };
+    fake(XCB_BUTTON_PRESS, 3);
+    EXPECT_TRUE(run({QStringLiteral("GetMouseKey")}).startsWith(QStringLiteral("result: 2\n")));
+    fake(XCB_BUTTON_PRESS, 1);
+    EXPECT_TRUE(run({QStringLiteral("GetMouseKey")}).startsWith(QStringLiteral("result: 1\n")));
+    fake(XCB_BUTTON_RELEASE, 1);
+    fake(XCB_BUTTON_RELEASE, 3);
+    EXPECT_TRUE(run({QStringLiteral("GetMouseKey")}).startsWith(QStringLiteral("result: 0\n")));
+    xcb_disconnect(user);
+}
+
+// A print server that is not there: a machine without printers.
+TEST_F(FormhostDisplayTest, WithoutPrintersIsPrinterInstalledIsFalseAndPrintingRaises484)
+{
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", QFile::encodeName(m_root.filePath(QStringLiteral("no-cups.sock"))));
+    EXPECT_TRUE(run({QStringLiteral("IsPrinterInstalled")}).startsWith(QStringLiteral("result: False\n")));
+    QProcess& printing = start(
+        {QStringLiteral("PrinterPrintAt"), QStringLiteral("Modello 12"), QStringLiteral("0"), QStringLiteral("0")});
+    ASSERT_TRUE(printing.waitForFinished(30000));
+    const QByteArray error = printing.readAllStandardError();
+    EXPECT_TRUE(error.contains("error 484: ")) << error.toStdString();
+    if (server.isNull())
+        qunsetenv("CUPS_SERVER");
+    else
+        qputenv("CUPS_SERVER", server);
 }

@@ -229,3 +229,35 @@ TEST_F(X11WindowsTest, AWindowManagerListsTheWindowsAndTakesTheRequests)
     EXPECT_TRUE(m_peer->atoms(client, "_NET_WM_STATE").empty());
     m_peer->stopActingAsWindowManager();
 }
+
+TEST_F(X11WindowsTest, PanelsAreTheDockWindowsFramedOrNotAndHideAndShowTogether)
+{
+    EXPECT_TRUE(m_windows->panels().empty());
+    m_windows->showPanels(false);
+
+    const Window bar = m_peer->window("", true, false);
+    m_peer->setAtoms(bar, "_NET_WM_WINDOW_TYPE", {m_peer->atom("_NET_WM_WINDOW_TYPE_DOCK")});
+    const Window frame = m_peer->window("", true, false);
+    const Window framed = m_peer->window("", true, false);
+    xcb_reparent_window(m_peer->connection(), framed, frame, 0, 0);
+    m_peer->setAtoms(framed, "_NET_WM_WINDOW_TYPE",
+                     {m_peer->atom("_NET_WM_WINDOW_TYPE_NORMAL"), m_peer->atom("_NET_WM_WINDOW_TYPE_DOCK")});
+    const Window normal = m_peer->window("Schedex", true, true);
+    m_peer->setAtoms(normal, "_NET_WM_WINDOW_TYPE", {m_peer->atom("_NET_WM_WINDOW_TYPE_NORMAL")});
+
+    std::vector<Window> panels = m_windows->panels();
+    std::sort(panels.begin(), panels.end());
+    EXPECT_EQ(panels, (std::vector<Window>{std::min(bar, framed), std::max(bar, framed)}));
+
+    m_windows->showPanels(false);
+    EXPECT_FALSE(m_peer->isMapped(bar));
+    EXPECT_FALSE(m_peer->isMapped(framed));
+    EXPECT_TRUE(m_peer->isMapped(frame));
+    EXPECT_TRUE(m_peer->isMapped(normal));
+    EXPECT_EQ(m_windows->panels().size(), 2u);
+
+    m_windows->showPanels(true);
+    EXPECT_TRUE(m_peer->isMapped(bar));
+    EXPECT_TRUE(m_peer->isMapped(framed));
+    EXPECT_TRUE(m_peer->isMapped(normal));
+}

@@ -3,6 +3,7 @@
 #include "automation/Components.h"
 #include "ui/QtScreenBackend.h"
 #include "ui/QtWindowSystem.h"
+#include "utilex/FirstUtilexClass.h"
 #include "utilex/UtilexClass.h"
 
 FormsWorkstation::FormsWorkstation()
@@ -11,7 +12,9 @@ FormsWorkstation::FormsWorkstation()
 {
     makeFolder(QStringLiteral("C:\\WINDOWS"));
     registerBuilt(QStringLiteral("Utilex4.dll"));
+    registerBuilt(QStringLiteral("Utilex.dll"));
     m_utilex = automation::createObject(QString::fromUtf16(utilex::UtilexClassId));
+    m_firstUtilex = automation::createObject(QString::fromUtf16(utilex::first::UtilexClassId));
     ui::QtScreenBackend::install();
     ui::QtWindowSystem::install();
 }
@@ -20,6 +23,7 @@ FormsWorkstation::~FormsWorkstation()
 {
     ui::QtWindowSystem::uninstall();
     ui::QtScreenBackend::uninstall();
+    m_firstUtilex.reset();
     m_utilex.reset();
 }
 

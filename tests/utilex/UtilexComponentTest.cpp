@@ -16,30 +16,9 @@ const automation::ParameterInfo& parameter(const automation::InterfaceInfo& info
     return info.methods.at(std::size_t(info.indexOf(QString::fromUtf16(method)))).parameters.at(std::size_t(index));
 }
 
-// The system and device methods answer 445 whichever slot they are reached through.
-struct PendingMethod {
-    const char16_t* name;
-    std::vector<Variant> (*arguments)();
-};
-
-std::ostream& operator<<(std::ostream& out, const PendingMethod& method)
-{
-    return out << QString::fromUtf16(method.name).toStdString();
-}
-
-class UtilexPendingTest : public UtilexTest, public ::testing::WithParamInterface<PendingMethod> {};
-
-std::vector<Variant> none()
-{
-    return {};
-}
 std::vector<Variant> text()
 {
     return {Variant(u"x")};
-}
-std::vector<Variant> truth()
-{
-    return {Variant::fromBoolean(true)};
 }
 std::vector<Variant> object()
 {
@@ -122,37 +101,6 @@ TEST_F(UtilexTest, LibraryUnloadsWithItsLastInstance)
     EXPECT_TRUE(automation::isLibraryLoaded(libraryFile()));
     second.reset();
     EXPECT_FALSE(automation::isLibraryLoaded(libraryFile()));
-}
-
-TEST_P(UtilexPendingTest, RaisesObjectDoesNotSupportThisAction)
-{
-    try {
-        call(GetParam().name, GetParam().arguments());
-        FAIL() << "no error raised";
-    } catch (const platform::RuntimeError& error) {
-        EXPECT_EQ(error.number(), 445);
-        EXPECT_EQ(error.description(), QStringLiteral("Object doesn't support this action"));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SystemMethods, UtilexPendingTest,
-    ::testing::Values(
-        PendingMethod{u"PlayWav", text}, PendingMethod{u"ShowTaskBar", truth},
-        PendingMethod{u"ExitWin", [] { return std::vector<Variant>{Variant::fromInteger(0)}; }},
-        PendingMethod{u"CambiaSfondoDeskTop", text},
-        PendingMethod{u"PrinterPrintAt",
-                      [] {
-                          return std::vector<Variant>{Variant(u"x"), Variant::fromSingle(1), Variant::fromSingle(2)};
-                      }},
-        PendingMethod{u"GetCapsLock", none}, PendingMethod{u"GetNumLock", none}, PendingMethod{u"SetCapsLock", truth},
-        PendingMethod{u"SetNumLock", truth}, PendingMethod{u"GetMouseKey", none},
-        PendingMethod{u"IsPrinterInstalled", none}),
-    [](const auto& info) { return QString::fromUtf16(info.param.name).toStdString(); });
-
-TEST_F(UtilexTest, PendingMethodRaisesThroughEarlyBindingToo)
-{
-    EXPECT_EQ(errorNumberOf([&] { m_utilex->GetCapsLock(); }), 445);
 }
 
 // Without a window layer there are no windows: nothing to close, no MDI child to count; a form

@@ -27,15 +27,24 @@ void UtilexTest::SetUp()
     makeHostFolder(m_station->inRoot(QStringLiteral("drive_a")));
     qputenv("TRAMEX_WORKSTATION", QFile::encodeName(root()));
     TestWorkstation::registerBuilt(QStringLiteral("Utilex4.dll"));
+    TestWorkstation::registerBuilt(QStringLiteral("Utilex.dll"));
     m_utilex = automation::createObjectAs<utilex::_UtilexClass>(QString::fromUtf16(utilex::UtilexProgId));
     m_object = m_utilex;
 }
 
 void UtilexTest::TearDown()
 {
+    m_first.reset();
     m_object.reset();
     m_utilex.reset();
     m_station.reset();
+}
+
+automation::DispatchObject& UtilexTest::first()
+{
+    if (!m_first)
+        m_first = automation::createObject(QStringLiteral("Utilex.UtilexClass"));
+    return *m_first;
 }
 
 Variant UtilexTest::call(const char16_t* method, std::vector<Variant> arguments)

@@ -68,7 +68,55 @@ inline constexpr const char16_t* utilexMethodsInSlotOrder[] = {
     u"GetAppPath",
 };
 
-// A fresh workstation with Utilex4 registered: drive C (ready), removable drive A (ready),
+// The methods of the first library Utilex, in its slot order.
+inline constexpr const char16_t* firstUtilexMethodsInSlotOrder[] = {
+    u"GetTmpPath",
+    u"Wait",
+    u"GetDiskSerialNumber",
+    u"PlayWav",
+    u"GetWindowsDir",
+    u"GetSystemDir",
+    u"ComputerName",
+    u"ShowTaskBar",
+    u"GetPrivateProfileString",
+    u"WritePrivateProfileString",
+    u"IsAttr",
+    u"DirExists",
+    u"ExitWin",
+    u"LeftString",
+    u"CambiaSfondoDeskTop",
+    u"NomeUtente",
+    u"MakeDir",
+    u"Valdir",
+    u"PrinterPrintAt",
+    u"Replicate",
+    u"TogliCarattere",
+    u"QuanteVolte",
+    u"FileExists",
+    u"Capitalize",
+    u"Split",
+    u"WaitForShell",
+    u"ReverseString",
+    u"AppClose",
+    u"GetMDIChildCount",
+    u"RightString",
+    u"GetCapsLock",
+    u"GetNumLock",
+    u"SetCapsLock",
+    u"SetNumLock",
+    u"RunningOnIDE",
+    u"GetOnlineDisks",
+    u"CenterForm",
+    u"AlwaysOnTop",
+    u"TileBkgd",
+    u"LoadFormPosition",
+    u"SaveFormPosition",
+    u"FillComboDir",
+    u"GetDiskFreeSpaceA",
+    u"SelText",
+};
+
+// A fresh workstation with Utilex4 and Utilex registered side by side: drive C (ready), removable drive A (ready),
 // removable drive D (not ready), Z on the host root; Windows folder C:\WINDOWS.
 class UtilexTest : public ::testing::Test {
 protected:
@@ -76,6 +124,7 @@ protected:
     void TearDown() override;
 
     static QString libraryFile() { return TestWorkstation::builtProgram(QStringLiteral("Utilex4.dll")); }
+    static QString firstLibraryFile() { return TestWorkstation::builtProgram(QStringLiteral("Utilex.dll")); }
 
     QString root() const { return m_station->root(); }
     // Host path of a path on drive C, e.g. hostOfC(u"data/a.txt").
@@ -90,9 +139,13 @@ protected:
     std::shared_ptr<utilex::_UtilexClass> m_utilex;
     automation::ObjectRef m_object;
 
+    // An instance of the first library, Utilex, made on first use.
+    automation::DispatchObject& first();
+
     automation::Variant call(const char16_t* method, std::vector<automation::Variant> arguments = {});
     automation::Variant callByRef(const char16_t* method, std::vector<automation::Variant>& arguments);
 
 private:
     std::unique_ptr<TestWorkstation> m_station;
+    automation::ObjectRef m_first;
 };

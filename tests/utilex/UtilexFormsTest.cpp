@@ -104,6 +104,11 @@ private:
     {
         return m_station->utilex().call(QString::fromUtf16(method), std::move(arguments));
     }
+    // The same on the first library, Utilex.
+    Variant callFirst(const char16_t* method, std::vector<Variant> arguments = {})
+    {
+        return m_station->firstUtilex().call(QString::fromUtf16(method), std::move(arguments));
+    }
 
     std::unique_ptr<FormsWorkstation> m_station;
 
@@ -151,6 +156,30 @@ private Q_SLOTS:
         QVERIFY(loaded->isMaximized());
         loaded->setWindowState(Qt::WindowNoState);
         QTRY_COMPARE(loaded->frameGeometry().topLeft(), designPosition);
+    }
+
+    // Utilex keeps no window state: a maximised form's placement is written as it stands, and a
+    // stored "WindowState" is not read.
+    void utilexKeepsThePlacementWithoutTheWindowState()
+    {
+        store(u"FrmHost"_s, u"WindowState"_s, u"2"_s);
+        const auto maximised = shownHost();
+        maximised->setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(maximised->isMaximized());
+        callFirst(u"SaveFormPosition", {formOf(*maximised), Variant(iniName)});
+        const QRect frame = maximised->frameGeometry();
+        QCOMPARE(stored(u"FrmHost"_s, u"Left"_s), QString::number(twips(frame.x())));
+        QCOMPARE(stored(u"FrmHost"_s, u"Larghezza"_s), QString::number(twips(frame.width())));
+        QCOMPARE(stored(u"FrmHost"_s, u"WindowState"_s), u"2"_s);
+
+        store(u"FrmHost"_s, u"Left"_s, QString::number(twips(90)));
+        store(u"FrmHost"_s, u"Top"_s, QString::number(twips(70)));
+        store(u"FrmHost"_s, u"Larghezza"_s, QString::number(twips(300)));
+        store(u"FrmHost"_s, u"Altezza"_s, QString::number(twips(280)));
+        const auto loaded = shownHost(QRect(60, 50, 400, 300));
+        callFirst(u"LoadFormPosition", {formOf(*loaded), Variant(iniName)});
+        QVERIFY(!loaded->isMaximized());
+        QTRY_COMPARE(loaded->frameGeometry(), QRect(90, 70, 300, 280));
     }
 
     void aFormWithoutASectionGoesToTheCornerAndKeepsItsSize()
@@ -468,6 +497,29 @@ private Q_SLOTS:
                      call(u"TileBkgd", {formOf(form), controlOf(*holder), Variant(u"C:\\Sfondi\\rotta.png"_s)});
                  }),
                  481);
+    }
+
+    // Utilex switches only the holder to pixels: the form keeps its own units, so the tiles step by
+    // the picture's pixel size counted in twips and still cover the form.
+    void utilexTilesInTheFormsOwnUnits()
+    {
+        m_station->writeFile(u"C:\\Sfondi\\tessera.png"_s, pictureFile(Qt::red, QSize(16, 12)));
+        QWidget form;
+        form.setObjectName(u"FrmSfondo"_s);
+        auto* holder = new ui::PictureControl(ui::PictureControl::Kind::PictureBox, &form);
+        holder->setAutoSize(true);
+        holder->hide();
+        form.resize(60, 40);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        callFirst(u"TileBkgd", {formOf(form), controlOf(*holder), Variant(u"C:\\Sfondi\\tessera.png"_s)});
+        QCOMPARE(form.property("ScaleMode"), QVariant());
+        QCOMPARE(ui::widgetBridge::control(*holder)->get(u"ScaleMode"_s), Variant::fromInteger(3));
+        const QImage shown = form.grab().toImage();
+        for (const QPoint at : {QPoint(0, 0), QPoint(30, 20), QPoint(59, 39)})
+            QCOMPARE(shown.pixelColor(at), QColor(Qt::red));
+        QVERIFY(holder->picture().isEmpty());
     }
 
     void selTextSelectsTheWholeTextOrRaises438()
