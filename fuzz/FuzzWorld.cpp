@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include "common/Utility.h"
 #include "tests/support/CardArchives.h"
 
 namespace fuzz {
@@ -46,6 +47,9 @@ FuzzWorld& FuzzWorld::instance()
 FuzzWorld::FuzzWorld() : ExplorerWorkstation(&noScript, QByteArray(drivesIni))
 {
     installation.setPrompter(answers);
+    // The process's utility object, made before the world is whole, outlives it at exit, when the
+    // world lets go of it.
+    common::utility();
     makeFolder(importFolder);
     makeFolder(QStringLiteral("D:\\Dati"));
     writeFile(QStringLiteral("C:\\Programmi\\Strumento.exe"), "#!/bin/sh\n");
