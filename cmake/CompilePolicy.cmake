@@ -13,6 +13,17 @@ if(TRAMEX_SANITIZE)
     target_compile_options(tramex_policy INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(tramex_policy INTERFACE -fsanitize=address,undefined)
 endif()
+# The fuzz build: every library instrumented for libFuzzer's coverage but the components, which
+# are unloaded with their last instance while libFuzzer keeps every library's counters for good;
+# the targets themselves link libFuzzer (fuzz/CMakeLists.txt).
+if(TRAMEX_FUZZ)
+    target_compile_options(tramex_policy INTERFACE
+        $<$<NOT:$<STREQUAL:$<TARGET_PROPERTY:TYPE>,MODULE_LIBRARY>>:-fsanitize=fuzzer-no-link>
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+        # A component loaded on its own keeps its own type information of the standard templates.
+        -fno-sanitize=vptr)
+    target_link_options(tramex_policy INTERFACE -fsanitize=address,undefined)
+endif()
 
 # Core libraries link QtCore only; this keeps widget headers out of them.
 function(tramex_core_library name)
@@ -28,5 +39,5 @@ function(tramex_component name)
     target_link_libraries(${name} PRIVATE tramex_policy Qt6::Core)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     # GNU unique symbols would keep the library mapped after its last instance is gone.
-    target_compile_options(${name} PRIVATE -fno-gnu-unique)
+    target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique>)
 endfunction()

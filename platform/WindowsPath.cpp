@@ -418,7 +418,8 @@ std::optional<ProgramPrefix> longestProgramPrefix(QStringView text, const QList<
 
 bool isPlainFileName(QStringView name)
 {
-    if (name.isEmpty() || name == u"." || name == u".." || !isValidName(name))
+    // A name of dots and blanks alone loses them all and names the folder itself.
+    if (withoutTrailingDotsAndBlanks(name.toString()).isEmpty() || !isValidName(name))
         return false;
     if (std::any_of(name.begin(), name.end(), isSeparator))
         return false;

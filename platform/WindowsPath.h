@@ -50,8 +50,8 @@ struct ProgramPrefix {
 };
 std::optional<ProgramPrefix> longestProgramPrefix(QStringView text, const QList<qsizetype>& ends);
 
-// Whether Windows takes the name as one file in a folder: not empty, no separator, not "." or
-// "..", none of the characters Windows refuses in names, and no device name ("CON", "NUL",
+// Whether Windows takes the name as one file in a folder: not empty, no separator, not dots and
+// blanks alone ("." , "..", "..."), none of the characters Windows refuses in names, and no device name ("CON", "NUL",
 // "COM1", ...) with or without an extension.
 bool isPlainFileName(QStringView name);
 

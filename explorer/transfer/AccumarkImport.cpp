@@ -90,7 +90,10 @@ void ImportaModello(const QString& dumpPath)
 {
     InputFieldReader file;
     store::DatabaseSession session;
-    auto& [workspace, database, rows] = session;
+    // Named one by one: the lambdas below capture them, which clang 14 refuses for structured bindings.
+    store::Workspace& workspace = session.workspace;
+    store::Database& database = session.database;
+    store::Recordset& rows = session.recordset;
     interaction::TrapAndAsk procedure(QStringLiteral("Proc:ImportaModello_Error"));
     // Dropping the workspace without a commit discards the run being written.
     procedure.onAbort([&] {

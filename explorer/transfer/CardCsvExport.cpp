@@ -85,7 +85,10 @@ void ExportData(const QString& folder, const QString& archiveName, const QString
 {
     OutputFile file;
     store::DatabaseSession session;
-    auto& [workspace, database, rows] = session;
+    // Named one by one: the lambdas below capture them, which clang 14 refuses for structured bindings.
+    store::Workspace& workspace = session.workspace;
+    store::Database& database = session.database;
+    store::Recordset& rows = session.recordset;
     interaction::TrapAndAsk procedure(QStringLiteral("ModMain_ExportData"));
     procedure.onAbort([&] {
         file.Close();

@@ -1,5 +1,7 @@
 #include "explorer/transfer/CardDragData.h"
 
+#include <algorithm>
+
 #include <QMimeData>
 #include <QUrl>
 
@@ -52,7 +54,9 @@ std::optional<QStringList> decode(const QMimeData& data)
     if (!data.hasFormat(MimeType))
         return std::nullopt;
     QStringList result = QString::fromUtf8(data.data(MimeType)).split(u'\n');
-    if (result.size() < 2 || !result.last().isEmpty())
+    // A carriage return is no part of a key and could never travel again.
+    if (result.size() < 2 || !result.last().isEmpty() ||
+        std::any_of(result.cbegin(), result.cend(), [](const QString& entry) { return entry.contains(u'\r'); }))
         return std::nullopt;
     result.removeLast();
     if (!result.first().endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive))

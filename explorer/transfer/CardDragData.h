@@ -25,7 +25,8 @@ QStringList entries(const QString& sourceArchivePath, const store::CardListWindo
 // holding a line break cannot travel: error 5.
 std::unique_ptr<QMimeData> encode(const QStringList& entries);
 
-// The entries; nothing when the data lacks MimeType or its first entry is no archive (".mdb").
+// The entries; nothing when the data lacks MimeType, its first entry is no archive (".mdb") or an
+// entry holds a carriage return.
 std::optional<QStringList> decode(const QMimeData& data);
 
 } // namespace transfer::cardDragData

@@ -51,7 +51,10 @@ QString LectraCardKey(utilex::_UtilexClass& utility, const QString& path)
 void ImportaModelloLectra(utilex::_UtilexClass& utility, const QString& path, const QString& key)
 {
     store::DatabaseSession session;
-    auto& [workspace, database, rows] = session;
+    // Named one by one: the lambdas below capture them, which clang 14 refuses for structured bindings.
+    store::Workspace& workspace = session.workspace;
+    store::Database& database = session.database;
+    store::Recordset& rows = session.recordset;
     interaction::TrapAndAsk procedure(QStringLiteral("Proc:ImportaModello_Error"));
     // Dropping the workspace without a commit discards every change of the import.
     procedure.onAbort([&] { session.reset(); });

@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
 
 #include "WorkstationFixture.h"
 #include "platform/IniDocument.h"
@@ -199,6 +201,41 @@ TEST_F(ProfileWriteTest, AKilledWritersLeftoverGoesWithTheNextWriteWhileARunning
     EXPECT_TRUE(write("Sezione", "Chiave", "3"));
     EXPECT_EQ(hiddenFiles(), QStringList());
     EXPECT_EQ(readHostFile(iniFile()), QByteArray("[Sezione]\r\nChiave=3\r\n"));
+}
+
+// A writer killed at random moments, many times: the file is always one of the writer's whole
+// states (its first n keys, each line whole), and the next write leaves no leftover beside it.
+TEST_F(ProfileWriteTest, AWriterKilledAtAnyMomentLeavesTheFileWholeAndTheNextWriteNoLeftovers)
+{
+    constexpr int keys = 400;
+    QList<QByteArray> states{"<missing>", "[Sezione]\r\n"};
+    for (int i = 0; i < keys; ++i)
+        states.append(states.back() + QStringLiteral("k%1=value %1\r\n").arg(i).toLatin1());
+    states.removeAt(1);
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    SCOPED_TRACE(seed);
+
+    int cutMidway = 0;
+    for (int run = 1; run <= 20; ++run) {
+        QProcess writer;
+        writer.start(helper(QStringLiteral("platform_test_ini_writer")),
+                     {root(), QStringLiteral("Prova.ini"), QStringLiteral("Sezione"), QStringLiteral("k"),
+                      QString::number(keys)});
+        ASSERT_TRUE(writer.waitForStarted());
+        QThread::usleep(random.bounded(150000));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(30000));
+
+        const qsizetype state = states.indexOf(readHostFile(iniFile()));
+        EXPECT_GE(state, 0) << "run " << run << ": " << readHostFile(iniFile()).right(200).toStdString();
+        if (state > 0 && state < keys)
+            ++cutMidway;
+        EXPECT_TRUE(write("Sezione", "Fine", "1")) << "run " << run;
+        EXPECT_EQ(hiddenFiles(), QStringList()) << "run " << run;
+        ASSERT_TRUE(QFile::remove(iniFile()));
+    }
+    EXPECT_GT(cutMidway, 0);
 }
 
 TEST_F(ProfileWriteTest, RemovesOnlyTheLeftoversOfItsOwnFile)

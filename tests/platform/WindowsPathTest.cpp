@@ -254,3 +254,11 @@ TEST(WorkstationLayout, DefaultRootFollowsTheEnvironment)
 }
 
 } // namespace
+
+TEST(PlainFileNameTest, TakesOneFileInAFolderOnly)
+{
+    for (const char* name : {"a.txt", "a.", "PROVA.mdb", "console", ". a"})
+        EXPECT_TRUE(windowsPath::isPlainFileName(QString::fromLatin1(name))) << name;
+    for (const char* name : {"", ".", "..", "...", ". .", "  ", "a\\b", "a/b", "a:b", "CON", "nul.txt", "COM1"})
+        EXPECT_FALSE(windowsPath::isPlainFileName(QString::fromLatin1(name))) << name;
+}

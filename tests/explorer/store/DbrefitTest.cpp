@@ -1,5 +1,10 @@
+#include <algorithm>
+
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QRandomGenerator>
+#include <QThread>
 
 #include "explorer/store/engine/FieldType.h"
 #include "tests/support/StoreTest.h"
@@ -129,6 +134,51 @@ TEST_F(DbrefitTest, ConvertCompactsInPlaceAndKeepsEveryRow)
     ASSERT_EQ(dbrefit(QStringLiteral("convert,C:\\Schede\\Grande.mdb")).exitCode, 0);
     EXPECT_EQ(values(archive, QStringLiteral("SELECT count(*) FROM SchedaModello")), QStringList{QStringLiteral("20")});
     EXPECT_TRUE(hiddenLeftovers().isEmpty());
+}
+
+// A compaction killed at random moments, many times: the archive stays sound with every row,
+// and the next compaction that runs to its end leaves nothing beside it.
+TEST_F(DbrefitTest, ACompactionKilledAtAnyMomentLosesNothingAndTheNextLeavesNoLeftovers)
+{
+    const QString archive = cardArchive(QStringLiteral("Grande"));
+    for (int card = 0; card < 60; ++card)
+        addCard(archive, QStringLiteral("K%1").arg(card), 30);
+    const QString argument = QStringLiteral("convert,C:\\Schede\\Grande");
+    QElapsedTimer whole;
+    whole.start();
+    ASSERT_EQ(dbrefit(argument).exitCode, 0);
+    const QStringList digits = values(archive, QStringLiteral("SELECT sum(Digit) FROM SchedaModello"));
+    const int wholeMicroseconds = int(std::max<qint64>(whole.nsecsElapsed() / 1000, 1000));
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    SCOPED_TRACE(seed);
+
+    int cutMidway = 0;
+    for (int run = 1; run <= 15; ++run) {
+        QProcess compaction;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TRAMEX_WORKSTATION"), root());
+        compaction.setProcessEnvironment(environment);
+        compaction.start(TestWorkstation::builtProgram(QStringLiteral("Dbrefit")), {argument});
+        ASSERT_TRUE(compaction.waitForStarted());
+        QThread::usleep(random.bounded(wholeMicroseconds));
+        compaction.kill();
+        ASSERT_TRUE(compaction.waitForFinished(30000));
+        if (compaction.exitStatus() == QProcess::CrashExit && !hiddenLeftovers().isEmpty())
+            ++cutMidway;
+
+        EXPECT_EQ(integrityOf(archive), QStringLiteral("ok")) << "run " << run;
+        EXPECT_EQ(values(archive, QStringLiteral("SELECT count(*) FROM Modelli")), QStringList{QStringLiteral("60")})
+            << "run " << run;
+        EXPECT_EQ(values(archive, QStringLiteral("SELECT count(*) FROM SchedaModello")),
+                  QStringList{QStringLiteral("1800")})
+            << "run " << run;
+        EXPECT_EQ(values(archive, QStringLiteral("SELECT sum(Digit) FROM SchedaModello")), digits) << "run " << run;
+    }
+    EXPECT_GT(cutMidway, 0);
+    ASSERT_EQ(dbrefit(argument).exitCode, 0);
+    EXPECT_TRUE(hiddenLeftovers().isEmpty());
+    EXPECT_EQ(integrityOf(archive), QStringLiteral("ok"));
 }
 
 TEST_F(DbrefitTest, FailsClearlyAndChangesNothing)

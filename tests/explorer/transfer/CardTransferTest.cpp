@@ -173,8 +173,9 @@ TEST_F(CardTransferTest, DecoderRefusesDataThatIsNoCardList)
     text.setText(prova() + QStringLiteral("\nA\n"));
     EXPECT_FALSE(transfer::cardDragData::decode(text));
 
-    for (const QByteArray& bytes : {QByteArray(), QByteArray("C:\\Schede\\PROVA.txt\nA\n"),
-                                    QByteArray("C:\\Schede\\PROVA.mdb"), QByteArray("\nA\n")}) {
+    for (const QByteArray& bytes :
+         {QByteArray(), QByteArray("C:\\Schede\\PROVA.txt\nA\n"), QByteArray("C:\\Schede\\PROVA.mdb"),
+          QByteArray("\nA\n"), QByteArray("C:\\Schede\\PROVA.mdb\nA\r\n")}) {
         QMimeData data;
         data.setData(transfer::cardDragData::MimeType, bytes);
         EXPECT_FALSE(transfer::cardDragData::decode(data)) << bytes.toStdString();

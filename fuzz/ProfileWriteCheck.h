@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace fuzz {
+
+QString checkProfileWrite(const QByteArray& input);
+
+} // namespace fuzz

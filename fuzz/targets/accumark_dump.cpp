@@ -1,0 +1,7 @@
+#include "fuzz/AccumarkDumpCheck.h"
+#include "fuzz/Checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    return fuzz::runCheck(&fuzz::checkAccumarkDump, data, size);
+}
