@@ -13,12 +13,13 @@ if(TRAMEX_SANITIZE)
     target_compile_options(tramex_policy INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(tramex_policy INTERFACE -fsanitize=address,undefined)
 endif()
-# The fuzz build: every library instrumented for libFuzzer's coverage but the components, which
-# are unloaded with their last instance while libFuzzer keeps every library's counters for good;
-# the targets themselves link libFuzzer (fuzz/CMakeLists.txt).
+# The fuzz build: every library instrumented for libFuzzer's coverage but the components and the
+# object libraries built into them (TRAMEX_COMPONENT_PART), which are unloaded with their last
+# instance while libFuzzer keeps every library's counters for good; the targets themselves link
+# libFuzzer (fuzz/CMakeLists.txt).
 if(TRAMEX_FUZZ)
     target_compile_options(tramex_policy INTERFACE
-        $<$<NOT:$<STREQUAL:$<TARGET_PROPERTY:TYPE>,MODULE_LIBRARY>>:-fsanitize=fuzzer-no-link>
+        $<$<NOT:$<OR:$<STREQUAL:$<TARGET_PROPERTY:TYPE>,MODULE_LIBRARY>,$<BOOL:$<TARGET_PROPERTY:TRAMEX_COMPONENT_PART>>>>:-fsanitize=fuzzer-no-link>
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
         # A component loaded on its own keeps its own type information of the standard templates.
         -fno-sanitize=vptr)
