@@ -11,13 +11,17 @@
 #include "ui/GuardedApplication.h"
 #include "ui/ItalianQtTexts.h"
 #include "ui/QtSeams.h"
+#include "ui/WorkstationGate.h"
 #include "useradmin/StartUp.h"
 
 int main(int argc, char** argv)
 {
     ui::GuardedApplication application(argc, argv);
+    const ui::WorkstationGate workstation;
     const auto italian = ui::installItalianQtTexts();
     const auto seams = ui::installQtSeams(common::program::name());
+    if (!workstation.letsThrough())
+        return 1;
     const interaction::ErrorLog errorLog = useradmin::programErrorLog();
     interaction::Seams::Installation logInstallation;
     logInstallation.setErrorLog(errorLog);

@@ -173,3 +173,32 @@ TEST(TramexWorkstationNotSetUpTest, CommandsOtherThanInitSayHowToSetItUp)
 }
 
 } // namespace
+
+class ProgramWithoutWorkstationTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ProgramWithoutWorkstationTest, SaysSoWithTheCommandThatSetsItUpAndLaysNothingOut)
+{
+    QTemporaryDir home;
+    const QString root = home.filePath(QStringLiteral("postazione"));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TRAMEX_WORKSTATION"), root);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(TestWorkstation::builtProgram(QString::fromLatin1(GetParam())), {QStringLiteral("Tramex")});
+    QString errors;
+    for (int wait = 0; wait < 100 && !errors.contains(QStringLiteral("tramex-workstation map D")); ++wait) {
+        program.waitForReadyRead(100);
+        errors += QString::fromLocal8Bit(program.readAllStandardError());
+    }
+    program.kill();
+    program.waitForFinished();
+
+    EXPECT_TRUE(errors.contains(QStringLiteral("La postazione di lavoro in %1 non è stata ancora preparata").arg(root)))
+        << qPrintable(errors);
+    EXPECT_TRUE(errors.contains(QStringLiteral("TRAMEX_WORKSTATION=\"%1\" tramex-workstation init").arg(root)))
+        << qPrintable(errors);
+    EXPECT_FALSE(QFileInfo::exists(root + QStringLiteral("/drives.ini")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramWithoutWorkstationTest, ::testing::Values("Schedex", "Permix"));
