@@ -41,7 +41,7 @@ function(tramex_check_layers)
     tramex_forbid_links(tramex_useradmin tramex_store tramex_transfer tramex_explorer)
     # Core libraries and components use QtCore at most.
     foreach(core tramex_platform tramex_automation tramex_interaction tramex_engine tramex_store tramex_common
-                 tramex_transfer tramex_configdb Utilex4 Utilex Grivola SalvixZip)
+                 tramex_transfer tramex_configdb tramex_setup Utilex4 Utilex Grivola SalvixZip)
         tramex_forbid_links(${core} Qt6::Gui Qt6::Widgets tramex_ui)
     endforeach()
 endfunction()

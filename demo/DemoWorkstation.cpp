@@ -4,19 +4,21 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "automation/Components.h"
 #include "common/SharedIni.h"
 #include "demo/SampleAccumarkAreas.h"
 #include "demo/SampleArchives.h"
 #include "demo/SampleUsers.h"
+#include "platform/AtomicFile.h"
+#include "platform/IniFile.h"
 #include "platform/Profile.h"
 #include "platform/WindowsPath.h"
 #include "platform/Workstation.h"
+#include "setup/DriveMap.h"
+#include "setup/WorkstationSetUp.h"
 
 namespace demo {
 namespace {
 
-const QString installFolder = QStringLiteral("C:\\Tramex\\");
 const QString archiveFolder = QStringLiteral("C:\\Tramex\\Schede\\");
 
 // Existing values are the user's: only missing keys are written.
@@ -33,18 +35,7 @@ QString configFolder()
 {
     const common::IniKey& key = common::sharedIni::ConfigFolder;
     const QString folder = platform::profile::readString(key.section, key.name, QString(), key.file);
-    return folder.isEmpty() ? installFolder : folder;
-}
-
-bool isSuiteFile(const QString& name)
-{
-    static const QStringList files = {
-        QStringLiteral("Schedex"),    QStringLiteral("Salvix"),      QStringLiteral("Permix"),
-        QStringLiteral("Dbrefit"),    QStringLiteral("Fattix"),      QStringLiteral("DMPMODEL"),
-        QStringLiteral("formhost"),   QStringLiteral("GridDemo"),    QStringLiteral("Utilex4.dll"),
-        QStringLiteral("Utilex.dll"), QStringLiteral("Grivola.dll"), QStringLiteral("SalvixZip.dll")};
-    return files.contains(name) ||
-           (name.startsWith(QLatin1String("libtramex_")) && name.endsWith(QLatin1String(".so")));
+    return folder.isEmpty() ? setup::WorkstationSetUp::InstallFolder : folder;
 }
 
 } // namespace
@@ -56,67 +47,55 @@ DemoWorkstation::DemoWorkstation(QString root, QString programFolder)
 
 void DemoWorkstation::layOut()
 {
-    writeDrives();
+    platform::Workstation::layOutDefault(m_root);
+    mapDrives();
     platform::Workstation::use(m_root);
     writeSettings();
+    setup::WorkstationSetUp(m_root, m_programFolder, m_programFolder, setup::WorkstationSetUp::ProgramEntries::Copies)
+        .layOut();
+    QDir().mkpath(platform::windowsPath::toHost(archiveFolder));
     SampleArchives::layOut(archiveFolder);
     SampleUsers::layOut(configFolder());
-    installPrograms();
     installDumpUtility();
     SampleAccumarkAreas::layOut();
-    registerComponents();
 }
 
-void DemoWorkstation::writeDrives()
+void DemoWorkstation::mapDrives()
 {
-    QDir().mkpath(m_root);
-    const QString drives = QDir(m_root).filePath(QStringLiteral("drives.ini"));
-    if (!QFileInfo::exists(drives)) {
-        QFile file(drives);
-        if (!file.open(QIODevice::WriteOnly))
-            throw std::runtime_error("cannot write " + drives.toStdString());
-        file.write("[Drive C]\r\nPath=drive_c\r\nType=fixed\r\n"
-                   "[Drive A]\r\nPath=drive_a\r\nType=removable\r\nCapacity=1457664\r\n"
-                   "[Drive D]\r\nPath=drive_d\r\nType=fixed\r\n"
-                   "[Drive Z]\r\nPath=/\r\nType=fixed\r\n"
-                   "[System]\r\nWindowsDir=C:\\WINDOWS\r\nUserName=sarta\r\nComputerName=MODELLERIA-1\r\n");
+    const platform::Workstation workstation(m_root);
+    const QDir root(m_root);
+    for (const char* folder : {"drive_a", "drive_d/userroot/storage"})
+        root.mkpath(QString::fromLatin1(folder));
+    setup::DriveMap drives(m_root);
+    if (!workstation.drive(u'A'))
+        drives.map({u'A', root.filePath(QStringLiteral("drive_a")), true, 1457664});
+    if (!workstation.drive(u'D'))
+        drives.map({u'D', root.filePath(QStringLiteral("drive_d")), false, std::nullopt});
+
+    const QString drivesFile = root.filePath(QStringLiteral("drives.ini"));
+    auto file = platform::IniFile::read(drivesFile);
+    const QString system = QStringLiteral("System");
+    bool changed = false;
+    for (const auto& [key, value] : {std::pair(QStringLiteral("UserName"), QStringLiteral("sarta")),
+                                     std::pair(QStringLiteral("ComputerName"), QStringLiteral("MODELLERIA-1"))}) {
+        if (file && !file->document().value(system, key)) {
+            file->document().setValue(system, key, value);
+            changed = true;
+        }
     }
-    for (const char* folder : {"drive_c/WINDOWS", "drive_c/Tramex/Schede", "drive_a", "drive_d/userroot/storage"})
-        QDir(m_root).mkpath(QString::fromLatin1(folder));
+    if (changed)
+        platform::AtomicFile::write(drivesFile, file->bytes());
 }
 
+// The demo archives lie on C: and Lectra is the pattern CAD system; the rest are the defaults.
 void DemoWorkstation::writeSettings()
 {
     using namespace common::sharedIni;
     writeMissing(DatabaseFolder, archiveFolder);
-    writeMissing(ConfigFolder, installFolder);
-
-    // Lectra.
     writeMissing(UsesCadSystem, QStringLiteral("1"));
     writeMissing(InstalledCadSystem.numbered(0), QStringLiteral("0"));
     writeMissing(InstalledCadSystem.numbered(1), QStringLiteral("0"));
     writeMissing(InstalledCadSystem.numbered(2), QStringLiteral("1"));
-
-    const QStringList captions = {QStringLiteral("Codice scheda"), QStringLiteral("Collezione"),
-                                  QStringLiteral("Variante"),      QStringLiteral("Capo"),
-                                  QStringLiteral("Taglia base"),   QStringLiteral("Gamma taglie")};
-    for (int i = 0; i < captions.size(); ++i)
-        writeMissing(CardCaption.numbered(i), captions[i]);
-}
-
-void DemoWorkstation::installPrograms()
-{
-    const QString target = platform::windowsPath::toHost(installFolder);
-    QDir().mkpath(target);
-    const QDir source(m_programFolder);
-    for (const QFileInfo& entry : source.entryInfoList(QDir::Files)) {
-        if (!isSuiteFile(entry.fileName()))
-            continue;
-        const QString destination = QDir(target).filePath(entry.fileName());
-        QFile::remove(destination);
-        if (!QFile::copy(entry.absoluteFilePath(), destination))
-            throw std::runtime_error("cannot install " + destination.toStdString());
-    }
 }
 
 // Accumark's dump utility lives in its own folder; the stand-in installed with the programs is
@@ -129,16 +108,6 @@ void DemoWorkstation::installDumpUtility()
     QFile::remove(link);
     if (!QFile::link(QStringLiteral("../../../Tramex/DMPMODEL"), link))
         throw std::runtime_error("cannot install " + link.toStdString());
-}
-
-void DemoWorkstation::registerComponents()
-{
-    for (const QString& name : {QStringLiteral("Utilex4.dll"), QStringLiteral("Utilex.dll"),
-                                QStringLiteral("Grivola.dll"), QStringLiteral("SalvixZip.dll")}) {
-        const QString library = platform::windowsPath::toHost(installFolder + name);
-        if (QFileInfo::exists(library))
-            automation::registerLibrary(library);
-    }
 }
 
 } // namespace demo

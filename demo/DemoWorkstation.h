@@ -5,9 +5,9 @@
 namespace demo {
 
 // Lays out the embedded demo workstation in a host folder, or brings an existing one up to date
-// without touching its data: drives, the Windows folder with the suite's INI files, the programs
-// installed into "C:\Tramex\" and the components registered there, the stand-in for Accumark's dump
-// utility and two Accumark storage areas.
+// without touching its data: a user's workstation (setup::WorkstationSetUp) with copies of the
+// built programs, a floppy A: and a D: inside it, sample archives and users on C:, the stand-in for
+// Accumark's dump utility and two Accumark storage areas.
 class DemoWorkstation {
 public:
     DemoWorkstation(QString root, QString programFolder);
@@ -15,11 +15,9 @@ public:
     void layOut();
 
 private:
-    void writeDrives();
+    void mapDrives();
     void writeSettings();
-    void installPrograms();
     void installDumpUtility();
-    void registerComponents();
 
     QString m_root;
     QString m_programFolder;

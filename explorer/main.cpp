@@ -9,11 +9,15 @@
 #include "platform/RuntimeError.h"
 #include "ui/GuardedApplication.h"
 #include "ui/QtSeams.h"
+#include "ui/WorkstationGate.h"
 
 int main(int argc, char** argv)
 {
     ui::GuardedApplication application(argc, argv);
+    const ui::WorkstationGate workstation;
     const auto seams = ui::installQtSeams(common::program::name(), explorer::icons::programImage());
+    if (!workstation.letsThrough())
+        return 1;
     int result = 1;
     try {
         explorer::startUp();

@@ -9,12 +9,16 @@
 #include "platform/RuntimeError.h"
 #include "ui/GuardedApplication.h"
 #include "ui/QtSeams.h"
+#include "ui/WorkstationGate.h"
 #include "useradmin/StartUp.h"
 
 int main(int argc, char** argv)
 {
     ui::GuardedApplication application(argc, argv);
+    const ui::WorkstationGate workstation;
     const auto seams = ui::installQtSeams(common::program::name());
+    if (!workstation.letsThrough())
+        return 1;
     const interaction::ErrorLog errorLog = useradmin::programErrorLog();
     interaction::Seams::Installation logInstallation;
     logInstallation.setErrorLog(errorLog);

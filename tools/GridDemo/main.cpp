@@ -6,11 +6,15 @@
 #include "tools/GridDemo/GridDemoWindow.h"
 #include "ui/GuardedApplication.h"
 #include "ui/QtSeams.h"
+#include "ui/WorkstationGate.h"
 
 int main(int argc, char** argv)
 {
     ui::GuardedApplication application(argc, argv);
+    const ui::WorkstationGate workstation;
     const auto seams = ui::installQtSeams(QStringLiteral("GridDemo"));
+    if (!workstation.letsThrough())
+        return 1;
     try {
         griddemo::GridDemoWindow window;
         window.show();
