@@ -4,8 +4,9 @@ set(CPACK_PACKAGE_NAME tramex)
 set(CPACK_PACKAGE_VENDOR "Tramex")
 set(CPACK_PACKAGE_CONTACT "Tramex <assistenza@tramex.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tramex workstation suite for garment pattern-making offices")
-set(CPACK_PACKAGE_DESCRIPTION "Schedex (card archive explorer), Permix (user administration), the\n\
-Utilex4 and Grivola components, and tramex-workstation, which sets up a user's workstation.")
+set(CPACK_PACKAGE_DESCRIPTION "Schedex (card archive explorer), Salvix (backup), Permix (user\n\
+administration), GridDemo (the grid editing host), the Utilex4, Utilex, Grivola and SalvixZip\n\
+components, and tramex-workstation, which sets up a user's workstation.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

@@ -1,5 +1,6 @@
 #include "grid/GrivolaTypeLibrary.h"
 
+#include "automation/TypeLibraryRows.h"
 #include "grid/Grivo.h"
 
 namespace grid {
@@ -12,22 +13,7 @@ using automation::LibraryInfo;
 using automation::MethodInfo;
 using automation::ParameterInfo;
 using automation::VarType;
-
-ParameterInfo byRef(const char16_t* name, VarType type)
-{
-    return ParameterInfo{QString::fromUtf16(name), type, true, false, std::nullopt};
-}
-
-ParameterInfo optional(const char16_t* name)
-{
-    return ParameterInfo{QString::fromUtf16(name), VarType::Variant, true, true, std::nullopt};
-}
-
-// Every method is a procedure.
-MethodInfo procedure(const char16_t* name, std::vector<ParameterInfo> parameters)
-{
-    return MethodInfo{QString::fromUtf16(name), std::move(parameters), std::nullopt};
-}
+using namespace automation::typeLibraryRows;
 
 constexpr auto Object = VarType::Object;
 constexpr auto Integer = VarType::Integer;

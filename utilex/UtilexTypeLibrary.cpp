@@ -1,5 +1,6 @@
 #include "utilex/UtilexTypeLibrary.h"
 
+#include "automation/TypeLibraryRows.h"
 #include "utilex/UtilexClass.h"
 
 namespace utilex {
@@ -12,26 +13,7 @@ using automation::LibraryInfo;
 using automation::MethodInfo;
 using automation::ParameterInfo;
 using automation::VarType;
-
-ParameterInfo byRef(const char16_t* name, VarType type)
-{
-    return ParameterInfo{QString::fromUtf16(name), type, true, false, std::nullopt};
-}
-
-ParameterInfo byValue(const char16_t* name, VarType type)
-{
-    return ParameterInfo{QString::fromUtf16(name), type, false, false, std::nullopt};
-}
-
-ParameterInfo optional(const char16_t* name, VarType type, std::optional<Variant> defaultValue = std::nullopt)
-{
-    return ParameterInfo{QString::fromUtf16(name), type, true, true, std::move(defaultValue)};
-}
-
-MethodInfo method(const char16_t* name, std::vector<ParameterInfo> parameters, std::optional<VarType> result)
-{
-    return MethodInfo{QString::fromUtf16(name), std::move(parameters), result};
-}
+using namespace automation::typeLibraryRows;
 
 constexpr auto String = VarType::String;
 constexpr auto Long = VarType::Long;

@@ -1,5 +1,6 @@
 #include "backup/zip/SalvixZipTypeLibrary.h"
 
+#include "automation/TypeLibraryRows.h"
 #include "backup/zip/SalvixZip.h"
 
 namespace salvixzip {
@@ -12,21 +13,7 @@ using automation::LibraryInfo;
 using automation::MethodInfo;
 using automation::ParameterInfo;
 using automation::VarType;
-
-ParameterInfo byRef(const char16_t* name, VarType type)
-{
-    return ParameterInfo{QString::fromUtf16(name), type, true, false, std::nullopt};
-}
-
-MethodInfo procedure(const char16_t* name, std::vector<ParameterInfo> parameters)
-{
-    return MethodInfo{QString::fromUtf16(name), std::move(parameters), std::nullopt};
-}
-
-MethodInfo function(const char16_t* name, std::vector<ParameterInfo> parameters, VarType result)
-{
-    return MethodInfo{QString::fromUtf16(name), std::move(parameters), result};
-}
+using namespace automation::typeLibraryRows;
 
 ClassInfo creatableClass(const char16_t* name, const char16_t* clsid, const char16_t* progId,
                          const InterfaceInfo& interface)
