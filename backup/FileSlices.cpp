@@ -4,6 +4,7 @@
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
 #include "platform/BinaryFile.h"
+#include "platform/Files.h"
 #include "platform/Listing.h"
 #include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
@@ -88,17 +89,31 @@ bool JoinPieces(const QString& pattern)
     const qsizetype count = platform::listing::dir(stem + QStringLiteral("*.spf")).size();
     if (count == 0)
         return true;
+    const QString joinedPath = stem.chopped(1);
+    bool created = false;
+    QString failure;
     try {
-        platform::BinaryFile joined(stem.chopped(1), platform::BinaryFile::Mode::Write);
-        for (qsizetype number = 1; number <= count; ++number) {
+        platform::BinaryFile joined(joinedPath, platform::BinaryFile::Mode::Write);
+        created = true;
+        for (qsizetype number = 1; number <= count && failure.isEmpty(); ++number) {
             platform::BinaryFile piece(pieceName(stem, number), platform::BinaryFile::Mode::Read);
             if (const int error = BlockCopy(piece, joined, piece.length()))
-                return copyFailed(error);
+                failure = platform::RuntimeError(error).description();
         }
     } catch (const platform::RuntimeError& error) {
-        return copyFailed(error.description());
+        failure = error.description();
     }
-    return true;
+    if (failure.isEmpty())
+        return true;
+    // A half-joined file would pass for the archive at the next restore.
+    if (created) {
+        try {
+            platform::files::removeFile(joinedPath);
+        } catch (const platform::RuntimeError& error) {
+            failure += QStringLiteral("; ") + error.description();
+        }
+    }
+    return copyFailed(failure);
 }
 
 } // namespace backup::fileSlices

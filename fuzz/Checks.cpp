@@ -10,6 +10,9 @@
 #include "fuzz/LectraPiecesCheck.h"
 #include "fuzz/ProfileReadCheck.h"
 #include "fuzz/ProfileWriteCheck.h"
+#include "fuzz/SalvixDescriptionCheck.h"
+#include "fuzz/SalvixExtractCheck.h"
+#include "fuzz/SalvixJoinCheck.h"
 #include "fuzz/StatementCheck.h"
 #include "fuzz/WindowsPathCheck.h"
 
@@ -22,7 +25,8 @@ const QList<NamedCheck>& checks()
         {"windows_path", &checkWindowsPath},   {"command_line", &checkCommandLine},
         {"statement", &checkStatement},        {"drag_payload", &checkDragPayload},
         {"card_import", &checkCardImport},     {"accumark_dump", &checkAccumarkDump},
-        {"lectra_pieces", &checkLectraPieces},
+        {"lectra_pieces", &checkLectraPieces}, {"salvix_description", &checkSalvixDescription},
+        {"salvix_join", &checkSalvixJoin},     {"salvix_extract", &checkSalvixExtract},
     };
     return all;
 }

@@ -82,12 +82,13 @@ TEST_F(FileSlicesTest, SplitAndJoinGiveTheFileBack)
     EXPECT_EQ(TestWorkstation::readFile(QStringLiteral("C:\\T\\Salvix.zip")), bytes);
 }
 
-TEST_F(FileSlicesTest, AMissingPieceIsReported)
+TEST_F(FileSlicesTest, AMissingPieceIsReportedAndLeavesNoHalfFile)
 {
     TestWorkstation::writeFile(QStringLiteral("C:\\T\\Salvix.zip.1.spf"), "uno");
     TestWorkstation::writeFile(QStringLiteral("C:\\T\\Salvix.zip.3.spf"), "tre");
     seams.prompter.expectMessage(QStringLiteral("Errore durante la copia: File not found"), interaction::Answer::Ok);
     EXPECT_FALSE(fileSlices::JoinPieces(QStringLiteral("C:\\T\\Salvix.zip.*.spf")));
+    EXPECT_FALSE(TestWorkstation::fileExists(QStringLiteral("C:\\T\\Salvix.zip")));
 }
 
 } // namespace

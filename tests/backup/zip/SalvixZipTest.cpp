@@ -1,8 +1,11 @@
 #include <ostream>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -370,6 +373,51 @@ TEST_F(SalvixZipTest, AnArchiveWrittenOnAFullDiskFailsAndKeepsTheOldOne)
     // The old archive's room counts as free for the new one.
     ASSERT_EQ(compress(onDisk, {QStringLiteral("C:\\Tramex\\Uno.mdb")}).result, 0);
     EXPECT_EQ(unzip({QStringLiteral("-tq"), TestWorkstation::hostPath(onDisk)}).exitCode, 0);
+}
+
+// The restore's extraction killed at random moments: every file is its old bytes or the
+// archive's, never a mixture or a cut file.
+TEST_F(SalvixZipTest, ARestoreKilledAtAnyMomentLeavesEveryFileOldOrNew)
+{
+    writeArchives();
+    ASSERT_EQ(compress(m_archive, allPaths()).result, 0);
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    SCOPED_TRACE(seed);
+
+    int killedBeforeReplacing = 0;
+    for (int run = 1; run <= 12; ++run) {
+        for (const auto& [path, bytes] : m_files)
+            TestWorkstation::writeFile(path, "vecchio " + bytes.first(bytes.size() / 2));
+        QProcess extraction;
+        extraction.start(TestWorkstation::builtProgram(QStringLiteral("salvix_extract_helper")),
+                         {m_station.root(), m_archive, QStringLiteral("C:\\")});
+        ASSERT_TRUE(extraction.waitForStarted());
+        QByteArray output;
+        const QDeadlineTimer deadline(30000);
+        while (!output.contains("extracting\n") && extraction.state() == QProcess::Running && !deadline.hasExpired()) {
+            extraction.waitForReadyRead(100);
+            output += extraction.readAllStandardOutput();
+        }
+        QThread::usleep(random.bounded(4000));
+        extraction.kill();
+        ASSERT_TRUE(extraction.waitForFinished());
+        output += extraction.readAllStandardOutput();
+        ASSERT_TRUE(output.contains("extracting\n")) << output.toStdString();
+
+        int replaced = 0;
+        for (const auto& [path, bytes] : m_files) {
+            const QByteArray now = TestWorkstation::readFile(path);
+            EXPECT_TRUE(now == bytes || now == "vecchio " + bytes.first(bytes.size() / 2))
+                << "run " << run << ": " << path.toStdString() << " holds " << now.size() << " other bytes";
+            replaced += now == bytes ? 1 : 0;
+        }
+        if (output.contains("extracted 0\n"))
+            EXPECT_EQ(replaced, int(m_files.size())) << "run " << run;
+        else if (replaced == 0)
+            ++killedBeforeReplacing;
+    }
+    RecordProperty("killed before replacing", killedBeforeReplacing);
 }
 
 } // namespace

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace fuzz {
+
+QString checkSalvixDescription(const QByteArray& input);
+
+} // namespace fuzz

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace fuzz {
+
+QString checkSalvixExtract(const QByteArray& input);
+
+} // namespace fuzz

@@ -1,0 +1,7 @@
+#include "fuzz/Checks.h"
+#include "fuzz/SalvixJoinCheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    return fuzz::runCheck(&fuzz::checkSalvixJoin, data, size);
+}
