@@ -35,9 +35,9 @@ protected:
     // One cell holding text below the header, selected.
     static std::shared_ptr<gridtest::FakeGrid> gridHolding(const QString& text)
     {
-        gridtest::GridSpec spec;
-        spec.cells = {{QString(), QStringLiteral("A")}, {QStringLiteral("1"), text}};
-        return std::make_shared<gridtest::FakeGrid>(spec);
+        gridtest::GridPlan plan;
+        plan.cells = {{QString(), QStringLiteral("A")}, {QStringLiteral("1"), text}};
+        return std::make_shared<gridtest::FakeGrid>(plan);
     }
 
     gridtest::GrivolaWorkstation m_workstation;
@@ -116,12 +116,12 @@ TEST_F(GrivolaTest, LibraryUnloadsWithItsLastInstance)
 
 TEST_F(GrivolaTest, EarlyBoundCallerGetsTheSelectionInItsVariables)
 {
-    gridtest::GridSpec spec;
-    spec.cells = {{QString(), QStringLiteral("A"), QStringLiteral("B")},
+    gridtest::GridPlan plan;
+    plan.cells = {{QString(), QStringLiteral("A"), QStringLiteral("B")},
                   {QStringLiteral("1"), QStringLiteral("a1"), QStringLiteral("b1")},
                   {QStringLiteral("2"), QStringLiteral("a2"), QStringLiteral("b2")}};
-    spec.selection = {2, 2, 1, 1};
-    automation::ObjectRef fake = std::make_shared<gridtest::FakeGrid>(spec);
+    plan.selection = {2, 2, 1, 1};
+    automation::ObjectRef fake = std::make_shared<gridtest::FakeGrid>(plan);
     std::int16_t row1 = 0, col1 = 0, row2 = 0, col2 = 0;
     m_grivo->GetSelPos(fake, row1, col1, row2, col2);
     EXPECT_EQ(std::vector<int>({row1, col1, row2, col2}), std::vector<int>({1, 1, 2, 2}));

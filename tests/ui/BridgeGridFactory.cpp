@@ -19,7 +19,7 @@
 namespace {
 
 using automation::Variant;
-using gridtest::GridSpec;
+using gridtest::GridPlan;
 using gridtest::Selection;
 using interaction::twips::fromPixels;
 using interaction::twips::toPixels;
@@ -33,33 +33,33 @@ std::optional<std::int32_t> valueOf(const std::optional<QColor>& colour)
 
 class BridgeGridUnderTest : public gridtest::GridUnderTest {
 public:
-    explicit BridgeGridUnderTest(const GridSpec& spec)
+    explicit BridgeGridUnderTest(const GridPlan& plan)
     {
-        if (spec.cells.isEmpty() || spec.fixedRows != 1 || spec.fixedCols != 1)
+        if (plan.cells.isEmpty() || plan.fixedRows != 1 || plan.fixedCols != 1)
             throw std::invalid_argument("the bridge's grid has one header row and one header column");
         m_window.setObjectName(QStringLiteral("FrmGriglia"));
         m_textBox = new QLineEdit(&m_window);
         m_textBox->setObjectName(QStringLiteral("TxtCella"));
-        m_table = new QTableWidget(int(spec.cells.size()) - 1, int(spec.cells.first().size()) - 1, &m_window);
+        m_table = new QTableWidget(int(plan.cells.size()) - 1, int(plan.cells.first().size()) - 1, &m_window);
         m_table->setObjectName(QStringLiteral("GrdPezzi"));
         m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_table->setGeometry(toPixels(spec.left), toPixels(spec.top), 120, 60);
+        m_table->setGeometry(toPixels(plan.left), toPixels(plan.top), 120, 60);
         m_window.resize(400, 300);
-        ui::gridLayout::setBorderStyle(*m_table, spec.borderStyle);
-        layOut(spec);
-        fill(spec);
+        ui::gridLayout::setBorderStyle(*m_table, plan.borderStyle);
+        layOut(plan);
+        fill(plan);
         m_grid = ui::gridBridge::grid(*m_table);
-        m_grid->set(QStringLiteral("Row"), Variant::fromLong(spec.selection.row));
-        m_grid->set(QStringLiteral("Col"), Variant::fromLong(spec.selection.col));
-        m_grid->set(QStringLiteral("RowSel"), Variant::fromLong(spec.selection.rowSel));
-        m_grid->set(QStringLiteral("ColSel"), Variant::fromLong(spec.selection.colSel));
+        m_grid->set(QStringLiteral("Row"), Variant::fromLong(plan.selection.row));
+        m_grid->set(QStringLiteral("Col"), Variant::fromLong(plan.selection.col));
+        m_grid->set(QStringLiteral("RowSel"), Variant::fromLong(plan.selection.rowSel));
+        m_grid->set(QStringLiteral("ColSel"), Variant::fromLong(plan.selection.colSel));
         m_window.show();
         QApplication::processEvents();
         m_textBox->setFocus();
-        m_grid->set(QStringLiteral("TopRow"), Variant::fromLong(spec.topRow));
-        m_grid->set(QStringLiteral("LeftCol"), Variant::fromLong(spec.leftCol));
-        m_grid->set(QStringLiteral("Redraw"), Variant::fromBoolean(spec.redraw));
+        m_grid->set(QStringLiteral("TopRow"), Variant::fromLong(plan.topRow));
+        m_grid->set(QStringLiteral("LeftCol"), Variant::fromLong(plan.leftCol));
+        m_grid->set(QStringLiteral("Redraw"), Variant::fromBoolean(plan.redraw));
         countChanges();
     }
 
@@ -112,36 +112,36 @@ public:
     }
 
 private:
-    void layOut(const GridSpec& spec)
+    void layOut(const GridPlan& plan)
     {
         const auto height = [&](std::size_t row) {
-            return toPixels(spec.rowHeights.empty() ? GridSpec::defaultRowHeight : spec.rowHeights.at(row));
+            return toPixels(plan.rowHeights.empty() ? GridPlan::defaultRowHeight : plan.rowHeights.at(row));
         };
         const auto width = [&](std::size_t col) {
-            return toPixels(spec.colWidths.empty() ? GridSpec::defaultColWidth : spec.colWidths.at(col));
+            return toPixels(plan.colWidths.empty() ? GridPlan::defaultColWidth : plan.colWidths.at(col));
         };
         m_table->verticalHeader()->setMinimumSectionSize(1);
         m_table->verticalHeader()->setDefaultSectionSize(height(1));
         m_table->horizontalHeader()->setDefaultSectionSize(width(1));
         ui::gridLayout::setRowHeight(*m_table, 0, height(0));
         ui::gridLayout::setColWidth(*m_table, 0, width(0));
-        if (!spec.rowHeights.empty())
+        if (!plan.rowHeights.empty())
             for (int r = 1; r <= m_table->rowCount(); ++r)
                 ui::gridLayout::setRowHeight(*m_table, r, height(std::size_t(r)));
-        if (!spec.colWidths.empty())
+        if (!plan.colWidths.empty())
             for (int c = 1; c <= m_table->columnCount(); ++c)
                 ui::gridLayout::setColWidth(*m_table, c, width(std::size_t(c)));
     }
 
-    void fill(const GridSpec& spec)
+    void fill(const GridPlan& plan)
     {
         ui::GridCells cells(*m_table);
-        for (int r = 0; r < spec.cells.size(); ++r) {
-            if (spec.cells[r].size() != spec.cells.first().size())
+        for (int r = 0; r < plan.cells.size(); ++r) {
+            if (plan.cells[r].size() != plan.cells.first().size())
                 throw std::invalid_argument("every row needs as many cells as the header row");
-            for (int c = 0; c < spec.cells[r].size(); ++c)
-                if (r == 0 || c == 0 || !spec.cells[r][c].isEmpty())
-                    cells.setText({r, c}, spec.cells[r][c]);
+            for (int c = 0; c < plan.cells[r].size(); ++c)
+                if (r == 0 || c == 0 || !plan.cells[r][c].isEmpty())
+                    cells.setText({r, c}, plan.cells[r][c]);
         }
     }
 
@@ -168,7 +168,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<gridtest::GridUnderTest> BridgeGridFactory::make(const GridSpec& spec)
+std::unique_ptr<gridtest::GridUnderTest> BridgeGridFactory::make(const GridPlan& plan)
 {
-    return std::make_unique<BridgeGridUnderTest>(spec);
+    return std::make_unique<BridgeGridUnderTest>(plan);
 }

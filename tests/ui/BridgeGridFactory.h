@@ -6,5 +6,5 @@
 // window shown on the offscreen platform, with a QLineEdit beside them as the text box.
 class BridgeGridFactory : public gridtest::GridFactory {
 public:
-    std::unique_ptr<gridtest::GridUnderTest> make(const gridtest::GridSpec& spec) override;
+    std::unique_ptr<gridtest::GridUnderTest> make(const gridtest::GridPlan& plan) override;
 };

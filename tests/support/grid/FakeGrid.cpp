@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include "platform/ErrorNumber.h"
 #include "platform/RuntimeError.h"
 
 namespace gridtest {
@@ -14,9 +15,9 @@ namespace {
 using automation::InvokeKind;
 using automation::Variant;
 
-constexpr int memberNotFound = 438;
-constexpr int wrongArgumentCount = 450;
-constexpr int invalidIndex = 381;
+using platform::InvalidPropertyArrayIndex;
+using platform::MemberNotFound;
+using platform::WrongNumberOfArguments;
 
 enum Member {
     Row,
@@ -107,26 +108,26 @@ Variant colourValue(const std::optional<std::int32_t>& colour)
 
 } // namespace
 
-FakeGrid::FakeGrid(const GridSpec& spec)
-    : m_fixedRows(spec.fixedRows), m_fixedCols(spec.fixedCols), m_topRow(spec.topRow), m_leftCol(spec.leftCol),
-      m_left(float(spec.left)), m_top(float(spec.top)),
-      m_borderStyle(spec.borderStyle), m_current{spec.selection.row, spec.selection.col},
-      m_anchor(m_current), m_far{spec.selection.rowSel, spec.selection.colSel}, m_redraw(spec.redraw)
+FakeGrid::FakeGrid(const GridPlan& plan)
+    : m_fixedRows(plan.fixedRows), m_fixedCols(plan.fixedCols), m_topRow(plan.topRow), m_leftCol(plan.leftCol),
+      m_left(float(plan.left)), m_top(float(plan.top)),
+      m_borderStyle(plan.borderStyle), m_current{plan.selection.row, plan.selection.col},
+      m_anchor(m_current), m_far{plan.selection.rowSel, plan.selection.colSel}, m_redraw(plan.redraw)
 {
-    if (spec.cells.isEmpty())
+    if (plan.cells.isEmpty())
         throw std::invalid_argument("a grid needs at least its header row");
-    const int cols = int(spec.cells.first().size());
+    const int cols = int(plan.cells.first().size());
     m_colWidths =
-        spec.colWidths.empty() ? std::vector<int>(std::size_t(cols), GridSpec::defaultColWidth) : spec.colWidths;
-    for (int r = 0; r < spec.cells.size(); ++r) {
+        plan.colWidths.empty() ? std::vector<int>(std::size_t(cols), GridPlan::defaultColWidth) : plan.colWidths;
+    for (int r = 0; r < plan.cells.size(); ++r) {
         RowData row;
-        row.cells = spec.cells[r];
+        row.cells = plan.cells[r];
         if (row.cells.size() != cols || int(m_colWidths.size()) != cols)
             throw std::invalid_argument("every row needs as many cells as the header row");
         row.backColors.resize(std::size_t(cols));
         row.foreColors.resize(std::size_t(cols));
-        if (!spec.rowHeights.empty())
-            row.height = spec.rowHeights.at(std::size_t(r));
+        if (!plan.rowHeights.empty())
+            row.height = plan.rowHeights.at(std::size_t(r));
         m_rows.push_back(std::move(row));
     }
     for (const Cell& cell : {m_current, m_far})
@@ -145,23 +146,23 @@ int FakeGrid::idOfName(const QString& name) const
 Variant FakeGrid::invoke(int dispatchId, InvokeKind kind, std::vector<Variant>& arguments)
 {
     if (dispatchId < 0 || dispatchId >= memberCount)
-        throw platform::RuntimeError(memberNotFound);
+        throw platform::RuntimeError(MemberNotFound);
     if (isMethod(dispatchId)) {
         if (kind != InvokeKind::Method)
-            throw platform::RuntimeError(memberNotFound);
+            throw platform::RuntimeError(MemberNotFound);
         return method(dispatchId, arguments);
     }
     const std::size_t indices = std::size_t(indexCount(dispatchId));
     if (kind == InvokeKind::PropertyPut) {
         if (isReadOnly(dispatchId))
-            throw platform::RuntimeError(memberNotFound);
+            throw platform::RuntimeError(MemberNotFound);
         if (arguments.size() != indices + 1)
-            throw platform::RuntimeError(wrongArgumentCount);
+            throw platform::RuntimeError(WrongNumberOfArguments);
         setProperty(dispatchId, std::vector<Variant>(arguments.begin(), arguments.end() - 1), arguments.back());
         return Variant();
     }
     if (arguments.size() != indices)
-        throw platform::RuntimeError(wrongArgumentCount);
+        throw platform::RuntimeError(WrongNumberOfArguments);
     return property(dispatchId, arguments);
 }
 
@@ -222,7 +223,7 @@ Variant FakeGrid::property(int member, const std::vector<Variant>& indices)
     case CellForeColor:
         return colourValue(current.foreColors[std::size_t(m_current.col)]);
     default:
-        throw platform::RuntimeError(memberNotFound);
+        throw platform::RuntimeError(MemberNotFound);
     }
 }
 
@@ -279,7 +280,7 @@ void FakeGrid::setProperty(int member, const std::vector<Variant>& indices, cons
         changed();
         return;
     default:
-        throw platform::RuntimeError(memberNotFound);
+        throw platform::RuntimeError(MemberNotFound);
     }
 }
 
@@ -288,22 +289,22 @@ Variant FakeGrid::method(int member, const std::vector<Variant>& arguments)
     switch (member) {
     case AddItem:
         if (arguments.empty() || arguments.size() > 2)
-            throw platform::RuntimeError(wrongArgumentCount);
+            throw platform::RuntimeError(WrongNumberOfArguments);
         addItem(arguments[0].toString(),
                 arguments.size() == 2 && !arguments[1].isMissing() ? arguments[1].toLong() : rowCount());
         return Variant();
     case RemoveItem:
         if (arguments.size() != 1)
-            throw platform::RuntimeError(wrongArgumentCount);
+            throw platform::RuntimeError(WrongNumberOfArguments);
         removeItem(arguments[0].toLong());
         return Variant();
     case SetFocus:
         if (!arguments.empty())
-            throw platform::RuntimeError(wrongArgumentCount);
+            throw platform::RuntimeError(WrongNumberOfArguments);
         m_focused = true;
         return Variant();
     default:
-        throw platform::RuntimeError(memberNotFound);
+        throw platform::RuntimeError(MemberNotFound);
     }
 }
 
@@ -311,7 +312,7 @@ int FakeGrid::rowIndex(const Variant& value) const
 {
     const std::int32_t row = value.toLong();
     if (row < 0 || row >= rowCount())
-        throw platform::RuntimeError(invalidIndex);
+        throw platform::RuntimeError(InvalidPropertyArrayIndex);
     return row;
 }
 
@@ -319,7 +320,7 @@ int FakeGrid::colIndex(const Variant& value) const
 {
     const std::int32_t col = value.toLong();
     if (col < 0 || col >= colCount())
-        throw platform::RuntimeError(invalidIndex);
+        throw platform::RuntimeError(InvalidPropertyArrayIndex);
     return col;
 }
 
@@ -374,7 +375,7 @@ void FakeGrid::setClip(const QString& text)
 void FakeGrid::addItem(const QString& item, int before)
 {
     if (before < m_fixedRows || before > rowCount())
-        throw platform::RuntimeError(invalidIndex);
+        throw platform::RuntimeError(InvalidPropertyArrayIndex);
     RowData row;
     row.cells = item.split(u'\t').mid(0, colCount());
     while (row.cells.size() < colCount())
@@ -388,7 +389,7 @@ void FakeGrid::addItem(const QString& item, int before)
 void FakeGrid::removeItem(int index)
 {
     if (index < m_fixedRows || index >= rowCount())
-        throw platform::RuntimeError(invalidIndex);
+        throw platform::RuntimeError(InvalidPropertyArrayIndex);
     if (rowCount() - m_fixedRows <= 1)
         throw platform::RuntimeError(30015, QStringLiteral("Cannot remove last non-fixed row"));
     m_rows.erase(m_rows.begin() + index);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "automation/DispatchObject.h"
-#include "tests/support/grid/GridSpec.h"
+#include "tests/support/grid/GridPlan.h"
 
 namespace gridtest {
 
@@ -29,7 +29,7 @@ namespace gridtest {
 // - CellBackColor and CellForeColor are the current cell's colours.
 class FakeGrid : public automation::DispatchObject {
 public:
-    explicit FakeGrid(const GridSpec& spec);
+    explicit FakeGrid(const GridPlan& plan);
 
     int idOfName(const QString& name) const override;
     automation::Variant invoke(int dispatchId, automation::InvokeKind kind,
@@ -49,7 +49,7 @@ private:
         QStringList cells;
         std::vector<std::optional<std::int32_t>> backColors;
         std::vector<std::optional<std::int32_t>> foreColors;
-        int height = GridSpec::defaultRowHeight;
+        int height = GridPlan::defaultRowHeight;
     };
     struct Cell {
         int row = 0;

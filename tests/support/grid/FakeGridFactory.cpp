@@ -9,8 +9,8 @@ namespace {
 
 class FakeGridUnderTest : public GridUnderTest {
 public:
-    explicit FakeGridUnderTest(const GridSpec& spec)
-        : m_grid(std::make_shared<FakeGrid>(spec)), m_textBox(std::make_shared<FakeTextBox>())
+    explicit FakeGridUnderTest(const GridPlan& plan)
+        : m_grid(std::make_shared<FakeGrid>(plan)), m_textBox(std::make_shared<FakeTextBox>())
     {
     }
 
@@ -33,9 +33,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<GridUnderTest> FakeGridFactory::make(const GridSpec& spec)
+std::unique_ptr<GridUnderTest> FakeGridFactory::make(const GridPlan& plan)
 {
-    return std::make_unique<FakeGridUnderTest>(spec);
+    return std::make_unique<FakeGridUnderTest>(plan);
 }
 
 } // namespace gridtest

@@ -7,7 +7,7 @@ namespace gridtest {
 // Makes FakeGrid grids with a FakeTextBox beside them.
 class FakeGridFactory : public GridFactory {
 public:
-    std::unique_ptr<GridUnderTest> make(const GridSpec& spec) override;
+    std::unique_ptr<GridUnderTest> make(const GridPlan& plan) override;
 };
 
 } // namespace gridtest

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "tests/support/grid/GridSpec.h"
+#include "tests/support/grid/GridPlan.h"
 #include "tests/support/grid/GridUnderTest.h"
 
 namespace gridtest {
@@ -11,7 +11,7 @@ namespace gridtest {
 class GridFactory {
 public:
     virtual ~GridFactory() = default;
-    virtual std::unique_ptr<GridUnderTest> make(const GridSpec& spec) = 0;
+    virtual std::unique_ptr<GridUnderTest> make(const GridPlan& plan) = 0;
 };
 
 } // namespace gridtest

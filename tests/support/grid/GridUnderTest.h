@@ -9,7 +9,7 @@
 #include <QStringList>
 
 #include "automation/DispatchObject.h"
-#include "tests/support/grid/GridSpec.h"
+#include "tests/support/grid/GridPlan.h"
 
 namespace gridtest {
 

@@ -11,7 +11,7 @@
 #include <QStringList>
 
 #include "automation/Variant.h"
-#include "tests/support/grid/GridSpec.h"
+#include "tests/support/grid/GridPlan.h"
 
 namespace gridtest {
 
@@ -26,7 +26,7 @@ struct ColourCheck {
 // are checked; an error of 0 means the call raises none.
 struct GrivoCase {
     const char* name = "";
-    GridSpec grid{};
+    GridPlan grid{};
     // Called late-bound by name with the grid first (and the text box second for
     // Grid_Text_Move), then these arguments, all by reference.
     QString method{};

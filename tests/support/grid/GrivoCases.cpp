@@ -46,18 +46,18 @@ Cells changed(Cells cells, std::initializer_list<CellText> changes)
     return cells;
 }
 
-GridSpec gridOf(const Cells& cells, Selection selection)
+GridPlan gridOf(const Cells& cells, Selection selection)
 {
-    GridSpec spec;
-    spec.cells = cells;
-    spec.selection = selection;
-    return spec;
+    GridPlan plan;
+    plan.cells = cells;
+    plan.selection = selection;
+    return plan;
 }
 
 // A grid with more rows than a 16-bit Integer counts.
 constexpr int tallRows = 40001;
 
-GridSpec tallGrid(Selection selection)
+GridPlan tallGrid(Selection selection)
 {
     Cells cells;
     for (int r = 0; r < tallRows; ++r)
@@ -66,17 +66,17 @@ GridSpec tallGrid(Selection selection)
 }
 
 // Columns 300, 1005, 1200, 900 twips wide; rows 255, 240, 300, 270 twips high; at 105, 195.
-GridSpec laidOut(Selection selection, int borderStyle, int topRow, int leftCol)
+GridPlan laidOut(Selection selection, int borderStyle, int topRow, int leftCol)
 {
-    GridSpec spec = gridOf(letters(), selection);
-    spec.colWidths = {300, 1005, 1200, 900};
-    spec.rowHeights = {255, 240, 300, 270};
-    spec.left = 105;
-    spec.top = 195;
-    spec.borderStyle = borderStyle;
-    spec.topRow = topRow;
-    spec.leftCol = leftCol;
-    return spec;
+    GridPlan plan = gridOf(letters(), selection);
+    plan.colWidths = {300, 1005, 1200, 900};
+    plan.rowHeights = {255, 240, 300, 270};
+    plan.left = 105;
+    plan.top = 195;
+    plan.borderStyle = borderStyle;
+    plan.topRow = topRow;
+    plan.leftCol = leftCol;
+    return plan;
 }
 
 Variant integer(int value)
@@ -302,14 +302,14 @@ void addRowCases(std::vector<GrivoCase>& cases)
                      .cells = closed,
                      .redraw = true,
                      .quiet = true});
-    GridSpec notRedrawing = gridOf(gaps, {1, 1, 1, 1});
+    GridPlan notRedrawing = gridOf(gaps, {1, 1, 1, 1});
     notRedrawing.redraw = false;
     cases.push_back({.name = "CancellaLineeVuote_PutsBackRedrawAsItFoundIt",
                      .grid = notRedrawing,
                      .method = str(u"CancellaLineeVuote"),
                      .cells = closed,
                      .redraw = false});
-    GridSpec heights = gridOf(abc, {1, 1, 1, 1});
+    GridPlan heights = gridOf(abc, {1, 1, 1, 1});
     heights.rowHeights = {300, 240, 480, 240};
     cases.push_back({.name = "DimensionaRigaGriglia_GivesEveryRowTheHeightOfTheReference",
                      .grid = heights,
@@ -318,7 +318,7 @@ void addRowCases(std::vector<GrivoCase>& cases)
                      .rowHeights = std::vector<int>{300, 480, 480, 480},
                      .redraw = true,
                      .quiet = true});
-    GridSpec tallRow = heights;
+    GridPlan tallRow = heights;
     tallRow.rowHeights = {300, 240, 40005, 240};
     cases.push_back({.name = "DimensionaRigaGriglia_HeightPast32767ChangesNoRow",
                      .grid = tallRow,
@@ -352,7 +352,7 @@ void addColourCases(std::vector<GrivoCase>& cases)
                      .method = str(u"GridCellColor"),
                      .arguments = {single(255), integer(2), integer(0)},
                      .colours = {{2, 0, none, 255}, {2, 1, none, none}}});
-    GridSpec notRedrawing = gridOf(abc, {1, 1, 1, 1});
+    GridPlan notRedrawing = gridOf(abc, {1, 1, 1, 1});
     notRedrawing.redraw = false;
     cases.push_back({.name = "GridCellColor_KeepsWhiteExactAndRedrawAsItFoundIt",
                      .grid = notRedrawing,

@@ -18,7 +18,7 @@ struct Selection {
 
 // A grid to make for a test: its cells row by row (row 0 the header row, cell 0 of each row the
 // header column; every row as long as row 0), its selection and its layout in twips.
-struct GridSpec {
+struct GridPlan {
     QList<QStringList> cells;
     Selection selection;
     int fixedRows = 1;
