@@ -1,5 +1,6 @@
 #include "explorer/ArchiveListView.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
+#include "explorer/ArchiveListAccessibility.h"
 #include "explorer/ExplorerKeys.h"
 
 namespace explorer {
@@ -77,6 +79,10 @@ private:
 
 ArchiveListView::ArchiveListView(QWidget* parent) : QListWidget(parent)
 {
+    [[maybe_unused]] static const bool itemsSpeak = [] {
+        QAccessible::installFactory(&ArchiveListAccessibility::create);
+        return true;
+    }();
     setObjectName(QStringLiteral("LVDB"));
     setAccessibleName(QStringLiteral("Archivi"));
     setViewMode(QListView::IconMode);

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
@@ -29,6 +30,14 @@ void pressMenuKey(QWidget& control, bool shiftF10)
         QTest::keyClick(&control, Qt::Key_F10, Qt::ShiftModifier);
     else
         QTest::keyClick(&control, Qt::Key_Menu);
+}
+
+QStringList accessibleItemNames(QAccessibleInterface& list)
+{
+    QStringList names;
+    for (int index = 0; index < list.childCount(); ++index)
+        names.append(list.child(index)->text(QAccessible::Name));
+    return names;
 }
 
 QStringList enabledEntries(const QMenu& menu)
@@ -76,6 +85,42 @@ private Q_SLOTS:
         archives->clearSelection();
         QTest::keyClick(archives, Qt::Key_Return);
         QCOMPARE(store::explorerState().CurrentArchive, QStringLiteral("UOMO"));
+    }
+
+    // A screen reader meets each archive as an item named by its label, and opens it with the
+    // item's press action as Return does; the items follow the list when it is read again.
+    void screenReaderItemsOpenTheirArchive()
+    {
+        explorer::FrmExplorer& window = m_world->openWindow();
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window.LVDB());
+        QVERIFY(list);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(accessibleItemNames(*list), (QStringList{"DONNA", "UOMO"}));
+
+        QAccessibleInterface* uomo = list->child(1);
+        QCOMPARE(uomo->role(), QAccessible::ListItem);
+        QCOMPARE(uomo->parent(), list);
+        QCOMPARE(list->indexOfChild(uomo), 1);
+        QAccessibleActionInterface* actions = uomo->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QVERIFY(!uomo->state().selected);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_world->column(), (QStringList{"K1", "K2"}));
+        QCOMPARE(store::explorerState().CurrentArchive, QStringLiteral("UOMO"));
+        QVERIFY(uomo->state().selected);
+        QCOMPARE(list->childAt(uomo->rect().center().x(), uomo->rect().center().y()), uomo);
+
+        list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QVERIFY(window.LVDB()->hasFocus());
+        QCOMPARE(list->focusChild()->text(QAccessible::Name), QStringLiteral("DONNA"));
+
+        m_world->makeArchiveWithKeys(QStringLiteral("BAMBINO"), {"B1"});
+        QTest::keyClick(window.LVDB(), Qt::Key_F5);
+        QCOMPARE(accessibleItemNames(*list), (QStringList{"BAMBINO", "DONNA", "UOMO"}));
+        list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_world->column(), QStringList{"B1"});
+        QCOMPARE(store::explorerState().CurrentArchive, QStringLiteral("BAMBINO"));
     }
 
     // Shift+F10 and the Menu key open the focused list's menu at its selection, its entries
