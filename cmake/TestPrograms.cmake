@@ -1,13 +1,21 @@
 include(GoogleTest)
 
-# A GoogleTest program registered with CTest, each test case on its own.
+# A GoogleTest program registered with CTest, each test case on its own. RUN_SERIAL keeps its
+# cases from running beside any other test: those that wait on a virtual X display of their own
+# and on the desktop's tools time out on a machine busy with a parallel run.
 function(tramex_gtest name)
-    add_executable(${name} ${ARGN})
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "RUN_SERIAL" "" "")
+    add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
     set_target_properties(${name} PROPERTIES TRAMEX_TEST_CODE ON)
     target_link_libraries(${name} PRIVATE tramex_policy tramex_test_support GTest::gtest GTest::gtest_main GTest::gmock)
+    set(serial FALSE)
+    if(ARG_RUN_SERIAL)
+        set(serial TRUE)
+    endif()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-                   ENVIRONMENT_MODIFICATION "TRAMEX_BIN_DIR=set:${CMAKE_BINARY_DIR}/bin")
+                   ENVIRONMENT_MODIFICATION "TRAMEX_BIN_DIR=set:${CMAKE_BINARY_DIR}/bin"
+                   RUN_SERIAL ${serial})
 endfunction()
 
 # A Qt Test program on the offscreen platform, registered with CTest as one test: every test
