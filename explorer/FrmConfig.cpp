@@ -41,7 +41,8 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
     return pushButton;
 }
 
-// A frame with the label "Colore sfondo" and its combo box of the colour names.
+// A frame with the label "Colore sfondo" and its combo box of the colour names. The box is named
+// after its frame too: both frames' labels read the same.
 QComboBox* colourFrame(const QString& frameName, const QString& title, const QString& comboName, QWidget* parent,
                        QVBoxLayout* into)
 {
@@ -55,6 +56,7 @@ QComboBox* colourFrame(const QString& frameName, const QString& title, const QSt
     auto* label = new QLabel(QStringLiteral("Colore sfondo"), frame);
     label->setObjectName(QStringLiteral("Lbl") + comboName.mid(3));
     label->setBuddy(combo);
+    combo->setAccessibleName(label->text() + QStringLiteral(", ") + title);
     auto* layout = new QHBoxLayout(frame);
     layout->addWidget(label);
     layout->addWidget(combo, 1);

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
@@ -226,6 +227,10 @@ private Q_SLOTS:
         explorer::FrmConfig config(window);
         expectEveryControlNamed(config);
         expectEveryControlReachable(config);
+        QCOMPARE(config.findChild<QComboBox*>(QStringLiteral("CmbColoreFinestraDB"))->accessibleName(),
+                 QStringLiteral("Colore sfondo, Finestra dei database"));
+        QCOMPARE(config.findChild<QComboBox*>(QStringLiteral("CmbColoreFinestraModelli"))->accessibleName(),
+                 QStringLiteral("Colore sfondo, Finestra delle schede"));
 
         explorer::FrmScegliArea areas(&window);
         expectEveryControlNamed(areas);
