@@ -201,6 +201,54 @@ private Q_SLOTS:
         QCOMPARE(m_model->text(m_model->rowCount() - 1, 2), QString());
     }
 
+    // Texts held once however often they repeat, lengths needing one to three bytes, and columns
+    // with more distinct texts than are looked up for repeats.
+    void manyRowsReadBackAndSort_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("distinct");
+        QTest::addColumn<int>("length");
+        QTest::newRow("one text in every row") << 300 << 1 << 16;
+        QTest::newRow("a few repeating texts") << 1000 << 7 << 30;
+        QTest::newRow("every text different, past the repeats looked up") << 6000 << 6000 << 12;
+        QTest::newRow("repeats past the bound") << 10000 << 5000 << 8;
+        QTest::newRow("lengths over 127 bytes") << 50 << 5 << 200;
+        QTest::newRow("lengths over 16383 bytes") << 3 << 2 << 9000;
+    }
+    void manyRowsReadBackAndSort()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, distinct);
+        QFETCH(int, length);
+        const auto text = [&](int row, int column) {
+            const QString value = QString::number((row * 7919 + column) % distinct);
+            return value + QString(length - value.size(), column % 2 ? QChar(u'\u00E9') : QChar(u'x'));
+        };
+        QList<CardRows::Texts> generated;
+        for (int row = 0; row < rows; ++row) {
+            CardRows::Texts texts;
+            texts[0] = QStringLiteral("K%1").arg(row, 5, 10, QLatin1Char('0'));
+            for (int column = 1; column < CardRows::columnCount; ++column)
+                texts[std::size_t(column)] = text(row, column);
+            generated.append(texts);
+        }
+        CardListModel model;
+        model.append(rowsOf(generated.mid(0, rows / 2)));
+        model.append(rowsOf(generated.mid(rows / 2)));
+        QCOMPARE(model.rowCount(), rows);
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < CardRows::columnCount; ++column)
+                QCOMPARE(model.text(row, column), generated[row][std::size_t(column)]);
+        }
+        model.sort(3, Qt::DescendingOrder);
+        QList<int> order(rows);
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int left, int right) { return generated[right][3] < generated[left][3]; });
+        for (int row = 0; row < rows; ++row)
+            QCOMPARE(model.text(row, 0), generated[order[row]][0]);
+    }
+
     void theIconShowsInTheFirstColumnOnly()
     {
         QPixmap image(16, 16);
