@@ -21,7 +21,6 @@ class CardListView : public QTreeView {
     Q_OBJECT
 
 public:
-    static constexpr int columnCount = CardRows::columnCount;
     // Runs when the user starts dragging selected rows; the view itself offers nothing.
     using DragStarter = std::function<void(Qt::DropActions supportedActions)>;
 
