@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
-#include <QTreeWidget>
 
 #include "automation/Components.h"
 #include "bench/BenchWorkstation.h"
@@ -26,6 +25,7 @@
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
 #include "demo/SampleCardWriter.h"
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/CardArchiveSchema.h"
@@ -115,7 +115,7 @@ int run()
         throw std::runtime_error("the archive list does not show the archives");
     archives->setCurrentItem(sourceItem, QItemSelectionModel::ClearAndSelect);
     window->LVDB_DblClick();
-    if (window->LWModelli()->topLevelItemCount() != cardCount)
+    if (window->cardList().rowCount() != cardCount)
         throw std::runtime_error("the card list missed rows");
     archives->setCurrentItem(targetItem, QItemSelectionModel::ClearAndSelect);
     QAction* copy = window->menus().entry(QStringLiteral("MnuModifica_Copia"));

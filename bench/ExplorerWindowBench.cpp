@@ -10,10 +10,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QListWidget>
-#include <QTreeWidget>
 
 #include "automation/Components.h"
 #include "bench/BenchWorkstation.h"
@@ -22,6 +20,7 @@
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
 #include "demo/SampleCardWriter.h"
+#include "explorer/CardListView.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/CardArchiveSchema.h"
 #include "explorer/store/ExplorerState.h"
@@ -63,7 +62,7 @@ void open(explorer::FrmExplorer& window, const QString& name, int cards)
     window.LVDB()->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
     window.LVDB_DblClick();
     settle(window);
-    if (window.LWModelli()->model()->rowCount() != cards)
+    if (window.cardList().rowCount() != cards)
         throw std::runtime_error("the card list missed rows");
 }
 

@@ -4,10 +4,10 @@
 
 #include <QListWidget>
 #include <QProgressBar>
-#include <QTreeWidget>
 
 #include "common/ChildProgram.h"
 #include "common/Utility.h"
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/DeleteSelectedCards.h"
@@ -208,7 +208,7 @@ void ArchiveMaintenance::MnuDBElimina()
             continue;
         procedure.step([&] {
             if (item->text() == state().CurrentArchive)
-                m_window.LWModelli()->clear();
+                m_window.cardList().clear();
         });
         procedure.step([&] { platform::files::removeFile(state().DatabaseFolder + item->text() + archiveExtension); });
         procedure.step([&] { item->setSelected(false); });

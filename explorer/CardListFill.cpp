@@ -2,15 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
 #include <vector>
 
-#include <QIcon>
-#include <QList>
-#include <QStringList>
-#include <QTreeWidget>
-
-#include "explorer/CardListItem.h"
 #include "explorer/store/engine/DatabaseSession.h"
 #include "explorer/store/engine/Engine.h"
 #include "interaction/SkipFailingSteps.h"
@@ -33,8 +26,7 @@ QString cellText(const store::Field& field)
 
 } // namespace
 
-void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& cardIcon, const QString& procedureName,
-                  CardOrder order)
+CardRows readCardRows(const QString& archivePath, const QString& procedureName)
 {
     store::DatabaseSession session;
     auto& [workspace, database, rows] = session;
@@ -44,61 +36,39 @@ void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& ca
         closing.step([&] { database.Close(); });
         closing.step([&] { workspace.Close(); });
     };
-    QList<QTreeWidgetItem*> items;
-    QStringList keys;
-    // Rows read before the user left through the error dialog stay listed.
-    const auto listItems = [&] {
-        if (order == CardOrder::ByKey) {
-            std::vector<qsizetype> positions(std::size_t(items.size()));
-            std::iota(positions.begin(), positions.end(), 0);
-            // The list's own order: the texts compared case-sensitively, equal keys as they came.
-            std::stable_sort(positions.begin(), positions.end(),
-                             [&](qsizetype left, qsizetype right) { return keys[left] < keys[right]; });
-            QList<QTreeWidgetItem*> sorted;
-            sorted.reserve(items.size());
-            for (const qsizetype position : positions)
-                sorted.append(items[position]);
-            items.swap(sorted);
-        }
-        list.addTopLevelItems(items);
-        items.clear();
-        keys.clear();
-    };
+    CardRows cards;
     interaction::TrapAndAsk procedure(procedureName);
-    procedure.onAbort([&] {
-        listItems();
-        closeAll();
-    });
+    procedure.onAbort(closeAll);
 
     if (!procedure.step([&] { workspace = store::Engine::instance().CreateWorkspace(); }))
-        return;
+        return cards;
     if (!procedure.step([&] { database = workspace.OpenDatabase(archivePath, true, false); }))
-        return;
+        return cards;
     if (!procedure.step([&] { rows = database.OpenRecordset(QStringLiteral("Select * from Modelli;")); }))
-        return;
+        return cards;
     bool empty = true;
     if (!procedure.step([&] { empty = rows.Eof(); }))
-        return;
+        return cards;
     if (empty) {
         closeAll();
-        return;
+        return cards;
     }
     int count = 0;
     if (!procedure.step([&] { rows.MoveLast(); }) || !procedure.step([&] { count = rows.RecordCount(); }) ||
         !procedure.step([&] { rows.MoveFirst(); }))
-        return;
+        return cards;
     std::vector<store::Field> fields;
     for (const QLatin1String column : cardColumns) {
         if (!procedure.step([&] { fields.push_back(rows.Fields(column)); }))
-            return;
+            return cards;
     }
     if (fields.size() != cardColumns.size()) {
         closeAll();
-        return;
+        return cards;
     }
 
-    items.reserve(std::max(count, 0));
-    keys.reserve(std::max(count, 0));
+    cards.reserve(std::max(count, 0));
+    CardRows::Texts texts;
     for (;;) {
         bool atEnd = true;
         bool read = false;
@@ -106,28 +76,26 @@ void fillCardList(QTreeWidget& list, const QString& archivePath, const QIcon& ca
                 atEnd = rows.Eof();
                 read = true;
             }))
-            return;
+            return cards;
         if (!read || atEnd)
             break;
         if (!procedure.step([&] {
-                std::array<QString, CardListItem::textCount> texts;
                 for (std::size_t column = 0; column < texts.size(); ++column)
                     texts[column] = cellText(fields[column]);
-                keys.append(texts[0]);
-                items.append(new CardListItem(std::move(texts), cardIcon));
+                cards.append(texts);
             }))
-            return;
+            return cards;
         bool moved = false;
         if (!procedure.step([&] {
                 rows.MoveNext();
                 moved = true;
             }))
-            return;
+            return cards;
         if (!moved)
             break;
     }
-    listItems();
     closeAll();
+    return cards;
 }
 
 } // namespace explorer

@@ -1,30 +1,70 @@
 #include "explorer/CardListView.h"
 
+#include <algorithm>
+
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "explorer/CardListModel.h"
 #include "explorer/ExplorerKeys.h"
 #include "interaction/BusyPointer.h"
 
 namespace explorer {
 
-CardListView::CardListView(QWidget* parent) : QTreeWidget(parent)
+CardListView::CardListView(QWidget* parent) : QTreeView(parent), m_model(new CardListModel(this))
 {
     setObjectName(QStringLiteral("LWModelli"));
     setAccessibleName(QStringLiteral("Schede"));
-    setColumnCount(columnCount);
+    setModel(m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(true);
     header()->setStretchLastSection(false);
     header()->setSectionsClickable(true);
+    m_model->setGhostBrush(palette().brush(QPalette::Disabled, QPalette::Text));
     connect(header(), &QHeaderView::sectionClicked, this, &CardListView::toggleSort);
+}
+
+void CardListView::setHeaderLabels(const QStringList& labels)
+{
+    m_model->setHeaderLabels(labels);
+}
+
+void CardListView::setCardIcon(const QIcon& icon)
+{
+    m_model->setCardIcon(icon);
+}
+
+void CardListView::appendRows(CardRows rows)
+{
+    m_model->append(std::move(rows));
+}
+
+void CardListView::clear()
+{
+    m_model->clear();
+}
+
+int CardListView::rowCount() const
+{
+    return m_model->rowCount();
+}
+
+QString CardListView::rowText(int row, int column) const
+{
+    return m_model->text(row, column);
+}
+
+QRect CardListView::rowRect(int row) const
+{
+    return visualRect(rowIndex(row));
 }
 
 void CardListView::toggleSort(int column)
@@ -35,12 +75,7 @@ void CardListView::toggleSort(int column)
 
 void CardListView::sortBy(int column, Qt::SortOrder order)
 {
-    sortItems(column, order);
-    markSorted(column, order);
-}
-
-void CardListView::markSorted(int column, Qt::SortOrder order)
-{
+    m_model->sort(column, order);
     m_sortOrder = order;
     m_sorted = true;
     header()->setSortIndicatorShown(true);
@@ -49,33 +84,72 @@ void CardListView::markSorted(int column, Qt::SortOrder order)
 
 bool CardListView::hasSelectedRow() const
 {
-    const int rows = topLevelItemCount();
-    for (int row = 0; row < rows; ++row) {
-        if (topLevelItem(row)->isSelected())
-            return true;
+    return selectionModel()->hasSelection();
+}
+
+QList<int> CardListView::selectedRows() const
+{
+    QList<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.append(row);
     }
-    return false;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+bool CardListView::isRowSelected(int row) const
+{
+    const QModelIndex index = rowIndex(row);
+    return index.isValid() && selectionModel()->isSelected(index);
+}
+
+void CardListView::setRowSelected(int row, bool selected)
+{
+    const QModelIndex index = rowIndex(row);
+    if (index.isValid())
+        selectionModel()->select(index, (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                                            QItemSelectionModel::Rows);
+}
+
+int CardListView::currentRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CardListView::setCurrentRow(int row, QItemSelectionModel::SelectionFlags command)
+{
+    const QModelIndex index = rowIndex(row);
+    selectionModel()->setCurrentIndex(index, index.isValid() ? command | QItemSelectionModel::Rows : command);
 }
 
 void CardListView::setRowGhosted(int row, bool ghosted)
 {
-    QTreeWidgetItem* item = topLevelItem(row);
-    if (!item)
-        return;
-    const QVariant dimmed = ghosted ? QVariant(palette().brush(QPalette::Disabled, QPalette::Text)) : QVariant();
-    for (int column = 0; column < columnCount; ++column)
-        item->setData(column, Qt::ForegroundRole, dimmed);
+    m_model->setRowGhosted(row, ghosted);
 }
 
 bool CardListView::isRowGhosted(int row) const
 {
-    const QTreeWidgetItem* item = topLevelItem(row);
-    return item && item->data(0, Qt::ForegroundRole).isValid();
+    return m_model->isRowGhosted(row);
 }
 
 void CardListView::setDragStarter(DragStarter starter)
 {
     m_dragStarter = std::move(starter);
+}
+
+QModelIndex CardListView::rowIndex(int row) const
+{
+    return m_model->index(row, 0);
+}
+
+void CardListView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_model->setGhostBrush(palette().brush(QPalette::Disabled, QPalette::Text));
+    QTreeView::changeEvent(event);
 }
 
 // The right button's release opens the menu; only the keyboard's request is handled here.
@@ -99,14 +173,14 @@ void CardListView::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    QTreeWidget::mousePressEvent(event);
+    QTreeView::mousePressEvent(event);
 }
 
 void CardListView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::RightButton)
-        QTreeWidget::mouseReleaseEvent(event);
-    const bool rowUnderPointer = itemAt(event->position().toPoint()) != nullptr;
+        QTreeView::mouseReleaseEvent(event);
+    const bool rowUnderPointer = indexAt(event->position().toPoint()).isValid();
     Q_EMIT mouseReleased(event->button(), event->globalPosition().toPoint(), rowUnderPointer);
 }
 
@@ -122,7 +196,7 @@ void CardListView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 } // namespace explorer

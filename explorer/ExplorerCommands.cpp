@@ -231,8 +231,8 @@ void ExplorerCommands::archiveMenuFromKeyboard()
 void ExplorerCommands::cardMenuFromKeyboard()
 {
     CardListView& cards = m_window.cardList();
-    QTreeWidgetItem* current = cards.currentItem();
-    const QPoint point = current ? cards.visualItemRect(current).center() : QPoint(0, 0);
+    const int current = cards.currentRow();
+    const QPoint point = current >= 0 ? cards.rowRect(current).center() : QPoint(0, 0);
     showCardMenu(cards.viewport()->mapToGlobal(point));
 }
 
@@ -255,7 +255,7 @@ void ExplorerCommands::LWModelli_MouseUp(Qt::MouseButton button, const QPoint& g
         return;
     if (!rowUnderPointer) {
         cards.clearSelection();
-        cards.setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
+        cards.setCurrentRow(-1, QItemSelectionModel::NoUpdate);
     }
     // A click on a row and the click on the list both end here: the toolbar follows the
     // selection the click left, so a Ctrl+click that deselects the last card disables it again.

@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "common/Settings.h"
 #include "explorer/ArchiveListView.h"
@@ -61,8 +61,7 @@ int ExplorerLayout::readTwips(const QString& section, const QString& key)
     return storedTwips(common::settings::readSingle(section, key, defaultTwips, iniFile()));
 }
 
-ExplorerLayout::ExplorerLayout(QMainWindow& window, QWidget& surface, ArchiveListView& archiveList,
-                               QTreeWidget& cardList)
+ExplorerLayout::ExplorerLayout(QMainWindow& window, QWidget& surface, ArchiveListView& archiveList, QTreeView& cardList)
     : QObject(&window), m_window(window), m_surface(surface), m_archiveList(archiveList), m_cardList(cardList)
 {
     twips::setLeft(m_archiveList, listsLeft);
@@ -150,7 +149,7 @@ void ExplorerLayout::LoadControlsPos()
         ui::RestoreFormPlacement(m_window, iniFile(), false, false);
 
     const QString cardSection = QStringLiteral("LWModelli");
-    for (int column = 1; column <= m_cardList.columnCount(); ++column) {
+    for (int column = 1; column <= m_cardList.header()->count(); ++column) {
         const int width = readTwips(cardSection, columnKey(column));
         if (width >= 0)
             m_cardList.header()->resizeSection(column - 1, interaction::twips::toPixels(width));
@@ -179,7 +178,7 @@ void ExplorerLayout::SaveControlsPos()
         return;
     if (!procedure.step([&] { ui::StoreFormPlacement(m_window, ini); }))
         return;
-    for (int column = 1; column <= m_cardList.columnCount(); ++column) {
+    for (int column = 1; column <= m_cardList.header()->count(); ++column) {
         const int width = interaction::twips::fromPixels(m_cardList.header()->sectionSize(column - 1));
         if (!procedure.step([&] {
                 common::settings::write(QStringLiteral("LWModelli"), columnKey(column), twipsText(width), ini);

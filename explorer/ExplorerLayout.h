@@ -3,7 +3,7 @@
 #include <QObject>
 
 class QMainWindow;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 
 namespace explorer {
@@ -17,7 +17,7 @@ class ExplorerLayout : public QObject {
     Q_OBJECT
 
 public:
-    ExplorerLayout(QMainWindow& window, QWidget& surface, ArchiveListView& archiveList, QTreeWidget& cardList);
+    ExplorerLayout(QMainWindow& window, QWidget& surface, ArchiveListView& archiveList, QTreeView& cardList);
 
     // The lists' heights and the card list's width after a resize of the surface. Results the
     // controls refuse (below zero) are skipped. Nothing happens while the window is minimised.
@@ -44,7 +44,7 @@ private:
     QMainWindow& m_window;
     QWidget& m_surface;
     ArchiveListView& m_archiveList;
-    QTreeWidget& m_cardList;
+    QTreeView& m_cardList;
     bool m_dragging = false;
 };
 

@@ -30,7 +30,7 @@ void SetMainToolBar(FrmExplorer& window, bool& anySelected)
     const CardListView& cards = window.cardList();
     if (!anySelected)
         anySelected = cards.hasSelectedRow();
-    const bool hasRows = cards.topLevelItemCount() > 0;
+    const bool hasRows = cards.rowCount() > 0;
     const bool enabled = anySelected && hasRows;
     const ExplorerToolBar& toolBar = window.toolBar();
     for (const int index : {5, 9, 10, 11, 13, 14})
@@ -46,7 +46,7 @@ void SetMnuLWModelli(FrmExplorer& window)
 {
     const CardListView& cards = window.cardList();
     const bool anySelected = cards.hasSelectedRow();
-    const bool hasRows = cards.topLevelItemCount() > 0;
+    const bool hasRows = cards.rowCount() > 0;
     const ExplorerMenus& menus = window.menus();
     for (const char* name :
          {"MnuLWModelliTaglia", "MnuLWModelliCopia", "MnuLWStampa", "MnuLWInviaA", "MnuLWElimina", "MnuLWEsporta"})

@@ -2,7 +2,6 @@
 
 #include <QListWidget>
 #include <QProgressBar>
-#include <QTreeWidget>
 
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
@@ -22,25 +21,22 @@ ExplorerWindowAdapter::ExplorerWindowAdapter(FrmExplorer& window) : m_window(win
 
 int ExplorerWindowAdapter::rowCount() const
 {
-    return m_window.LWModelli()->topLevelItemCount();
+    return m_window.cardList().rowCount();
 }
 
 QString ExplorerWindowAdapter::rowText(int row) const
 {
-    const QTreeWidgetItem* item = m_window.LWModelli()->topLevelItem(row);
-    return item ? item->text(0) : QString();
+    return m_window.cardList().rowText(row);
 }
 
 bool ExplorerWindowAdapter::isRowSelected(int row) const
 {
-    const QTreeWidgetItem* item = m_window.LWModelli()->topLevelItem(row);
-    return item && item->isSelected();
+    return m_window.cardList().isRowSelected(row);
 }
 
 void ExplorerWindowAdapter::setRowSelected(int row, bool selected)
 {
-    if (QTreeWidgetItem* item = m_window.LWModelli()->topLevelItem(row))
-        item->setSelected(selected);
+    m_window.cardList().setRowSelected(row, selected);
 }
 
 void ExplorerWindowAdapter::setStatusText(const QString& text)

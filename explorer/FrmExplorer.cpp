@@ -97,7 +97,7 @@ QListWidget* FrmExplorer::LVDB() const
     return m_archiveList;
 }
 
-QTreeWidget* FrmExplorer::LWModelli() const
+CardListView* FrmExplorer::LWModelli() const
 {
     return m_cardList;
 }
@@ -168,8 +168,8 @@ void FrmExplorer::LVDB_DblClick()
     }
     setArchiveIcon(selected, 2);
     m_cardList->clear();
-    fillCards(CardOrder::ByKey);
-    m_cardList->markSorted(0, Qt::AscendingOrder);
+    fillCards();
+    m_cardList->sortBy(0, Qt::AscendingOrder);
     state().CurrentArchive = selected->text();
     bool anySelected = false;
     SetMainToolBar(anySelected);
@@ -177,16 +177,17 @@ void FrmExplorer::LVDB_DblClick()
 
 void FrmExplorer::FillLWModelli()
 {
-    fillCards(CardOrder::Recordset);
+    fillCards();
 }
 
-void FrmExplorer::fillCards(CardOrder order)
+void FrmExplorer::fillCards()
 {
     const QListWidgetItem* selected = m_archiveList->selectedArchive();
     if (!selected)
         return;
-    fillCardList(*m_cardList, state().DatabaseFolder + selected->text() + QStringLiteral(".mdb"), icons::cardImage(),
-                 objectName() + QStringLiteral("_FillLWModelli"), order);
+    m_cardList->setCardIcon(icons::cardImage());
+    m_cardList->appendRows(readCardRows(state().DatabaseFolder + selected->text() + QStringLiteral(".mdb"),
+                                        objectName() + QStringLiteral("_FillLWModelli")));
 }
 
 void FrmExplorer::ConfigureListView()

@@ -4,12 +4,9 @@
 
 #include <QMainWindow>
 
-#include "explorer/CardListFill.h"
-
 class QListWidget;
 class QListWidgetItem;
 class QProgressBar;
-class QTreeWidget;
 
 namespace store {
 class CardListWindow;
@@ -43,7 +40,7 @@ public:
     ~FrmExplorer() override;
 
     QListWidget* LVDB() const;
-    QTreeWidget* LWModelli() const;
+    CardListView* LWModelli() const;
     ExplorerStatusBar* STBar() const { return m_statusBar; }
     QProgressBar* PrgBar() const;
     QToolBar* MainToolBar() const;
@@ -97,7 +94,7 @@ protected:
 
 private:
     void InitLVDB();
-    void fillCards(CardOrder order);
+    void fillCards();
     void InitLWModelli();
 
     ArchiveListView* m_archiveList = nullptr;

@@ -4,13 +4,12 @@
 #include <cmath>
 #include <cstdint>
 
-#include <QTreeWidget>
-
 #include "common/ChildProgram.h"
 #include "common/Settings.h"
 #include "common/SharedIni.h"
 #include "common/Utility.h"
 #include "common/Val.h"
+#include "explorer/CardListView.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
 #include "interaction/Prompter.h"
@@ -52,12 +51,9 @@ void MnuLWInviaFattura(FrmExplorer& window)
 
     interaction::TrapAndAsk procedure(window.objectName() + QStringLiteral("_MnuLWInviaFattura"));
     const QString invoicing = common::childProgram::besideProgram(QStringLiteral("Fattix.exe"));
-    QTreeWidget* cards = window.LWModelli();
-    for (int row = 0; row < cards->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* card = cards->topLevelItem(row);
-        if (!card->isSelected())
-            continue;
-        const QString commandLine = invoicing + u' ' + card->text(0);
+    const CardListView& cards = window.cardList();
+    for (const int row : cards.selectedRows()) {
+        const QString commandLine = invoicing + u' ' + cards.rowText(row);
         if (!procedure.step([&] { common::childProgram::runAndWait(commandLine); }))
             return;
         std::int32_t pause = delay;

@@ -16,8 +16,8 @@
 #include <QProcessEnvironment>
 #include <QProgressBar>
 #include <QTest>
-#include <QTreeWidget>
 
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
@@ -301,7 +301,7 @@ private Q_SLOTS:
         MaintenanceWorkstation::makeArchive(QStringLiteral("C"));
         open();
         openArchive(QStringLiteral("A"));
-        QCOMPARE(m_window->LWModelli()->topLevelItemCount(), 1);
+        QCOMPARE(m_window->cardList().rowCount(), 1);
         select({QStringLiteral("A"), QStringLiteral("B")});
         m_world->prompter.expectMessage(QStringLiteral("Confermi la cancellazione degli archivi selezionati ?"),
                                         Answer::Yes);
@@ -309,7 +309,7 @@ private Q_SLOTS:
         QVERIFY(!MaintenanceWorkstation::archiveExists(QStringLiteral("A")));
         QVERIFY(!MaintenanceWorkstation::archiveExists(QStringLiteral("B")));
         QCOMPARE(archiveNames(), QStringList{QStringLiteral("C")});
-        QCOMPARE(m_window->LWModelli()->topLevelItemCount(), 0);
+        QCOMPARE(m_window->cardList().rowCount(), 0);
         QCOMPARE(m_window->archiveIcon(m_window->findArchiveItem(QStringLiteral("C"))), 1);
         QCOMPARE(store::explorerState().CurrentArchive, QStringLiteral("A"));
     }
@@ -326,7 +326,7 @@ private Q_SLOTS:
         m_maintenance->MnuDBElimina();
         QCOMPARE(archiveNames(), QStringList{QStringLiteral("A")});
         QCOMPARE(m_window->archiveIcon(m_window->findArchiveItem(QStringLiteral("A"))), 2);
-        QCOMPARE(m_window->LWModelli()->topLevelItemCount(), 1);
+        QCOMPARE(m_window->cardList().rowCount(), 1);
     }
 
     void deletingCardsAsksFirstAndReopensTheArchive_data()
@@ -348,7 +348,9 @@ private Q_SLOTS:
         open();
         openArchive(QStringLiteral("A"));
         select({QStringLiteral("B")});
-        m_window->LWModelli()->findItems(QStringLiteral("K2"), Qt::MatchExactly).constFirst()->setSelected(true);
+        const int k2 = int(cardKeys().indexOf(QStringLiteral("K2")));
+        QVERIFY(k2 >= 0);
+        m_window->cardList().setRowSelected(k2, true);
         if (ask)
             m_world->prompter.expectMessage(QStringLiteral("Confermi l'eliminazione della/e scheda/e selezionata/e ?"),
                                             Answer(answer));
@@ -526,8 +528,8 @@ private:
     QStringList cardKeys() const
     {
         QStringList keys;
-        for (int row = 0; row < m_window->LWModelli()->topLevelItemCount(); ++row)
-            keys.append(m_window->LWModelli()->topLevelItem(row)->text(0));
+        for (int row = 0; row < m_window->cardList().rowCount(); ++row)
+            keys.append(m_window->cardList().rowText(row));
         return keys;
     }
 

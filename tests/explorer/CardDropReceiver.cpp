@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMimeData>
-#include <QTreeWidget>
 
 #include "automation/Components.h"
 #include "common/ProgramIdentity.h"
 #include "common/Utility.h"
+#include "explorer/CardListView.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/transfer/CardDragData.h"
@@ -58,8 +58,8 @@ int main(int argc, char* argv[])
     QDropEvent drop(point, allowed, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &drop);
 
-    for (int row = 0; row < window->LWModelli()->topLevelItemCount(); ++row)
-        std::printf("%s\n", qPrintable(window->LWModelli()->topLevelItem(row)->text(0)));
+    for (int row = 0; row < window->cardList().rowCount(); ++row)
+        std::printf("%s\n", qPrintable(window->cardList().rowText(row)));
     window.reset();
     common::releaseUtility();
     return drop.isAccepted() ? 0 : 1;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -12,7 +13,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "explorer/ArchiveListView.h"
 #include "explorer/CardDragAndDrop.h"
@@ -123,6 +123,24 @@ private Q_SLOTS:
         QVERIFY(m_world->station.prompter.prompts().isEmpty());
         QCOMPARE(cardsIn(QStringLiteral("UOMO")), (QStringList{"D1", "D3", "U1"}));
         QCOMPARE(cardsIn(QStringLiteral("DONNA")), (QStringList{"D1", "D2", "D3"}));
+    }
+
+    // The marks of a Cut stay on their cards through a sort, until the archive is opened again.
+    void cutMarksFollowASortUntilTheListIsFilledAgain()
+    {
+        explorer::FrmExplorer& window = openDonnaWithSelection({0, 1});
+        useCardMenuKey(Qt::Key_X);
+        QCOMPARE(ghostedRows(), (QList<int>{0, 1}));
+        const QHeaderView* header = window.LWModelli()->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
+        QCOMPARE(m_world->column(), (QStringList{"D3", "D2", "D1"}));
+        QCOMPARE(ghostedRows(), (QList<int>{1, 2}));
+        QCOMPARE(selectedRows(), (QList<int>{1, 2}));
+
+        m_world->openArchive(QStringLiteral("DONNA"));
+        QCOMPARE(m_world->column(), (QStringList{"D1", "D2", "D3"}));
+        QCOMPARE(ghostedRows(), QList<int>{});
     }
 
     // Copy, then Cut: the paste moves without asking and the card list shows what is left.
@@ -331,9 +349,8 @@ private Q_SLOTS:
         interaction::Seams::Installation realKeyboard;
         realKeyboard.setKeyState(keyboard);
         explorer::FrmExplorer& window = openDonnaWithSelection({0, 1});
-        QTreeWidget* cards = window.LWModelli();
-        QTest::mouseClick(cards->viewport(), Qt::RightButton, Qt::NoModifier,
-                          cards->visualItemRect(cards->topLevelItem(0)).center());
+        explorer::CardListView* cards = window.LWModelli();
+        QTest::mouseClick(cards->viewport(), Qt::RightButton, Qt::NoModifier, cards->rowRect(0).center());
         QMenu* menu = window.menus().MnuLWModelli();
         QTRY_VERIFY(menu->isVisible());
         QTest::keyClick(menu, Qt::Key_Escape);
@@ -382,9 +399,9 @@ private Q_SLOTS:
         const std::unique_ptr<QMimeData> data = cardsOf(QStringLiteral("FONTE"), keys);
         if (transfer == QLatin1String("paste") || transfer == QLatin1String("move")) {
             m_world->openArchive(QStringLiteral("FONTE"));
-            QTreeWidget* cards = window.LWModelli();
-            for (int row = 0; row < cards->topLevelItemCount(); ++row)
-                cards->topLevelItem(row)->setSelected(keys.contains(cards->topLevelItem(row)->text(0)));
+            explorer::CardListView& cards = window.cardList();
+            for (int row = 0; row < cards.rowCount(); ++row)
+                cards.setRowSelected(row, keys.contains(cards.rowText(row)));
             window.SetMnuLWModelli();
             window.MovePending = transfer == QLatin1String("move");
             selectArchive(target);
@@ -416,10 +433,10 @@ private:
     {
         explorer::FrmExplorer& window = m_world->openWindow();
         m_world->openArchive(QStringLiteral("DONNA"));
-        QTreeWidget* cards = window.LWModelli();
+        explorer::CardListView* cards = window.LWModelli();
         Qt::KeyboardModifiers modifiers = Qt::NoModifier;
         for (int row : rows) {
-            const QPoint centre = cards->visualItemRect(cards->topLevelItem(row)).center();
+            const QPoint centre = cards->rowRect(row).center();
             QTest::mouseClick(cards->viewport(), Qt::LeftButton, modifiers, centre);
             modifiers = Qt::ControlModifier;
         }
@@ -430,8 +447,8 @@ private:
     void useCardMenuKey(Qt::Key key)
     {
         explorer::FrmExplorer& window = m_world->window();
-        QTreeWidget* cards = window.LWModelli();
-        const QPoint row = cards->visualItemRect(cards->topLevelItem(0)).center();
+        explorer::CardListView* cards = window.LWModelli();
+        const QPoint row = cards->rowRect(0).center();
         QTest::mouseClick(cards->viewport(), Qt::RightButton, Qt::NoModifier, row);
         window.menus().MnuLWModelli()->close();
         window.activateWindow();
@@ -452,22 +469,13 @@ private:
         return archives->visualItemRect(m_world->archiveItem(name)).center();
     }
 
-    QList<int> selectedRows() const
-    {
-        QList<int> rows;
-        const QTreeWidget* cards = m_world->window().LWModelli();
-        for (int row = 0; row < cards->topLevelItemCount(); ++row) {
-            if (cards->topLevelItem(row)->isSelected())
-                rows.append(row);
-        }
-        return rows;
-    }
+    QList<int> selectedRows() const { return m_world->window().cardList().selectedRows(); }
 
     QList<int> ghostedRows() const
     {
         QList<int> rows;
         const explorer::CardListView& cards = m_world->window().cardList();
-        for (int row = 0; row < cards.topLevelItemCount(); ++row) {
+        for (int row = 0; row < cards.rowCount(); ++row) {
             if (cards.isRowGhosted(row))
                 rows.append(row);
         }
@@ -482,8 +490,8 @@ private:
         reader.findArchiveItem(archive)->setSelected(true);
         reader.LVDB_DblClick();
         QStringList keys;
-        for (int row = 0; row < reader.LWModelli()->topLevelItemCount(); ++row)
-            keys.append(reader.LWModelli()->topLevelItem(row)->text(0));
+        for (int row = 0; row < reader.cardList().rowCount(); ++row)
+            keys.append(reader.cardList().rowText(row));
         store::explorerState().CurrentArchive = current;
         return keys;
     }

@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
 
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/CardArchiveSchema.h"
@@ -147,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(m_window->LVDB()->item(1)->text(), QStringLiteral("Y"));
         QCOMPARE(m_window->LVDB()->palette().color(QPalette::Base), QColor(0, 0, 255));
         QCOMPARE(m_window->LWModelli()->palette().color(QPalette::Base), QColor(0, 0, 0));
-        QCOMPARE(m_window->LWModelli()->topLevelItemCount(), 1);
+        QCOMPARE(m_window->cardList().rowCount(), 1);
         QCOMPARE(store::explorerState().CurrentArchive, QStringLiteral("A"));
     }
 

@@ -8,8 +8,8 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeWidget>
 
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/FrmConfig.h"
 #include "explorer/FrmExplorer.h"
@@ -166,11 +166,9 @@ private Q_SLOTS:
             selected = window.LVDB()->visualItemRect(item);
         } else {
             control = window.LWModelli();
-            QTreeWidgetItem* item = window.LWModelli()->topLevelItem(1);
-            window.LWModelli()->setCurrentItem(item, 0,
-                                               selection == Selection::Item ? QItemSelectionModel::ClearAndSelect
+            window.cardList().setCurrentRow(1, selection == Selection::Item ? QItemSelectionModel::ClearAndSelect
                                                                             : QItemSelectionModel::Clear);
-            selected = window.LWModelli()->visualItemRect(item);
+            selected = window.cardList().rowRect(1);
         }
         control->setFocus();
         pressMenuKey(*control, shiftF10);

@@ -5,9 +5,9 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "explorer/ArchiveListView.h"
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerLayout.h"
 #include "explorer/FrmExplorer.h"
 #include "interaction/Twips.h"

@@ -9,9 +9,9 @@
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QToolTip>
-#include <QTreeWidget>
 
 #include "demo/SampleCardWriter.h"
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/CardArchiveSchema.h"
@@ -48,7 +48,7 @@ private Q_SLOTS:
         for (int row = 0; row < window.LVDB()->count(); ++row)
             QCOMPARE(window.archiveIcon(window.LVDB()->item(row)), 1);
         QCOMPARE(store::explorerState().CurrentArchive, QString());
-        QCOMPARE(window.LWModelli()->topLevelItemCount(), 0);
+        QCOMPARE(window.cardList().rowCount(), 0);
         QVERIFY(window.PrgBar()->isHidden());
     }
 
@@ -174,7 +174,7 @@ private Q_SLOTS:
                 .write(path, 40000);
         m_world->openWindow();
         m_world->openArchive(QStringLiteral("GRANDE"));
-        QCOMPARE(m_world->window().LWModelli()->topLevelItemCount(), 40000);
+        QCOMPARE(m_world->window().cardList().rowCount(), 40000);
         QStringList sorted = keys;
         sorted.sort();
         QCOMPARE(m_world->column(0), sorted);
@@ -200,6 +200,46 @@ private Q_SLOTS:
         QCOMPARE(m_world->column(1), (QStringList{"Zeta", "Media", "Alfa"}));
     }
 
+    // The clicked cards stay selected, and the last one current, wherever the sort puts them (the
+    // first click after opening sorts descending).
+    void sortingKeepsTheSelectedCards_data()
+    {
+        QTest::addColumn<QStringList>("clicked");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QList<int>>("selected");
+        QTest::newRow("one card, by key") << QStringList{"A"} << 0 << QStringList{"C", "B", "A"} << QList<int>{2};
+        QTest::newRow("Ctrl+click, by collection")
+            << QStringList{"C", "A"} << 1 << QStringList{"A", "C", "B"} << QList<int>{0, 1};
+        QTest::newRow("no card") << QStringList{} << 1 << QStringList{"A", "C", "B"} << QList<int>{};
+    }
+    void sortingKeepsTheSelectedCards()
+    {
+        QFETCH(QStringList, clicked);
+        QFETCH(int, column);
+        QFETCH(QStringList, shown);
+        QFETCH(QList<int>, selected);
+        m_world->makeArchive(QStringLiteral("ORDINE.mdb"), {{QStringLiteral("A"), {QStringLiteral("Zeta")}},
+                                                            {QStringLiteral("B"), {QStringLiteral("Alfa")}},
+                                                            {QStringLiteral("C"), {QStringLiteral("Media")}}});
+        explorer::FrmExplorer& window = m_world->openWindow();
+        m_world->openArchive(QStringLiteral("ORDINE"));
+        explorer::CardListView& cards = window.cardList();
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        for (const QString& key : clicked) {
+            QTest::mouseClick(cards.viewport(), Qt::LeftButton, modifiers,
+                              cards.rowRect(int(m_world->column().indexOf(key))).center());
+            modifiers = Qt::ControlModifier;
+        }
+        const QHeaderView* header = cards.header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+        QCOMPARE(m_world->column(), shown);
+        QCOMPARE(cards.selectedRows(), selected);
+        if (!clicked.isEmpty())
+            QCOMPARE(cards.rowText(cards.currentRow()), clicked.constLast());
+    }
+
     void columnCaptionsComeFromTheProductsLabels()
     {
         for (int i = 0; i < 6; ++i)
@@ -207,10 +247,10 @@ private Q_SLOTS:
                                       QStringLiteral("Etichetta") + QString::number(i),
                                       QStringLiteral("Campo %1").arg(i));
         explorer::FrmExplorer& window = m_world->openWindow();
-        QTreeWidgetItem* header = window.LWModelli()->headerItem();
-        QCOMPARE(window.LWModelli()->columnCount(), 6);
+        const QHeaderView* header = window.LWModelli()->header();
+        QCOMPARE(header->count(), 6);
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(header->text(i), QStringLiteral("Campo %1").arg(i));
+            QCOMPARE(header->model()->headerData(i, Qt::Horizontal).toString(), QStringLiteral("Campo %1").arg(i));
     }
 
     // Each list's text reads on its colour: white on the dark ones, black on the others.

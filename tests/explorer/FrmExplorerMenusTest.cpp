@@ -14,9 +14,9 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QUrl>
 
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerCommands.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/ExplorerStatusBar.h"
@@ -194,8 +194,8 @@ private Q_SLOTS:
         clickCard(0);
         QTest::mouseClick(window.LWModelli()->viewport(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(5, window.LWModelli()->viewport()->height() - 5));
-        QCOMPARE(window.LWModelli()->selectedItems().size(), 0);
-        QCOMPARE(window.LWModelli()->currentItem(), nullptr);
+        QCOMPARE(window.cardList().selectedRows(), QList<int>{});
+        QCOMPARE(window.cardList().currentRow(), -1);
         QCOMPARE(enabledButtons(window.toolBar()), (QList<int>{1, 2, 4, 6, 7}));
     }
 
@@ -268,12 +268,12 @@ private Q_SLOTS:
     void rightClickOnTheCardListKeepsTheSelection()
     {
         explorer::FrmExplorer& window = openWithArchive();
-        QTreeWidget* cards = window.LWModelli();
+        explorer::CardListView* cards = window.LWModelli();
         // The print submenu is hidden; its entries carry its state.
         const QStringList cardEntries{"MnuLWModelliTaglia", "MnuLWModelliCopia", "MnuLWStampaEntrambe", "MnuLWInviaA",
                                       "MnuLWSelectAll",     "MnuLWElimina",      "MnuLWEsporta",        "MnuLWImporta"};
         rightClick(cards->viewport(), rowCentre(1));
-        QCOMPARE(cards->selectedItems().size(), 0);
+        QCOMPARE(cards->selectedRows(), QList<int>{});
         QMenu* menu = window.menus().MnuLWModelli();
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(visibleCaptions(*menu), (QStringList{"Taglia", "&Copia", "&Invia a...", "Seleziona tutti", "&Elimina",
@@ -283,7 +283,7 @@ private Q_SLOTS:
 
         clickCard(0);
         rightClick(cards->viewport(), rowCentre(2));
-        QCOMPARE(cards->selectedItems(), QList<QTreeWidgetItem*>{cards->topLevelItem(0)});
+        QCOMPARE(cards->selectedRows(), QList<int>{0});
         QCOMPARE(enabledEntries(*m_world, cardEntries), cardEntries);
     }
 
@@ -293,7 +293,7 @@ private Q_SLOTS:
     {
         m_world->makeArchive(QStringLiteral("VUOTO.mdb"));
         explorer::FrmExplorer& window = openWithArchive();
-        QTreeWidget* cards = window.LWModelli();
+        explorer::CardListView* cards = window.LWModelli();
         m_world->openArchive(QStringLiteral("VUOTO"));
         rightClick(cards->viewport(), QPoint(10, 10));
         window.menus().MnuLWModelli()->close();
@@ -303,7 +303,7 @@ private Q_SLOTS:
         activate(window);
         cards->setFocus();
         QTest::keyClick(cards, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(cards->selectedItems().size(), 0);
+        QCOMPARE(cards->selectedRows(), QList<int>{});
         QTest::keyClick(cards, Qt::Key_L, Qt::ControlModifier); // MnuLWElimina is disabled too
 
         rightClick(cards->viewport(), rowCentre(0));
@@ -311,7 +311,7 @@ private Q_SLOTS:
         activate(window);
         cards->setFocus();
         QTest::keyClick(cards, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(cards->selectedItems().size(), 3);
+        QCOMPARE(cards->selectedRows(), (QList<int>{0, 1, 2}));
 
         rightClick(cards->viewport(), rowCentre(0));
         window.menus().MnuLWModelli()->close();
@@ -411,11 +411,11 @@ private Q_SLOTS:
     {
         explorer::FrmExplorer& window = openWithArchive();
         m_world->entry(QStringLiteral("MnuModifica_SelezionaTutti"))->trigger();
-        QCOMPARE(window.LWModelli()->selectedItems().size(), 3);
+        QCOMPARE(window.cardList().selectedRows(), (QList<int>{0, 1, 2}));
         QVERIFY(!window.toolBar().button(QStringLiteral("Copia"))->isEnabled());
         window.LWModelli()->clearSelection();
         window.commands().MainToolBar_ButtonClick(QStringLiteral("SelezionaTutti"));
-        QCOMPARE(window.LWModelli()->selectedItems().size(), 3);
+        QCOMPARE(window.cardList().selectedRows(), (QList<int>{0, 1, 2}));
     }
 
     void archiveLabelsRenameTheirFiles()
@@ -540,11 +540,7 @@ private:
         return window;
     }
 
-    QPoint rowCentre(int row) const
-    {
-        QTreeWidget* cards = m_world->window().LWModelli();
-        return cards->visualItemRect(cards->topLevelItem(row)).center();
-    }
+    QPoint rowCentre(int row) const { return m_world->window().cardList().rowRect(row).center(); }
 
     void clickCard(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {

@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
-#include <QTreeWidget>
 
+#include "explorer/CardListView.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/CardStore.h"
 #include "tests/explorer/MaintenanceWorkstation.h"
@@ -60,11 +60,10 @@ private Q_SLOTS:
         QListWidgetItem* archive = m_window->findArchiveItem(QStringLiteral("A"));
         m_window->LVDB()->setCurrentItem(archive);
         m_window->LVDB_DblClick();
-        for (const char* key : {"K1", "K3"})
-            m_window->LWModelli()
-                ->findItems(QString::fromLatin1(key), Qt::MatchExactly)
-                .constFirst()
-                ->setSelected(true);
+        explorer::CardListView& cards = m_window->cardList();
+        for (int row = 0; row < cards.rowCount(); ++row)
+            cards.setRowSelected(row, cards.rowText(row) != QLatin1String("K2"));
+        QCOMPARE(cards.selectedRows(), (QList<int>{0, 2}));
     }
     void cleanup()
     {
@@ -94,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(prompts[1].title, QStringLiteral("Schedex"));
         QCOMPARE(prompts[1].buttons, Buttons::Ok);
         QCOMPARE(prompts[1].icon, Icon::None);
-        QCOMPARE(m_window->LWModelli()->selectedItems().size(), 2);
+        QCOMPARE(m_window->cardList().selectedRows(), (QList<int>{0, 2}));
     }
 
     void theInvoicingProgramJournalsTheCardsOfTheCurrentArchive()

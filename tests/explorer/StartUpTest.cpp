@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
 
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerStatusBar.h"
 #include "explorer/FrmExplorer.h"
 #include "explorer/store/ExplorerState.h"
@@ -132,10 +132,10 @@ private Q_SLOTS:
         QCOMPARE(archives->viewMode(), QListView::IconMode);
         QCOMPARE(archives->count(), 0);
 
-        auto* cards = m_window->findChild<QTreeWidget*>(QStringLiteral("LWModelli"));
+        auto* cards = m_window->findChild<explorer::CardListView*>(QStringLiteral("LWModelli"));
         QVERIFY(cards);
-        QCOMPARE(cards->columnCount(), 6);
-        QCOMPARE(cards->topLevelItemCount(), 0);
+        QCOMPARE(cards->header()->count(), 6);
+        QCOMPARE(cards->rowCount(), 0);
         QCOMPARE(cards->selectionMode(), QAbstractItemView::ExtendedSelection);
         QVERIFY(archives->isVisible() && cards->isVisible());
         QVERIFY(archives->geometry().right() < cards->geometry().left());

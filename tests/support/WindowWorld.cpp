@@ -2,8 +2,8 @@
 
 #include <QListWidget>
 #include <QTest>
-#include <QTreeWidget>
 
+#include "explorer/CardListView.h"
 #include "explorer/ExplorerMenus.h"
 #include "explorer/FrmExplorer.h"
 
@@ -51,9 +51,9 @@ QStringList WindowWorld::archiveNames() const
 QStringList WindowWorld::column(int column) const
 {
     QStringList texts;
-    const QTreeWidget* cards = m_window->LWModelli();
-    for (int row = 0; row < cards->topLevelItemCount(); ++row)
-        texts.append(cards->topLevelItem(row)->text(column));
+    const explorer::CardListView& cards = m_window->cardList();
+    for (int row = 0; row < cards.rowCount(); ++row)
+        texts.append(cards.rowText(row, column));
     return texts;
 }
 

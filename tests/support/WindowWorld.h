@@ -13,7 +13,6 @@
 
 class QAction;
 class QListWidgetItem;
-class QTreeWidget;
 
 namespace explorer {
 class FrmExplorer;
