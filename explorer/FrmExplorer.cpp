@@ -168,7 +168,7 @@ void FrmExplorer::LVDB_DblClick()
     }
     setArchiveIcon(selected, 2);
     m_cardList->clear();
-    fillCards();
+    FillLWModelli();
     m_cardList->sortBy(0, Qt::AscendingOrder);
     state().CurrentArchive = selected->text();
     bool anySelected = false;
@@ -176,11 +176,6 @@ void FrmExplorer::LVDB_DblClick()
 }
 
 void FrmExplorer::FillLWModelli()
-{
-    fillCards();
-}
-
-void FrmExplorer::fillCards()
 {
     const QListWidgetItem* selected = m_archiveList->selectedArchive();
     if (!selected)

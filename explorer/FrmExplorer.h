@@ -94,7 +94,6 @@ protected:
 
 private:
     void InitLVDB();
-    void fillCards();
     void InitLWModelli();
 
     ArchiveListView* m_archiveList = nullptr;
