@@ -1,13 +1,13 @@
 #include "backup/ShellCopy.h"
 
-#include <optional>
+#include <algorithm>
 
 #include "interaction/CopyProgress.h"
 #include "interaction/Prompter.h"
 #include "interaction/Seams.h"
+#include "platform/AtomicFile.h"
 #include "platform/BinaryFile.h"
 #include "platform/Files.h"
-#include "platform/RuntimeError.h"
 #include "platform/WindowsPath.h"
 
 namespace backup {
@@ -15,14 +15,6 @@ namespace backup {
 namespace {
 
 constexpr qint64 chunkBytes = 64 * 1024;
-
-void removeHalfWritten(const QString& path)
-{
-    try {
-        platform::files::removeFile(path);
-    } catch (const platform::RuntimeError&) {
-    }
-}
 
 } // namespace
 
@@ -35,26 +27,19 @@ bool ShellCopy(QWidget* window, const QString& from, const QString& to)
         return false;
     const auto progress = prompter.copyProgress(window, from, target);
     const qint64 total = source.length();
-    std::optional<platform::BinaryFile> copy;
-    try {
-        copy.emplace(target, platform::BinaryFile::Mode::Write);
-        bool going = progress->advance(0, total);
-        for (qint64 copied = 0; going && copied < total;) {
-            copy->write(source.read(std::min(chunkBytes, total - copied)));
-            copied = copy->position();
-            going = progress->advance(copied, total);
-        }
-        copy->close();
-        if (going)
-            return true;
-    } catch (const platform::RuntimeError&) {
-        copy.reset();
-        removeHalfWritten(target);
-        throw;
+    // The copy takes the file's name only when whole: a copy cancelled, failed or cut short by a
+    // killed program or a power cut leaves the file it was to replace as it was.
+    platform::AtomicFile copy(platform::windowsPath::toHost(target));
+    bool going = progress->advance(0, total);
+    for (qint64 copied = 0; going && copied < total;) {
+        copy.write(source.read(std::min(chunkBytes, total - copied)));
+        copied = copy.position();
+        going = progress->advance(copied, total);
     }
-    copy.reset();
-    removeHalfWritten(target);
-    return false;
+    if (!going)
+        return false;
+    copy.commit();
+    return true;
 }
 
 } // namespace backup
