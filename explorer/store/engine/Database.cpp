@@ -138,10 +138,24 @@ Recordset Database::OpenRecordset(const QString& source)
     auto recordset = std::make_shared<RecordsetState>();
     recordset->database = m_state;
 
+    // Each select is stepped before its columns are read: one prepared on a schema that another
+    // connection changed since is prepared again by its first step.
     std::optional<SqliteStatement> select;
+    bool onRow = false;
     int firstColumn = 0;
     if (!translated.rowidSql.isEmpty())
         select = database.connection.tryPrepare(translated.rowidSql, source);
+    if (select) {
+        select->bindTexts(translated.parameters);
+        try {
+            onRow = select->step();
+        } catch (const platform::RuntimeError&) {
+            // Kept from before a change of schema, it no longer prepares: the select as written may.
+            if (!sqlite3_expired(select->handle()))
+                throw;
+            select.reset();
+        }
+    }
     if (select) {
         if (readsOnlyColumnsOf(select->handle(), translated.table)) {
             firstColumn = 1;
@@ -150,14 +164,16 @@ Recordset Database::OpenRecordset(const QString& source)
             select.reset();
         }
     }
-    if (!select)
+    if (!select) {
         select.emplace(database.connection.prepare(translated.sql, source));
+        select->bindTexts(translated.parameters);
+        onRow = select->step();
+    }
     if (database.readOnly)
         recordset->table.clear();
-    select->bindTexts(translated.parameters);
     readColumns(*recordset, select->handle(), firstColumn);
 
-    while (select->step())
+    for (; onRow; onRow = select->step())
         recordset->rows.append(select->handle(), firstColumn, firstColumn - 1);
     for (std::size_t i = 0; i < recordset->columns.size(); ++i) {
         if (recordset->columns[i].type.size < 0)

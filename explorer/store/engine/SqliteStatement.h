@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -10,12 +12,23 @@ struct sqlite3_value;
 namespace store {
 
 class SqliteConnection;
+class StatementCache;
 
-// One prepared statement, finalized with its owner. Failures are raised as the engine's errors,
-// naming the caller's own statement text.
+// Where a statement lent by a connection's cache goes back to.
+struct StatementLender {
+    std::shared_ptr<StatementCache> cache;
+    QString sql;
+    int authorizer = 0;
+    unsigned generation = 0;
+};
+
+// One prepared statement, given back to the connection's cache with its owner (or finalized, when
+// it did not come from one). Failures are raised as the engine's errors, naming the caller's own
+// statement text.
 class SqliteStatement {
 public:
-    SqliteStatement(sqlite3_stmt* statement, const SqliteConnection& connection, QString callerText);
+    SqliteStatement(sqlite3_stmt* statement, const SqliteConnection& connection, QString callerText,
+                    StatementLender lender = {});
     SqliteStatement(SqliteStatement&& other) noexcept;
     SqliteStatement& operator=(SqliteStatement&& other) noexcept;
     SqliteStatement(const SqliteStatement&) = delete;
@@ -39,9 +52,12 @@ public:
     sqlite3_stmt* handle() const { return m_statement; }
 
 private:
+    void release();
+
     sqlite3_stmt* m_statement = nullptr;
     const SqliteConnection* m_connection = nullptr;
     QString m_callerText;
+    StatementLender m_lender;
 };
 
 } // namespace store
