@@ -200,18 +200,25 @@ int InsertSelect::intoSameFile(SqliteConnection& connection, const TranslatedSta
     return connection.changes();
 }
 
-int InsertSelect::intoOtherFile(SqliteConnection& source, const FileLock& sourceLock,
+TargetFile TargetFile::of(const QString& file)
+{
+    TargetFile target;
+    target.path = DatabasePath::withDefaultExtension(file);
+    target.hostPath = DatabasePath::existingHostPath(target.path);
+    target.identity = FileLock::identityOf(target.hostPath);
+    return target;
+}
+
+int InsertSelect::intoOtherFile(SqliteConnection& source, const FileLock& sourceLock, const TargetFile& target,
                                 const TranslatedStatement& statement, const QString& callerText)
 {
-    const QString targetPath = DatabasePath::withDefaultExtension(statement.targetFile);
-    const QString targetHost = DatabasePath::existingHostPath(targetPath);
-    const bool sameFile = FileLock::identityOf(targetHost) == sourceLock.identity();
+    const bool sameFile = target.identity == sourceLock.identity();
     FileLock targetLock;
     if (!sameFile)
-        targetLock = FileLock::acquire(targetHost, FileLock::Mode::Shared, targetPath);
+        targetLock = FileLock::acquire(target.hostPath, FileLock::Mode::Shared, target.path);
     if (sameFile || source.inTransaction())
-        return throughSecondConnection(source, targetHost, targetPath, statement, callerText);
-    return throughAttachment(source, targetHost, targetPath, statement, callerText);
+        return throughSecondConnection(source, target.hostPath, target.path, statement, callerText);
+    return throughAttachment(source, target.hostPath, target.path, statement, callerText);
 }
 
 int InsertSelect::intoOpenFile(const SqliteConnection& source, SqliteConnection& target,

@@ -305,45 +305,47 @@ void SqliteConnection::execute(const QString& sql)
         throw error(result, QString());
 }
 
-int SqliteConnection::prepareStatement(const QString& sql, sqlite3_stmt** statement) const
+int SqliteConnection::prepareStatement(const QString& sql, KeptStatement& statement) const
 {
-    if ((*statement = m_statements->lend(sql, *m_refused)) != nullptr)
+    statement = m_statements->lend(sql, *m_refused);
+    if (statement.statement != nullptr)
         return SQLITE_OK;
     const QByteArray utf8 = sql.toUtf8();
     const int result = sqlite3_prepare_v3(m_database, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
-                                          statement, nullptr);
+                                          &statement.statement, nullptr);
     if (result != SQLITE_OK) {
-        sqlite3_finalize(std::exchange(*statement, nullptr));
+        sqlite3_finalize(std::exchange(statement.statement, nullptr));
         return result;
     }
-    if (*statement != nullptr)
+    if (statement.statement != nullptr)
         m_statements->lent();
     return SQLITE_OK;
 }
 
-SqliteStatement SqliteConnection::lent(sqlite3_stmt* statement, const QString& sql, const QString& callerText) const
+SqliteStatement SqliteConnection::lent(KeptStatement statement, const QString& sql, const QString& callerText) const
 {
-    if (statement == nullptr)
-        return SqliteStatement(statement, *this, callerText);
-    return SqliteStatement(statement, *this, callerText,
-                           StatementLender{m_statements, sql, *m_refused, m_statements->generation()});
+    if (statement.statement == nullptr)
+        return SqliteStatement(nullptr, *this, callerText);
+    return SqliteStatement(
+        statement.statement, *this, callerText,
+        StatementLender{m_statements, sql, *m_refused, m_statements->generation(), std::move(statement.columns)});
 }
 
 SqliteStatement SqliteConnection::prepare(const QString& sql, const QString& callerText) const
 {
-    sqlite3_stmt* statement = nullptr;
-    const int result = prepareStatement(sql, &statement);
+    KeptStatement statement;
+    const int result = prepareStatement(sql, statement);
     if (result != SQLITE_OK)
         throw error(result, callerText);
-    return lent(statement, sql, callerText);
+    return lent(std::move(statement), sql, callerText);
 }
 
 std::optional<SqliteStatement> SqliteConnection::tryPrepare(const QString& sql, const QString& callerText) const
 {
-    sqlite3_stmt* statement = nullptr;
-    if (prepareStatement(sql, &statement) != SQLITE_OK)
+    KeptStatement statement;
+    if (prepareStatement(sql, statement) != SQLITE_OK)
         return std::nullopt;
-    return lent(statement, sql, callerText);
+    return lent(std::move(statement), sql, callerText);
 }
 
 bool SqliteConnection::hasColumn(const char* schema, const QByteArray& table, const char* column) const

@@ -74,8 +74,8 @@ public:
 private:
     SqliteConnection(sqlite3* database, QString displayPath);
     // The statement prepared for sql under the current authorizer, or its error code.
-    int prepareStatement(const QString& sql, sqlite3_stmt** statement) const;
-    SqliteStatement lent(sqlite3_stmt* statement, const QString& sql, const QString& callerText) const;
+    int prepareStatement(const QString& sql, KeptStatement& statement) const;
+    SqliteStatement lent(KeptStatement statement, const QString& sql, const QString& callerText) const;
     static SqliteConnection openWithFlags(const QString& hostPath, int flags, const QString& displayPath);
     // Rolls back what a writer cut short left in its journal, then refuses a file that is no
     // database and keeps a database in rollback-journal mode.

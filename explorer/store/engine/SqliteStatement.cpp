@@ -44,11 +44,18 @@ void SqliteStatement::release()
     if (m_statement == nullptr)
         return;
     if (m_lender.cache)
-        m_lender.cache->giveBack(std::exchange(m_statement, nullptr), m_lender.sql, m_lender.authorizer,
-                                 m_lender.generation);
+        m_lender.cache->giveBack({std::exchange(m_statement, nullptr), std::move(m_lender.columns)}, m_lender.sql,
+                                 m_lender.authorizer, m_lender.generation);
     else
         sqlite3_finalize(std::exchange(m_statement, nullptr));
     m_lender.cache.reset();
+    m_lender.columns.reset();
+}
+
+void SqliteStatement::keepColumns(std::shared_ptr<const StatementColumns> columns)
+{
+    if (m_lender.cache)
+        m_lender.columns = std::move(columns);
 }
 
 void SqliteStatement::bindNull(int index)

@@ -13,6 +13,7 @@ namespace store {
 
 class SqliteConnection;
 class StatementCache;
+struct StatementColumns;
 
 // Where a statement lent by a connection's cache goes back to.
 struct StatementLender {
@@ -20,6 +21,7 @@ struct StatementLender {
     QString sql;
     int authorizer = 0;
     unsigned generation = 0;
+    std::shared_ptr<const StatementColumns> columns;
 };
 
 // One prepared statement, given back to the connection's cache with its owner (or finalized, when
@@ -50,6 +52,10 @@ public:
     QString columnName(int column) const;
     QString columnText(int column) const;
     sqlite3_stmt* handle() const { return m_statement; }
+    // The columns a user worked out from the statement, kept with it in the cache; null when
+    // none did or the statement does not come from a cache.
+    const std::shared_ptr<const StatementColumns>& columns() const { return m_lender.columns; }
+    void keepColumns(std::shared_ptr<const StatementColumns> columns);
 
 private:
     void release();

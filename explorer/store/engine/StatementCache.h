@@ -2,12 +2,21 @@
 
 #include <cstddef>
 #include <list>
+#include <memory>
 
 #include <QString>
 
 struct sqlite3_stmt;
 
 namespace store {
+
+struct StatementColumns;
+
+// A statement of the cache's, and the columns its last user worked out from it, if any.
+struct KeptStatement {
+    sqlite3_stmt* statement = nullptr;
+    std::shared_ptr<const StatementColumns> columns;
+};
 
 // The statements a connection prepared, kept reset once their user is done with them, for the
 // next statement of the same text prepared under the same authorizer. A kept statement holds no
@@ -20,13 +29,13 @@ public:
     StatementCache& operator=(const StatementCache&) = delete;
     ~StatementCache();
 
-    // A kept statement of that text and authorizer, now lent out; null when there is none.
-    sqlite3_stmt* lend(const QString& sql, int authorizer);
+    // A kept statement of that text and authorizer, now lent out; a null one when there is none.
+    KeptStatement lend(const QString& sql, int authorizer);
     // A statement prepared for lending, lent out from now.
     void lent() { ++m_lent; }
     // Takes back a lent statement: kept when it may serve again, else finalized. generation is
     // the cache's at the time it was lent.
-    void giveBack(sqlite3_stmt* statement, const QString& sql, int authorizer, unsigned generation);
+    void giveBack(KeptStatement statement, const QString& sql, int authorizer, unsigned generation);
     // Finalizes the kept statements; those lent out now will not be kept either.
     void clear();
     // As clear, and nothing is kept any more.
@@ -43,7 +52,7 @@ private:
     struct Kept {
         QString sql;
         int authorizer;
-        sqlite3_stmt* statement;
+        KeptStatement kept;
     };
 
     std::list<Kept> m_kept; // the most recently used first

@@ -26,7 +26,7 @@ protected:
     // A statement of the cache's when it kept one for sql, else a new one; lent out either way.
     sqlite3_stmt* lend(const QString& sql, int authorizer = 0)
     {
-        if (sqlite3_stmt* kept = m_cache.lend(sql, authorizer))
+        if (sqlite3_stmt* kept = m_cache.lend(sql, authorizer).statement)
             return kept;
         sqlite3_stmt* statement = nullptr;
         const QByteArray utf8 = sql.toUtf8();
@@ -38,7 +38,7 @@ protected:
 
     void giveBack(sqlite3_stmt* statement, const QString& sql, int authorizer = 0)
     {
-        m_cache.giveBack(statement, sql, authorizer, m_cache.generation());
+        m_cache.giveBack({statement, nullptr}, sql, authorizer, m_cache.generation());
     }
 
     int statementsOfTheConnection() const
@@ -63,8 +63,8 @@ TEST_F(StatementCacheTest, KeepsNoMoreThanItsBoundTheLeastRecentlyUsedGoingFirst
     }
     EXPECT_EQ(m_cache.size(), StatementCache::bound);
     EXPECT_EQ(statementsOfTheConnection(), int(StatementCache::bound)) << "those dropped are finalized";
-    EXPECT_EQ(m_cache.lend(QStringLiteral("SELECT 4"), 0), nullptr);
-    sqlite3_stmt* recent = m_cache.lend(QStringLiteral("SELECT 5"), 0);
+    EXPECT_EQ(m_cache.lend(QStringLiteral("SELECT 4"), 0).statement, nullptr);
+    sqlite3_stmt* recent = m_cache.lend(QStringLiteral("SELECT 5"), 0).statement;
     ASSERT_NE(recent, nullptr);
     giveBack(recent, QStringLiteral("SELECT 5"));
 }
@@ -106,8 +106,8 @@ TEST_P(StatementReuseTest, ServesOnlyTheSameTextUnderTheSameAuthorizer)
     sqlite3_stmt* statement = lend(sql);
     const unsigned generation = m_cache.generation();
     GetParam().change(m_cache);
-    m_cache.giveBack(statement, sql, 0, generation);
-    sqlite3_stmt* again = m_cache.lend(sql, GetParam().authorizer);
+    m_cache.giveBack({statement, nullptr}, sql, 0, generation);
+    sqlite3_stmt* again = m_cache.lend(sql, GetParam().authorizer).statement;
     EXPECT_EQ(again != nullptr, GetParam().keptForIt);
     EXPECT_EQ(statementsOfTheConnection(), m_cache.size() + (again != nullptr ? 1 : 0)) << "nothing is left behind";
     if (again != nullptr)
