@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "explorer/store/engine/EngineError.h"
+#include "explorer/store/engine/ResolvedPaths.h"
 #include "platform/WindowsPath.h"
 
 namespace store {
@@ -50,10 +51,15 @@ QString DatabasePath::newHostPath(const QString& completedPath)
 
 QString DatabasePath::existingHostPath(const QString& completedPath)
 {
+    ResolvedPaths& resolved = ResolvedPaths::instance();
+    if (QString host = resolved.lookUp(completedPath); !host.isEmpty())
+        return host;
     const QString host = hostPathOf(completedPath);
     const QFileInfo info(host);
-    if (info.isFile())
+    if (info.isFile()) {
+        resolved.keep(completedPath, host);
         return host;
+    }
     newHostPath(completedPath);
     throw engineError::fileNotFound(completedPath);
 }
