@@ -131,14 +131,22 @@ int throughAttachment(SqliteConnection& source, const QString& targetHost, const
     // being detached.
     const QStringList names = columnNames(source.prepareOnOwnFile(statement.sql, callerText));
     Attachment attachment(source, targetHost, targetPath);
-    const QStringList columns = matchingColumns(source, targetSchema.toUtf8().constData(), statement.table, names);
-    SqliteStatement insert = source.prepare(
+    QStringList columns;
+    for (const QString& name : names)
+        columns.append(SqlDialect::quoteIdentifier(name));
+    const QString sql =
         QStringLiteral("INSERT INTO %1.%2 (%3) ")
-                .arg(targetSchema, SqlDialect::quoteIdentifier(statement.table), columns.join(QStringLiteral(", "))) +
-            statement.sql,
-        callerText);
-    insert.bindTexts(statement.parameters);
-    insert.step();
+            .arg(targetSchema, SqlDialect::quoteIdentifier(statement.table), columns.join(QStringLiteral(", "))) +
+        statement.sql;
+    // One that prepares names a table and columns that the target has; only when it does not are
+    // they looked for one by one, for the engine's own error.
+    std::optional<SqliteStatement> insert = source.tryPrepare(sql, callerText);
+    if (!insert) {
+        matchingColumns(source, targetSchema.toUtf8().constData(), statement.table, names);
+        insert.emplace(source.prepare(sql, callerText));
+    }
+    insert->bindTexts(statement.parameters);
+    insert->step();
     attachment.keep();
     return source.changes();
 }

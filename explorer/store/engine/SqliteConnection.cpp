@@ -240,8 +240,6 @@ bool SqliteConnection::reuse(const QString& hostPath, bool readOnly, const QStri
     m_displayPath = displayPath;
     m_readOnly = readOnly;
     *m_refused = readOnly ? refuseChangesToMainFlag : 0;
-    if (m_kept && FileState::of(m_kept->hostPath) != m_kept->file)
-        detach(m_kept->schema);
     try {
         checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
     } catch (const platform::RuntimeError&) {
