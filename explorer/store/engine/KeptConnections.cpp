@@ -12,13 +12,14 @@ KeptConnections& KeptConnections::instance()
 }
 
 SqliteConnection KeptConnections::take(const QString& hostPath, const FileIdentity& identity, bool readOnly,
-                                       const QString& displayPath)
+                                       const QString& displayPath, FileState& opened)
 {
     SqliteConnection found;
     std::list<Kept> dropped;
     {
         std::lock_guard guard(m_mutex);
         const FileState now = FileState::of(hostPath);
+        opened = now;
         for (auto kept = m_kept.begin(); kept != m_kept.end();) {
             const auto next = std::next(kept);
             if (kept->hostPath == hostPath) {
@@ -40,11 +41,13 @@ SqliteConnection KeptConnections::take(const QString& hostPath, const FileIdenti
     return SqliteConnection::open(hostPath, readOnly, displayPath);
 }
 
-void KeptConnections::keep(SqliteConnection connection, const QString& hostPath, const FileIdentity& identity)
+void KeptConnections::keep(SqliteConnection connection, const QString& hostPath, const FileIdentity& identity,
+                           const std::optional<FileState>& unchangedSince)
 {
     if (!connection.isOpen() || !connection.becomeIdle())
         return;
-    const FileState file = FileState::of(hostPath);
+    const FileState file =
+        unchangedSince && unchangedSince->identity == identity ? *unchangedSince : FileState::of(hostPath);
     if (file.identity != identity)
         return;
     std::list<Kept> dropped;

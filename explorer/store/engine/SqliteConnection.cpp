@@ -296,6 +296,14 @@ void SqliteConnection::close()
 
 void SqliteConnection::execute(const QString& sql)
 {
+    // The engine's own statements come again and again, kept prepared as the callers' are;
+    // several in one text go through sqlite3_exec.
+    if (!sql.contains(u';')) {
+        SqliteStatement statement = prepare(sql, QString());
+        while (statement.step()) {
+        }
+        return;
+    }
     char* message = nullptr;
     const int result = sqlite3_exec(m_database, sql.toUtf8().constData(), nullptr, nullptr, &message);
     sqlite3_free(message);
