@@ -49,14 +49,13 @@ QString DatabasePath::newHostPath(const QString& completedPath)
     return host;
 }
 
-QString DatabasePath::existingHostPath(const QString& completedPath)
+QString DatabasePath::existingHostPath(const QString& completedPath, platform::FileIdentity* identity)
 {
     ResolvedPaths& resolved = ResolvedPaths::instance();
-    if (QString host = resolved.lookUp(completedPath); !host.isEmpty())
+    if (QString host = resolved.lookUp(completedPath, identity); !host.isEmpty())
         return host;
     const QString host = hostPathOf(completedPath);
-    const QFileInfo info(host);
-    if (info.isFile()) {
+    if (ResolvedPaths::isRegularFile(host, identity)) {
         resolved.keep(completedPath, host);
         return host;
     }

@@ -215,8 +215,7 @@ TargetFile TargetFile::of(const QString& file)
 {
     TargetFile target;
     target.path = DatabasePath::withDefaultExtension(file);
-    target.hostPath = DatabasePath::existingHostPath(target.path);
-    target.identity = FileLock::identityOf(target.hostPath);
+    target.hostPath = DatabasePath::existingHostPath(target.path, &target.identity);
     return target;
 }
 

@@ -30,12 +30,6 @@ QString spelledUnder(const QString& folder, const QString& windowsPath)
     return folder.endsWith(u'/') ? folder + rest : folder + u'/' + rest;
 }
 
-bool isRegularFile(const QString& hostPath)
-{
-    struct stat status {};
-    return ::stat(QFile::encodeName(hostPath).constData(), &status) == 0 && S_ISREG(status.st_mode);
-}
-
 } // namespace
 
 ResolvedPaths& ResolvedPaths::instance()
@@ -45,7 +39,17 @@ ResolvedPaths& ResolvedPaths::instance()
     return *paths;
 }
 
-QString ResolvedPaths::lookUp(const QString& windowsPath)
+bool ResolvedPaths::isRegularFile(const QString& hostPath, platform::FileIdentity* identity)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(hostPath).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    if (identity != nullptr)
+        *identity = {status.st_dev, status.st_ino};
+    return true;
+}
+
+QString ResolvedPaths::lookUp(const QString& windowsPath, platform::FileIdentity* identity)
 {
     std::optional<Resolved> found;
     {
@@ -58,7 +62,7 @@ QString ResolvedPaths::lookUp(const QString& windowsPath)
             }
         }
     }
-    if (!found || driveFolderOf(windowsPath) != found->driveFolder || !isRegularFile(found->hostPath))
+    if (!found || driveFolderOf(windowsPath) != found->driveFolder || !isRegularFile(found->hostPath, identity))
         return QString();
     return found->hostPath;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "platform/ShareLock.h"
+
 namespace store {
 
 // The host paths of database files that their Windows paths named letter for letter (a drive,
@@ -17,11 +19,14 @@ public:
     static ResolvedPaths& instance();
 
     // The host path of the regular file that windowsPath named last time, when it still does;
-    // empty otherwise.
-    QString lookUp(const QString& windowsPath);
+    // empty otherwise. identity, when given, is set to the file's.
+    QString lookUp(const QString& windowsPath, platform::FileIdentity* identity);
     // Keeps hostPath for windowsPath, when it is windowsPath spelled letter for letter under its
     // drive's folder.
     void keep(const QString& windowsPath, const QString& hostPath);
+
+    // Whether a regular file is at hostPath (after links); identity, when given, is set to its.
+    static bool isRegularFile(const QString& hostPath, platform::FileIdentity* identity);
 
     static constexpr std::size_t bound = 16;
 
