@@ -37,27 +37,39 @@ bool readsOnlyColumnsOf(sqlite3_stmt* statement, const QString& table)
     return true;
 }
 
-void readColumns(RecordsetState& recordset, sqlite3_stmt* statement, int firstColumn)
+// The columns of a select that made its first step (which prepares it again on a changed schema),
+// worked out once for each statement that the connection keeps. A select with the row id first
+// (withRowid) may read the table of that name only.
+std::shared_ptr<const StatementColumns> columnsOf(SqliteStatement& select, bool withRowid, const QString& table)
 {
+    sqlite3_stmt* statement = select.handle();
+    const int preparations = sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_REPREPARE, 0);
+    if (select.columns() && select.columns()->preparations == preparations)
+        return select.columns();
+    auto columns = std::make_shared<StatementColumns>();
+    columns->preparations = preparations;
+    columns->ofOneTable = withRowid && readsOnlyColumnsOf(statement, table);
+    const int firstColumn = columns->ofOneTable ? 1 : 0;
+    if (columns->ofOneTable)
+        columns->table = QString::fromUtf8(sqlite3_column_table_name(statement, 1));
     const int count = sqlite3_column_count(statement) - firstColumn;
-    recordset.columns.resize(std::size_t(count));
+    columns->columns.resize(std::size_t(count));
     for (int i = 0; i < count; ++i) {
-        RecordsetColumn& column = recordset.columns[std::size_t(i)];
+        RecordsetColumn& column = columns->columns[std::size_t(i)];
         column.name = textOrEmpty(sqlite3_column_name(statement, firstColumn + i));
         column.originName = textOrEmpty(sqlite3_column_origin_name(statement, firstColumn + i));
         const std::optional<ColumnType> declared =
             columnTypeFromDeclaration(textOrEmpty(sqlite3_column_decltype(statement, firstColumn + i)));
         column.type = declared.value_or(ColumnType{dbText, -1});
     }
-    recordset.rows = RowCache(count);
+    select.keepColumns(columns);
+    return columns;
 }
 
 // The other database of the workspace that has the file open for writing, if any: a copy into
 // that file goes through it, and so into the workspace's transaction.
-DatabaseState* openForWriting(const DatabaseState& database, const QString& file)
+DatabaseState* openForWriting(const DatabaseState& database, const FileIdentity& identity)
 {
-    const FileIdentity identity =
-        FileLock::identityOf(DatabasePath::existingHostPath(DatabasePath::withDefaultExtension(file)));
     for (const std::weak_ptr<DatabaseState>& weak : database.workspace->databases) {
         const std::shared_ptr<DatabaseState> other = weak.lock();
         if (other && other.get() != &database && other->connection.isOpen() && !other->readOnly &&
@@ -91,7 +103,7 @@ Database Database::open(const std::shared_ptr<WorkspaceState>& workspace, const 
     state->lock =
         FileLock::acquire(state->hostPath, exclusive ? FileLock::Mode::Exclusive : FileLock::Mode::Shared, state->name);
     state->connection =
-        KeptConnections::instance().take(state->hostPath, state->lock.identity(), readOnly, state->name);
+        KeptConnections::instance().take(state->hostPath, state->lock.identity(), readOnly, state->name, state->opened);
     for (int level = 1; level <= workspace->transactionLevel; ++level)
         state->connection.execute(WorkspaceState::beginStatement(level));
     return Database(std::move(state));
@@ -105,12 +117,13 @@ void Database::Execute(const QString& statement)
         throw engineError::make(engineError::SelectNotExecutable);
     database.recordsAffected = 0;
     if (translated.kind == TranslatedStatement::Kind::CrossFileInsert) {
-        if (DatabaseState* target = openForWriting(database, translated.targetFile))
+        const TargetFile targetFile = TargetFile::of(translated.targetFile);
+        if (DatabaseState* target = openForWriting(database, targetFile.identity))
             database.recordsAffected =
                 InsertSelect::intoOpenFile(database.connection, target->connection, translated, statement);
         else
             database.recordsAffected =
-                InsertSelect::intoOtherFile(database.connection, database.lock, translated, statement);
+                InsertSelect::intoOtherFile(database.connection, database.lock, targetFile, translated, statement);
         return;
     }
     if (database.readOnly)
@@ -138,26 +151,42 @@ Recordset Database::OpenRecordset(const QString& source)
     auto recordset = std::make_shared<RecordsetState>();
     recordset->database = m_state;
 
+    // Each select is stepped before its columns are read: one prepared on a schema that another
+    // connection changed since is prepared again by its first step.
     std::optional<SqliteStatement> select;
-    int firstColumn = 0;
+    std::shared_ptr<const StatementColumns> columns;
+    bool onRow = false;
     if (!translated.rowidSql.isEmpty())
         select = database.connection.tryPrepare(translated.rowidSql, source);
     if (select) {
-        if (readsOnlyColumnsOf(select->handle(), translated.table)) {
-            firstColumn = 1;
-            recordset->table = QString::fromUtf8(sqlite3_column_table_name(select->handle(), 1));
-        } else {
+        select->bindTexts(translated.parameters);
+        try {
+            onRow = select->step();
+        } catch (const platform::RuntimeError&) {
+            // Kept from before a change of schema, it no longer prepares: the select as written may.
+            if (!sqlite3_expired(select->handle()))
+                throw;
             select.reset();
         }
     }
-    if (!select)
+    if (select) {
+        columns = columnsOf(*select, true, translated.table);
+        if (!columns->ofOneTable)
+            select.reset();
+    }
+    if (!select) {
         select.emplace(database.connection.prepare(translated.sql, source));
-    if (database.readOnly)
-        recordset->table.clear();
-    select->bindTexts(translated.parameters);
-    readColumns(*recordset, select->handle(), firstColumn);
+        select->bindTexts(translated.parameters);
+        onRow = select->step();
+        columns = columnsOf(*select, false, QString());
+    }
+    const int firstColumn = columns->ofOneTable ? 1 : 0;
+    if (!database.readOnly)
+        recordset->table = columns->table;
+    recordset->columns = columns->columns;
+    recordset->rows = RowCache(int(recordset->columns.size()));
 
-    while (select->step())
+    for (; onRow; onRow = select->step())
         recordset->rows.append(select->handle(), firstColumn, firstColumn - 1);
     for (std::size_t i = 0; i < recordset->columns.size(); ++i) {
         if (recordset->columns[i].type.size < 0)

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "explorer/store/engine/EngineError.h"
+#include "explorer/store/engine/ResolvedPaths.h"
 #include "platform/WindowsPath.h"
 
 namespace store {
@@ -48,12 +49,16 @@ QString DatabasePath::newHostPath(const QString& completedPath)
     return host;
 }
 
-QString DatabasePath::existingHostPath(const QString& completedPath)
+QString DatabasePath::existingHostPath(const QString& completedPath, platform::FileIdentity* identity)
 {
-    const QString host = hostPathOf(completedPath);
-    const QFileInfo info(host);
-    if (info.isFile())
+    ResolvedPaths& resolved = ResolvedPaths::instance();
+    if (QString host = resolved.lookUp(completedPath, identity); !host.isEmpty())
         return host;
+    const QString host = hostPathOf(completedPath);
+    if (ResolvedPaths::isRegularFile(host, identity)) {
+        resolved.keep(completedPath, host);
+        return host;
+    }
     newHostPath(completedPath);
     throw engineError::fileNotFound(completedPath);
 }

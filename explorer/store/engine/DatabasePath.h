@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/ShareLock.h"
+
 namespace store {
 
 // Database file names as callers give them: Windows paths, ".mdb" when they have no extension.
@@ -9,8 +11,8 @@ class DatabasePath {
 public:
     static QString withDefaultExtension(const QString& windowsPath);
     // The host path of an existing database file; raises 3044 when its folder is missing and
-    // 3024 when the file is.
-    static QString existingHostPath(const QString& completedPath);
+    // 3024 when the file is. identity, when given, is set to the file's.
+    static QString existingHostPath(const QString& completedPath, platform::FileIdentity* identity = nullptr);
     // The host path where a new file may go; raises 3044 when its folder is missing.
     static QString newHostPath(const QString& completedPath);
 };

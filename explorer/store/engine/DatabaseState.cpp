@@ -14,7 +14,9 @@ DatabaseState::~DatabaseState()
 
 void DatabaseState::close()
 {
-    KeptConnections::instance().keep(std::move(connection), hostPath, lock.identity());
+    // A read-only open writes nothing into its file.
+    KeptConnections::instance().keep(std::move(connection), hostPath, lock.identity(),
+                                     readOnly ? std::optional(opened) : std::nullopt);
     lock.release();
 }
 

@@ -41,6 +41,22 @@ QStringList matchingColumns(const SqliteConnection& connection, const char* sche
     return matching;
 }
 
+// "INSERT INTO into (the named columns) rest" on connection, where into is table in schema. One
+// that prepares names a table and columns that schema has: only when it does not are they looked
+// up one by one, for the engine's own error.
+SqliteStatement insertInto(SqliteConnection& connection, const char* schema, const QString& into, const QString& table,
+                           const QStringList& names, const QString& rest, const QString& callerText)
+{
+    QStringList columns;
+    for (const QString& name : names)
+        columns.append(SqlDialect::quoteIdentifier(name));
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) ").arg(into, columns.join(QStringLiteral(", "))) + rest;
+    if (std::optional<SqliteStatement> insert = connection.tryPrepare(sql, callerText))
+        return std::move(*insert);
+    matchingColumns(connection, schema, table, names);
+    return connection.prepare(sql, callerText);
+}
+
 // Rolls the target's transaction back unless it was committed.
 class TargetTransaction {
 public:
@@ -131,12 +147,9 @@ int throughAttachment(SqliteConnection& source, const QString& targetHost, const
     // being detached.
     const QStringList names = columnNames(source.prepareOnOwnFile(statement.sql, callerText));
     Attachment attachment(source, targetHost, targetPath);
-    const QStringList columns = matchingColumns(source, targetSchema.toUtf8().constData(), statement.table, names);
-    SqliteStatement insert = source.prepare(
-        QStringLiteral("INSERT INTO %1.%2 (%3) ")
-                .arg(targetSchema, SqlDialect::quoteIdentifier(statement.table), columns.join(QStringLiteral(", "))) +
-            statement.sql,
-        callerText);
+    SqliteStatement insert = insertInto(source, targetSchema.toUtf8().constData(),
+                                        targetSchema + u'.' + SqlDialect::quoteIdentifier(statement.table),
+                                        statement.table, names, statement.sql, callerText);
     insert.bindTexts(statement.parameters);
     insert.step();
     attachment.keep();
@@ -147,15 +160,13 @@ int throughAttachment(SqliteConnection& source, const QString& targetHost, const
 int copyRows(SqliteStatement& select, SqliteConnection& target, const TranslatedStatement& statement,
              const QString& callerText)
 {
-    const QStringList insertColumns = matchingColumns(target, "main", statement.table, columnNames(select));
+    const QStringList names = columnNames(select);
     QStringList placeholders;
-    for (int column = 0; column < insertColumns.size(); ++column)
+    for (int column = 0; column < names.size(); ++column)
         placeholders.append(QStringLiteral("?"));
     SqliteStatement insert =
-        target.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(SqlDialect::quoteIdentifier(statement.table), insertColumns.join(QStringLiteral(", ")),
-                                placeholders.join(QStringLiteral(", "))),
-                       callerText);
+        insertInto(target, "main", SqlDialect::quoteIdentifier(statement.table), statement.table, names,
+                   QStringLiteral("VALUES (") + placeholders.join(QStringLiteral(", ")) + u')', callerText);
     int written = 0;
     while (select.step()) {
         for (int column = 0; column < select.columnCount(); ++column)
@@ -200,18 +211,24 @@ int InsertSelect::intoSameFile(SqliteConnection& connection, const TranslatedSta
     return connection.changes();
 }
 
-int InsertSelect::intoOtherFile(SqliteConnection& source, const FileLock& sourceLock,
+TargetFile TargetFile::of(const QString& file)
+{
+    TargetFile target;
+    target.path = DatabasePath::withDefaultExtension(file);
+    target.hostPath = DatabasePath::existingHostPath(target.path, &target.identity);
+    return target;
+}
+
+int InsertSelect::intoOtherFile(SqliteConnection& source, const FileLock& sourceLock, const TargetFile& target,
                                 const TranslatedStatement& statement, const QString& callerText)
 {
-    const QString targetPath = DatabasePath::withDefaultExtension(statement.targetFile);
-    const QString targetHost = DatabasePath::existingHostPath(targetPath);
-    const bool sameFile = FileLock::identityOf(targetHost) == sourceLock.identity();
+    const bool sameFile = target.identity == sourceLock.identity();
     FileLock targetLock;
     if (!sameFile)
-        targetLock = FileLock::acquire(targetHost, FileLock::Mode::Shared, targetPath);
+        targetLock = FileLock::acquire(target.hostPath, FileLock::Mode::Shared, target.path);
     if (sameFile || source.inTransaction())
-        return throughSecondConnection(source, targetHost, targetPath, statement, callerText);
-    return throughAttachment(source, targetHost, targetPath, statement, callerText);
+        return throughSecondConnection(source, target.hostPath, target.path, statement, callerText);
+    return throughAttachment(source, target.hostPath, target.path, statement, callerText);
 }
 
 int InsertSelect::intoOpenFile(const SqliteConnection& source, SqliteConnection& target,

@@ -2,6 +2,7 @@
 
 #include <list>
 #include <mutex>
+#include <optional>
 
 #include <QString>
 
@@ -25,13 +26,16 @@ public:
 
     // A connection on the file at hostPath, which the caller holds locked as identity: a kept one
     // when there is one fit for it, else a new one. readOnly and displayPath as for
-    // SqliteConnection::open.
+    // SqliteConnection::open. opened is set to how the file stood when it was looked at.
     SqliteConnection take(const QString& hostPath, const FileIdentity& identity, bool readOnly,
-                          const QString& displayPath);
+                          const QString& displayPath, FileState& opened);
     // Keeps a connection on the file at hostPath, which the caller still holds locked as
     // identity; what it has not committed is rolled back. One that cannot be kept idle (a
-    // statement still open, another file attached, a write-ahead log) is closed.
-    void keep(SqliteConnection connection, const QString& hostPath, const FileIdentity& identity);
+    // statement still open, another file attached, a write-ahead log) is closed. A connection
+    // that changed nothing may be kept with the state its take found, unchanged: anyone's
+    // writing since makes the file compare different, and the connection goes at the next take.
+    void keep(SqliteConnection connection, const QString& hostPath, const FileIdentity& identity,
+              const std::optional<FileState>& unchangedSince = std::nullopt);
     // Closes every kept connection.
     void clear();
 

@@ -21,6 +21,15 @@ struct RecordsetColumn {
     ColumnType type;
 };
 
+// What a recordset takes from a select's columns, worked out once for a statement that the
+// connection keeps, and good while SQLite has not prepared that statement again.
+struct StatementColumns {
+    int preparations = 0;    // how many times SQLite had prepared the statement again by then
+    bool ofOneTable = false; // a select with the row id first, and then only plain columns of its table
+    QString table;           // then that table, as the schema names it
+    std::vector<RecordsetColumn> columns;
+};
+
 // A statement that writes the columns flagged, kept while the next write flags the same ones.
 struct WriteStatement {
     std::vector<bool> columns;

@@ -69,19 +69,31 @@ int refuseReadsElsewhere(void*, int action, const char*, const char*, const char
     return SQLITE_OK;
 }
 
-int refuseReadsElsewhereAndChangesToMain(void* data, int action, const char* table, const char* column,
-                                         const char* schema, const char* trigger)
+// What the connection's authorizer refuses, flags of data.
+const int refuseChangesToMainFlag = 1;
+const int refuseReadsElsewhereFlag = 2;
+
+// The one authorizer of a connection, set once: setting another would expire every statement
+// the connection keeps.
+int authorizeAction(void* data, int action, const char* table, const char* column, const char* schema,
+                    const char* trigger)
 {
-    if (refuseReadsElsewhere(data, action, table, column, schema, trigger) != SQLITE_OK)
+    const int refused = *static_cast<const int*>(data);
+    if ((refused & refuseReadsElsewhereFlag) != 0 &&
+        refuseReadsElsewhere(data, action, table, column, schema, trigger) != SQLITE_OK)
         return SQLITE_DENY;
-    return refuseChangesToMain(data, action, table, column, schema, trigger);
+    if ((refused & refuseChangesToMainFlag) != 0)
+        return refuseChangesToMain(data, action, table, column, schema, trigger);
+    return SQLITE_OK;
 }
 
 } // namespace
 
 SqliteConnection::SqliteConnection(sqlite3* database, QString displayPath)
-    : m_database(database), m_displayPath(std::move(displayPath))
+    : m_database(database), m_statements(std::make_shared<StatementCache>()), m_refused(std::make_unique<int>(0)),
+      m_displayPath(std::move(displayPath))
 {
+    sqlite3_set_authorizer(m_database, authorizeAction, m_refused.get());
 }
 
 SqliteConnection SqliteConnection::openWithFlags(const QString& hostPath, int flags, const QString& displayPath)
@@ -109,7 +121,7 @@ SqliteConnection SqliteConnection::open(const QString& hostPath, bool readOnly, 
     SqliteConnection connection = openWithFlags(hostPath, SQLITE_OPEN_READWRITE, displayPath);
     connection.m_readOnly = readOnly;
     if (readOnly)
-        sqlite3_set_authorizer(connection.m_database, refuseChangesToMain, nullptr);
+        *connection.m_refused = refuseChangesToMainFlag;
     connection.checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
     return connection;
 }
@@ -119,6 +131,8 @@ void SqliteConnection::attach(const QString& hostPath, const QString& schema, co
     SqliteStatement attach = prepare(QStringLiteral("ATTACH ? AS ") + schema, QString());
     attach.bindText(1, hostPath);
     attach.step();
+    // Statements prepared before name no file under the schema, or another one.
+    m_statements->clear();
     try {
         checkFile(hostPath, schema, false, displayPath);
     } catch (const platform::RuntimeError&) {
@@ -131,6 +145,7 @@ void SqliteConnection::detach(const QString& schema)
 {
     if (m_kept && m_kept->schema == schema)
         m_kept.reset();
+    m_statements->clear();
     sqlite3_exec(m_database, (QStringLiteral("DETACH ") + schema).toUtf8().constData(), nullptr, nullptr, nullptr);
 }
 
@@ -152,10 +167,10 @@ SqliteStatement SqliteConnection::prepareOnOwnFile(const QString& sql, const QSt
 {
     if (!m_kept)
         return prepare(sql, callerText);
-    sqlite3_set_authorizer(m_database, m_readOnly ? refuseReadsElsewhereAndChangesToMain : refuseReadsElsewhere,
-                           nullptr);
+    const int refused = *m_refused;
+    *m_refused = refused | refuseReadsElsewhereFlag;
     std::optional<SqliteStatement> statement = tryPrepare(sql, callerText);
-    sqlite3_set_authorizer(m_database, m_readOnly ? refuseChangesToMain : nullptr, nullptr);
+    *m_refused = refused;
     if (statement)
         return std::move(*statement);
     detach(m_kept->schema);
@@ -209,18 +224,22 @@ bool SqliteConnection::becomeIdle()
         sqlite3_exec(m_database, "ROLLBACK", nullptr, nullptr, nullptr);
     // Besides its own file, the connection may have one file attached: the one it keeps.
     const int ownFiles = m_kept ? 3 : 2;
-    return !inTransaction() && sqlite3_txn_state(m_database, nullptr) == SQLITE_TXN_NONE &&
-           sqlite3_next_stmt(m_database, nullptr) == nullptr && sqlite3_db_name(m_database, ownFiles) == nullptr &&
-           !m_writeAheadLog;
+    if (inTransaction() || sqlite3_txn_state(m_database, nullptr) != SQLITE_TXN_NONE || m_statements->lentOut() != 0 ||
+        sqlite3_db_name(m_database, ownFiles) != nullptr || m_writeAheadLog)
+        return false;
+    for (sqlite3_stmt* statement = sqlite3_next_stmt(m_database, nullptr); statement != nullptr;
+         statement = sqlite3_next_stmt(m_database, statement)) {
+        if (sqlite3_stmt_busy(statement))
+            return false;
+    }
+    return true;
 }
 
 bool SqliteConnection::reuse(const QString& hostPath, bool readOnly, const QString& displayPath)
 {
     m_displayPath = displayPath;
     m_readOnly = readOnly;
-    sqlite3_set_authorizer(m_database, readOnly ? refuseChangesToMain : nullptr, nullptr);
-    if (m_kept && FileState::of(m_kept->hostPath) != m_kept->file)
-        detach(m_kept->schema);
+    *m_refused = readOnly ? refuseChangesToMainFlag : 0;
     try {
         checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
     } catch (const platform::RuntimeError&) {
@@ -230,7 +249,8 @@ bool SqliteConnection::reuse(const QString& hostPath, bool readOnly, const QStri
 }
 
 SqliteConnection::SqliteConnection(SqliteConnection&& other) noexcept
-    : m_database(std::exchange(other.m_database, nullptr)), m_displayPath(std::move(other.m_displayPath)),
+    : m_database(std::exchange(other.m_database, nullptr)), m_statements(std::move(other.m_statements)),
+      m_refused(std::move(other.m_refused)), m_displayPath(std::move(other.m_displayPath)),
       m_readOnly(std::exchange(other.m_readOnly, false)), m_writeAheadLog(std::exchange(other.m_writeAheadLog, false)),
       m_kept(std::exchange(other.m_kept, std::nullopt))
 {
@@ -241,6 +261,8 @@ SqliteConnection& SqliteConnection::operator=(SqliteConnection&& other) noexcept
     if (this != &other) {
         close();
         m_database = std::exchange(other.m_database, nullptr);
+        m_statements = std::move(other.m_statements);
+        m_refused = std::move(other.m_refused);
         m_displayPath = std::move(other.m_displayPath);
         m_readOnly = std::exchange(other.m_readOnly, false);
         m_writeAheadLog = std::exchange(other.m_writeAheadLog, false);
@@ -260,6 +282,11 @@ void SqliteConnection::close()
         return;
     if (inTransaction())
         sqlite3_exec(m_database, "ROLLBACK", nullptr, nullptr, nullptr);
+    m_statements->close();
+    m_statements.reset();
+    // A statement still out may be prepared again after the close, and m_refused is going.
+    sqlite3_set_authorizer(m_database, nullptr, nullptr);
+    m_refused.reset();
     sqlite3_close_v2(m_database);
     m_database = nullptr;
     m_readOnly = false;
@@ -269,6 +296,14 @@ void SqliteConnection::close()
 
 void SqliteConnection::execute(const QString& sql)
 {
+    // The engine's own statements come again and again, kept prepared as the callers' are;
+    // several in one text go through sqlite3_exec.
+    if (!sql.contains(u';')) {
+        SqliteStatement statement = prepare(sql, QString());
+        while (statement.step()) {
+        }
+        return;
+    }
     char* message = nullptr;
     const int result = sqlite3_exec(m_database, sql.toUtf8().constData(), nullptr, nullptr, &message);
     sqlite3_free(message);
@@ -276,26 +311,47 @@ void SqliteConnection::execute(const QString& sql)
         throw error(result, QString());
 }
 
+int SqliteConnection::prepareStatement(const QString& sql, KeptStatement& statement) const
+{
+    statement = m_statements->lend(sql, *m_refused);
+    if (statement.statement != nullptr)
+        return SQLITE_OK;
+    const QByteArray utf8 = sql.toUtf8();
+    const int result = sqlite3_prepare_v3(m_database, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
+                                          &statement.statement, nullptr);
+    if (result != SQLITE_OK) {
+        sqlite3_finalize(std::exchange(statement.statement, nullptr));
+        return result;
+    }
+    if (statement.statement != nullptr)
+        m_statements->lent();
+    return SQLITE_OK;
+}
+
+SqliteStatement SqliteConnection::lent(KeptStatement statement, const QString& sql, const QString& callerText) const
+{
+    if (statement.statement == nullptr)
+        return SqliteStatement(nullptr, *this, callerText);
+    return SqliteStatement(
+        statement.statement, *this, callerText,
+        StatementLender{m_statements, sql, *m_refused, m_statements->generation(), std::move(statement.columns)});
+}
+
 SqliteStatement SqliteConnection::prepare(const QString& sql, const QString& callerText) const
 {
-    const QByteArray utf8 = sql.toUtf8();
-    sqlite3_stmt* statement = nullptr;
-    const char* tail = nullptr;
-    const int result = sqlite3_prepare_v2(m_database, utf8.constData(), int(utf8.size()), &statement, &tail);
+    KeptStatement statement;
+    const int result = prepareStatement(sql, statement);
     if (result != SQLITE_OK)
         throw error(result, callerText);
-    return SqliteStatement(statement, *this, callerText);
+    return lent(std::move(statement), sql, callerText);
 }
 
 std::optional<SqliteStatement> SqliteConnection::tryPrepare(const QString& sql, const QString& callerText) const
 {
-    const QByteArray utf8 = sql.toUtf8();
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(m_database, utf8.constData(), int(utf8.size()), &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
+    KeptStatement statement;
+    if (prepareStatement(sql, statement) != SQLITE_OK)
         return std::nullopt;
-    }
-    return SqliteStatement(statement, *this, callerText);
+    return lent(std::move(statement), sql, callerText);
 }
 
 bool SqliteConnection::hasColumn(const char* schema, const QByteArray& table, const char* column) const

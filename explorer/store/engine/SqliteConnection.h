@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QString>
 
 #include "explorer/store/engine/FileState.h"
 #include "explorer/store/engine/SqliteStatement.h"
+#include "explorer/store/engine/StatementCache.h"
 #include "platform/RuntimeError.h"
 
 struct sqlite3;
@@ -42,6 +44,8 @@ public:
 
     // Runs statements of the engine's own (transactions, pragmas).
     void execute(const QString& sql);
+    // A statement prepared for sql, or the one prepared for it before and kept in the
+    // connection's cache since.
     SqliteStatement prepare(const QString& sql, const QString& callerText) const;
     // The statement, or nothing when sql does not prepare; raises nothing.
     std::optional<SqliteStatement> tryPrepare(const QString& sql, const QString& callerText) const;
@@ -69,6 +73,9 @@ public:
 
 private:
     SqliteConnection(sqlite3* database, QString displayPath);
+    // The statement prepared for sql under the current authorizer, or its error code.
+    int prepareStatement(const QString& sql, KeptStatement& statement) const;
+    SqliteStatement lent(KeptStatement statement, const QString& sql, const QString& callerText) const;
     static SqliteConnection openWithFlags(const QString& hostPath, int flags, const QString& displayPath);
     // Rolls back what a writer cut short left in its journal, then refuses a file that is no
     // database and keeps a database in rollback-journal mode.
@@ -81,6 +88,10 @@ private:
     };
 
     sqlite3* m_database = nullptr;
+    std::shared_ptr<StatementCache> m_statements;
+    // What the authorizer refuses now, in flags; a kept statement serves only under the flags it
+    // was prepared under.
+    std::unique_ptr<int> m_refused;
     QString m_displayPath;
     bool m_readOnly = false;
     bool m_writeAheadLog = false;

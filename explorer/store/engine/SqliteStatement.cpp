@@ -5,34 +5,57 @@
 #include <sqlite3.h>
 
 #include "explorer/store/engine/SqliteConnection.h"
+#include "explorer/store/engine/StatementCache.h"
 
 namespace store {
 
-SqliteStatement::SqliteStatement(sqlite3_stmt* statement, const SqliteConnection& connection, QString callerText)
-    : m_statement(statement), m_connection(&connection), m_callerText(std::move(callerText))
+SqliteStatement::SqliteStatement(sqlite3_stmt* statement, const SqliteConnection& connection, QString callerText,
+                                 StatementLender lender)
+    : m_statement(statement), m_connection(&connection), m_callerText(std::move(callerText)),
+      m_lender(std::move(lender))
 {
 }
 
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
     : m_statement(std::exchange(other.m_statement, nullptr)), m_connection(other.m_connection),
-      m_callerText(std::move(other.m_callerText))
+      m_callerText(std::move(other.m_callerText)), m_lender(std::move(other.m_lender))
 {
 }
 
 SqliteStatement& SqliteStatement::operator=(SqliteStatement&& other) noexcept
 {
     if (this != &other) {
-        sqlite3_finalize(m_statement);
+        release();
         m_statement = std::exchange(other.m_statement, nullptr);
         m_connection = other.m_connection;
         m_callerText = std::move(other.m_callerText);
+        m_lender = std::move(other.m_lender);
     }
     return *this;
 }
 
 SqliteStatement::~SqliteStatement()
 {
-    sqlite3_finalize(m_statement);
+    release();
+}
+
+void SqliteStatement::release()
+{
+    if (m_statement == nullptr)
+        return;
+    if (m_lender.cache)
+        m_lender.cache->giveBack({std::exchange(m_statement, nullptr), std::move(m_lender.columns)}, m_lender.sql,
+                                 m_lender.authorizer, m_lender.generation);
+    else
+        sqlite3_finalize(std::exchange(m_statement, nullptr));
+    m_lender.cache.reset();
+    m_lender.columns.reset();
+}
+
+void SqliteStatement::keepColumns(std::shared_ptr<const StatementColumns> columns)
+{
+    if (m_lender.cache)
+        m_lender.columns = std::move(columns);
 }
 
 void SqliteStatement::bindNull(int index)

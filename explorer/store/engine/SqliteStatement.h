@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -10,12 +12,25 @@ struct sqlite3_value;
 namespace store {
 
 class SqliteConnection;
+class StatementCache;
+struct StatementColumns;
 
-// One prepared statement, finalized with its owner. Failures are raised as the engine's errors,
-// naming the caller's own statement text.
+// Where a statement lent by a connection's cache goes back to.
+struct StatementLender {
+    std::shared_ptr<StatementCache> cache;
+    QString sql;
+    int authorizer = 0;
+    unsigned generation = 0;
+    std::shared_ptr<const StatementColumns> columns;
+};
+
+// One prepared statement, given back to the connection's cache with its owner (or finalized, when
+// it did not come from one). Failures are raised as the engine's errors, naming the caller's own
+// statement text.
 class SqliteStatement {
 public:
-    SqliteStatement(sqlite3_stmt* statement, const SqliteConnection& connection, QString callerText);
+    SqliteStatement(sqlite3_stmt* statement, const SqliteConnection& connection, QString callerText,
+                    StatementLender lender = {});
     SqliteStatement(SqliteStatement&& other) noexcept;
     SqliteStatement& operator=(SqliteStatement&& other) noexcept;
     SqliteStatement(const SqliteStatement&) = delete;
@@ -37,11 +52,18 @@ public:
     QString columnName(int column) const;
     QString columnText(int column) const;
     sqlite3_stmt* handle() const { return m_statement; }
+    // The columns a user worked out from the statement, kept with it in the cache; null when
+    // none did or the statement does not come from a cache.
+    const std::shared_ptr<const StatementColumns>& columns() const { return m_lender.columns; }
+    void keepColumns(std::shared_ptr<const StatementColumns> columns);
 
 private:
+    void release();
+
     sqlite3_stmt* m_statement = nullptr;
     const SqliteConnection* m_connection = nullptr;
     QString m_callerText;
+    StatementLender m_lender;
 };
 
 } // namespace store

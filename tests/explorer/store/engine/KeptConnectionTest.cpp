@@ -143,6 +143,20 @@ TEST_F(KeptConnectionTest, AKeptConnectionServesReadOnlyAndWritingOpensAsANewOne
     EXPECT_EQ(database.Name(), folder + QStringLiteral("A.mdb"));
 }
 
+TEST_F(KeptConnectionTest, AFileOverwrittenWhileOpenReadOnlyIsReadAfresh)
+{
+    cardArchive(QStringLiteral("A"));
+    addCard(archive, QStringLiteral("K1"));
+    {
+        Workspace session = workspace();
+        Database database = session.OpenDatabase(archive, false, true);
+        EXPECT_EQ(database.OpenRecordset(QStringLiteral("Modelli")).RecordCount(), 1);
+        overwriteInPlace(QStringLiteral("K7"));
+        database.Close();
+    }
+    EXPECT_EQ(keysThroughTheEngine(archive, true), QStringList{QStringLiteral("K7")});
+}
+
 TEST_F(KeptConnectionTest, WhatATransactionLeftUncommittedIsNotKept)
 {
     cardArchive(QStringLiteral("A"));
