@@ -170,6 +170,9 @@ private Q_SLOTS:
             colour->setFocus();
             colour->lineEdit()->selectAll();
             QTest::keyClicks(colour, QStringLiteral("Nero"));
+            // An activation of the main window still queued on the offscreen platform may land after
+            // the dialog's; a user types into the dialog on top.
+            QApplication::setActiveWindow(&dialog);
             if (store)
                 QTest::keyClick(colour, Qt::Key_A, Qt::AltModifier);
             else
