@@ -1,6 +1,5 @@
 #include <optional>
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMap>
@@ -15,6 +14,7 @@
 #include "interaction/RecordingProgressDisplay.h"
 #include "platform/Listing.h"
 #include "tests/backup/BackupWorld.h"
+#include "tests/support/ProcessOutput.h"
 #include "tests/support/QtTestMain.h"
 
 using namespace Qt::StringLiterals;
@@ -124,12 +124,8 @@ private:
         if (!saving.waitForStarted())
             return "not started";
         QByteArray output;
-        const QDeadlineTimer deadline(60'000);
-        while (killAfter && !output.contains(mark) && saving.state() == QProcess::Running && !deadline.hasExpired()) {
-            saving.waitForReadyRead(100);
-            output += saving.readAllStandardOutput();
-        }
         if (killAfter) {
+            output = readOutputUntil(saving, mark, 60'000);
             QThread::msleep(*killAfter);
             saving.kill();
         }

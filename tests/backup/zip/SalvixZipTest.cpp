@@ -1,6 +1,5 @@
 #include <ostream>
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,6 +13,7 @@
 #include "automation/Variant.h"
 #include "platform/BinaryFile.h"
 #include "tests/backup/zip/SalvixZipArchives.h"
+#include "tests/support/ProcessOutput.h"
 #include "tests/support/TestWorkstation.h"
 
 namespace {
@@ -393,12 +393,7 @@ TEST_F(SalvixZipTest, ARestoreKilledAtAnyMomentLeavesEveryFileOldOrNew)
         extraction.start(TestWorkstation::builtProgram(QStringLiteral("salvix_extract_helper")),
                          {m_station.root(), m_archive, QStringLiteral("C:\\")});
         ASSERT_TRUE(extraction.waitForStarted());
-        QByteArray output;
-        const QDeadlineTimer deadline(30000);
-        while (!output.contains("extracting\n") && extraction.state() == QProcess::Running && !deadline.hasExpired()) {
-            extraction.waitForReadyRead(100);
-            output += extraction.readAllStandardOutput();
-        }
+        QByteArray output = readOutputUntil(extraction, "extracting\n");
         QThread::usleep(random.bounded(4000));
         extraction.kill();
         ASSERT_TRUE(extraction.waitForFinished());

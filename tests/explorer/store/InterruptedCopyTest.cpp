@@ -1,4 +1,3 @@
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
@@ -7,6 +6,7 @@
 
 #include "demo/SampleCardWriter.h"
 #include "tests/explorer/store/CardArchiveFixture.h"
+#include "tests/support/ProcessOutput.h"
 
 namespace {
 
@@ -62,12 +62,7 @@ TEST_F(InterruptedCopyTest, ACopyKilledAtAnyMomentLeavesEveryCardWholeOrAbsent)
         QProcess copy;
         copy.start(TestWorkstation::builtProgram(QStringLiteral("cardstore_copy_helper")), {root(), source, target});
         ASSERT_TRUE(copy.waitForStarted());
-        QByteArray output;
-        const QDeadlineTimer deadline(30000);
-        while (!output.contains("copied 1\n") && copy.state() == QProcess::Running && !deadline.hasExpired()) {
-            copy.waitForReadyRead(100);
-            output += copy.readAllStandardOutput();
-        }
+        QByteArray output = readOutputUntil(copy, "copied 1\n");
         QThread::usleep(random.bounded(100000));
         copy.kill();
         ASSERT_TRUE(copy.waitForFinished());
