@@ -22,10 +22,10 @@ namespace {
 // here for the file's last lock to go before they are closed.
 class DescriptorPool {
 public:
-    bool isEmpty()
+    bool hasIdle()
     {
         std::lock_guard guard(m_mutex);
-        return m_files.empty();
+        return m_idle > 0;
     }
 
     int take(FileIdentity identity)
@@ -36,6 +36,7 @@ public:
             return -1;
         const int descriptor = found->second.idle.back();
         found->second.idle.pop_back();
+        --m_idle;
         return descriptor;
     }
 
@@ -45,19 +46,23 @@ public:
         ++m_files[identity].holders;
     }
 
-    // Gives back a descriptor that holds no lock; holding says whether it was counted as a holder.
-    void giveBack(FileIdentity identity, int descriptor, bool holding)
+    // Gives back a descriptor that holds no lock.
+    void giveBack(FileIdentity identity, int descriptor)
+    {
+        std::lock_guard guard(m_mutex);
+        keepOrClose(m_files[identity], identity, descriptor);
+    }
+
+    // Ends a holder's lock: closing the descriptor ends it, unless other locks of this process
+    // on the file keep it open.
+    void release(FileIdentity identity, int descriptor)
     {
         std::lock_guard guard(m_mutex);
         Entry& entry = m_files[identity];
-        if (holding)
-            --entry.holders;
-        entry.idle.push_back(descriptor);
+        --entry.holders;
         if (entry.holders > 0)
-            return;
-        for (const int idle : entry.idle)
-            ::close(idle);
-        m_files.erase(identity);
+            ::flock(descriptor, LOCK_UN);
+        keepOrClose(entry, identity, descriptor);
     }
 
 private:
@@ -65,8 +70,24 @@ private:
         int holders = 0;
         std::vector<int> idle;
     };
+
+    void keepOrClose(Entry& entry, FileIdentity identity, int descriptor)
+    {
+        if (entry.holders > 0) {
+            entry.idle.push_back(descriptor);
+            ++m_idle;
+            return;
+        }
+        ::close(descriptor);
+        for (const int idle : entry.idle)
+            ::close(idle);
+        m_idle -= int(entry.idle.size());
+        m_files.erase(identity);
+    }
+
     std::mutex m_mutex;
     std::map<FileIdentity, Entry> m_files;
+    int m_idle = 0; // descriptors waiting in m_files
 };
 
 DescriptorPool& pool()
@@ -91,17 +112,14 @@ const int attemptsOnReplacedFile = 20;
 
 FileIdentity ShareLock::identityOf(const QString& hostPath)
 {
-    struct stat status {};
-    if (::stat(QFile::encodeName(hostPath).constData(), &status) != 0)
-        return {};
-    return {status.st_dev, status.st_ino};
+    return FileState::of(hostPath).identity;
 }
 
 ShareLock ShareLock::tryAcquire(const QString& hostPath, Mode mode)
 {
     const QByteArray encoded = QFile::encodeName(hostPath);
     for (int attempt = 0; attempt < attemptsOnReplacedFile; ++attempt) {
-        int descriptor = pool().isEmpty() ? -1 : pool().take(identityOf(hostPath));
+        int descriptor = pool().hasIdle() ? pool().take(identityOf(hostPath)) : -1;
         if (descriptor < 0)
             descriptor = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
         if (descriptor < 0)
@@ -114,23 +132,22 @@ ShareLock ShareLock::tryAcquire(const QString& hostPath, Mode mode)
         while (result != 0 && errno == EINTR);
         if (result != 0) {
             const int lockError = errno;
-            pool().giveBack(identity, descriptor, false);
+            pool().giveBack(identity, descriptor);
             return ShareLock(lockError == EWOULDBLOCK ? State::InUse : State::Unopenable);
         }
         pool().addHolder(identity);
         // A file replaced between opening and locking (a compaction renames a new file over the
         // old one) is locked again under its new identity.
-        if (identityOf(hostPath) == identity)
-            return ShareLock(descriptor, identity);
-        ::flock(descriptor, LOCK_UN);
-        pool().giveBack(identity, descriptor, true);
+        if (const FileState file = FileState::of(hostPath); file.identity == identity)
+            return ShareLock(descriptor, file);
+        pool().release(identity, descriptor);
     }
     return ShareLock(State::InUse);
 }
 
 void ShareLock::closeDescriptor(int descriptor)
 {
-    pool().giveBack(identityOfDescriptor(descriptor), descriptor, false);
+    pool().giveBack(identityOfDescriptor(descriptor), descriptor);
 }
 
 ShareLock ShareLock::forRemoval(const QString& hostPath, int whenInUse)
@@ -145,7 +162,7 @@ ShareLock ShareLock::forRemoval(const QString& hostPath, int whenInUse)
 }
 
 ShareLock::ShareLock(ShareLock&& other) noexcept
-    : m_state(other.m_state), m_descriptor(std::exchange(other.m_descriptor, -1)), m_identity(other.m_identity)
+    : m_state(other.m_state), m_descriptor(std::exchange(other.m_descriptor, -1)), m_file(other.m_file)
 {
 }
 
@@ -155,7 +172,7 @@ ShareLock& ShareLock::operator=(ShareLock&& other) noexcept
         release();
         m_state = other.m_state;
         m_descriptor = std::exchange(other.m_descriptor, -1);
-        m_identity = other.m_identity;
+        m_file = other.m_file;
     }
     return *this;
 }
@@ -169,8 +186,7 @@ void ShareLock::release()
 {
     if (m_descriptor < 0)
         return;
-    ::flock(m_descriptor, LOCK_UN);
-    pool().giveBack(m_identity, std::exchange(m_descriptor, -1), true);
+    pool().release(m_file.identity, std::exchange(m_descriptor, -1));
 }
 
 } // namespace platform

@@ -1,18 +1,10 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <QString>
 
-namespace platform {
+#include "platform/FileState.h"
 
-// Which file a lock is on, whatever name it was reached by.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-    friend auto operator<=>(const FileIdentity&, const FileIdentity&) = default;
-};
+namespace platform {
 
 // The platform's share modes: an advisory lock (flock) on the file itself, held by whoever has
 // the file open, that keeps conflicting opens out and keeps the file from being deleted,
@@ -41,7 +33,9 @@ public:
 
     // How the attempt went; release() ends a lock that was held.
     State state() const { return m_state; }
-    FileIdentity identity() const { return m_identity; }
+    FileIdentity identity() const { return m_file.identity; }
+    // How the file stood at its path once locked.
+    const FileState& file() const { return m_file; }
     void release();
 
     // The identity of the file at hostPath now; a default identity when there is none.
@@ -52,14 +46,11 @@ public:
 
 private:
     explicit ShareLock(State state) : m_state(state) {}
-    ShareLock(int descriptor, FileIdentity identity)
-        : m_state(State::Held), m_descriptor(descriptor), m_identity(identity)
-    {
-    }
+    ShareLock(int descriptor, const FileState& file) : m_state(State::Held), m_descriptor(descriptor), m_file(file) {}
 
     State m_state = State::Missing;
     int m_descriptor = -1;
-    FileIdentity m_identity;
+    FileState m_file;
 };
 
 } // namespace platform

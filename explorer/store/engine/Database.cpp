@@ -102,8 +102,7 @@ Database Database::open(const std::shared_ptr<WorkspaceState>& workspace, const 
     state->hostPath = DatabasePath::existingHostPath(state->name);
     state->lock =
         FileLock::acquire(state->hostPath, exclusive ? FileLock::Mode::Exclusive : FileLock::Mode::Shared, state->name);
-    state->connection =
-        KeptConnections::instance().take(state->hostPath, state->lock.identity(), readOnly, state->name, state->opened);
+    state->connection = KeptConnections::instance().take(state->hostPath, state->lock.file(), readOnly, state->name);
     for (int level = 1; level <= workspace->transactionLevel; ++level)
         state->connection.execute(WorkspaceState::beginStatement(level));
     return Database(std::move(state));

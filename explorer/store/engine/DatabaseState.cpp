@@ -16,7 +16,7 @@ void DatabaseState::close()
 {
     // A read-only open writes nothing into its file.
     KeptConnections::instance().keep(std::move(connection), hostPath, lock.identity(),
-                                     readOnly ? std::optional(opened) : std::nullopt);
+                                     readOnly ? std::optional(lock.file()) : std::nullopt);
     lock.release();
 }
 

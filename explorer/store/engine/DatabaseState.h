@@ -6,7 +6,6 @@
 #include <QString>
 
 #include "explorer/store/engine/FileLock.h"
-#include "explorer/store/engine/FileState.h"
 #include "explorer/store/engine/SqliteConnection.h"
 
 namespace store {
@@ -29,7 +28,6 @@ struct DatabaseState {
     QString hostPath;
     bool readOnly = false;
     FileLock lock;
-    FileState opened; // how the file stood when it was opened
     SqliteConnection connection;
     int recordsAffected = 0;
     std::vector<std::weak_ptr<RecordsetState>> recordsets;

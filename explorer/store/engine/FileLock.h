@@ -9,6 +9,7 @@
 namespace store {
 
 using FileIdentity = platform::FileIdentity;
+using FileState = platform::FileState;
 
 // The lock that keeps exclusive and shared opens apart, between processes and between opens of
 // one process: the platform's share lock on the database file, held while the database is open.
@@ -23,6 +24,8 @@ public:
     static FileLock acquire(const QString& hostPath, Mode mode, const QString& displayPath);
 
     FileIdentity identity() const { return m_lock.identity(); }
+    // How the file stood at its path once locked.
+    const FileState& file() const { return m_lock.file(); }
     void release() { m_lock.release(); }
 
     // The identity of the file at hostPath now; a default identity when there is none.

@@ -114,10 +114,10 @@ private:
 // next copy into the same file; detached however else the copy ends.
 class Attachment {
 public:
-    Attachment(SqliteConnection& connection, const QString& hostPath, const QString& displayPath)
+    Attachment(SqliteConnection& connection, const QString& hostPath, const FileState& now, const QString& displayPath)
         : m_connection(connection), m_hostPath(hostPath)
     {
-        m_connection.attachKept(hostPath, targetSchema, displayPath);
+        m_connection.attachKept(hostPath, now, targetSchema, displayPath);
     }
     ~Attachment()
     {
@@ -139,14 +139,14 @@ private:
 
 // The target attached to the source connection, and one INSERT ... SELECT: what the sqlite3
 // shell would do, and the cheapest way.
-int throughAttachment(SqliteConnection& source, const QString& targetHost, const QString& targetPath,
-                      const TranslatedStatement& statement, const QString& callerText)
+int throughAttachment(SqliteConnection& source, const QString& targetHost, const FileState& target,
+                      const QString& targetPath, const TranslatedStatement& statement, const QString& callerText)
 {
     // Prepared before the target is attached, or kept from reading it, the select reads only the
     // source's tables; it is gone before the target is, so that nothing keeps the target from
     // being detached.
     const QStringList names = columnNames(source.prepareOnOwnFile(statement.sql, callerText));
-    Attachment attachment(source, targetHost, targetPath);
+    Attachment attachment(source, targetHost, target, targetPath);
     SqliteStatement insert = insertInto(source, targetSchema.toUtf8().constData(),
                                         targetSchema + u'.' + SqlDialect::quoteIdentifier(statement.table),
                                         statement.table, names, statement.sql, callerText);
@@ -228,7 +228,7 @@ int InsertSelect::intoOtherFile(SqliteConnection& source, const FileLock& source
         targetLock = FileLock::acquire(target.hostPath, FileLock::Mode::Shared, target.path);
     if (sameFile || source.inTransaction())
         return throughSecondConnection(source, target.hostPath, target.path, statement, callerText);
-    return throughAttachment(source, target.hostPath, target.path, statement, callerText);
+    return throughAttachment(source, target.hostPath, targetLock.file(), target.path, statement, callerText);
 }
 
 int InsertSelect::intoOpenFile(const SqliteConnection& source, SqliteConnection& target,

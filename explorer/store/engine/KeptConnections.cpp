@@ -11,20 +11,21 @@ KeptConnections& KeptConnections::instance()
     return *kept;
 }
 
-SqliteConnection KeptConnections::take(const QString& hostPath, const FileIdentity& identity, bool readOnly,
-                                       const QString& displayPath, FileState& opened)
+SqliteConnection KeptConnections::take(const QString& hostPath, const FileState& locked, bool readOnly,
+                                       const QString& displayPath)
 {
     SqliteConnection found;
+    bool foundChecked = false;
     std::list<Kept> dropped;
     {
         std::lock_guard guard(m_mutex);
-        const FileState now = FileState::of(hostPath);
-        opened = now;
         for (auto kept = m_kept.begin(); kept != m_kept.end();) {
             const auto next = std::next(kept);
             if (kept->hostPath == hostPath) {
-                if (!found.isOpen() && now.identity == identity && kept->file == now)
+                if (!found.isOpen() && kept->file == locked) {
                     found = std::move(kept->connection);
+                    foundChecked = kept->checked;
+                }
                 // What is left on this path is stale or one too many.
                 dropped.splice(dropped.end(), m_kept, kept);
             }
@@ -36,6 +37,10 @@ SqliteConnection KeptConnections::take(const QString& hostPath, const FileIdenti
             std::erase_if(m_kept,
                           [](const Kept& kept) { return FileState::of(kept.hostPath).identity != kept.file.identity; });
     }
+    if (foundChecked) {
+        found.reuseUnchanged(readOnly, displayPath);
+        return found;
+    }
     if (found.isOpen() && found.reuse(hostPath, readOnly, displayPath))
         return found;
     return SqliteConnection::open(hostPath, readOnly, displayPath);
@@ -46,8 +51,8 @@ void KeptConnections::keep(SqliteConnection connection, const QString& hostPath,
 {
     if (!connection.isOpen() || !connection.becomeIdle())
         return;
-    const FileState file =
-        unchangedSince && unchangedSince->identity == identity ? *unchangedSince : FileState::of(hostPath);
+    const bool unchanged = unchangedSince && unchangedSince->identity == identity;
+    const FileState file = unchanged ? *unchangedSince : FileState::of(hostPath);
     if (file.identity != identity)
         return;
     std::list<Kept> dropped;
@@ -58,7 +63,7 @@ void KeptConnections::keep(SqliteConnection connection, const QString& hostPath,
             dropped.splice(dropped.end(), m_kept, kept);
         kept = next;
     }
-    m_kept.push_front(Kept{hostPath, file, std::move(connection)});
+    m_kept.push_front(Kept{hostPath, file, unchanged, std::move(connection)});
     while (m_kept.size() > bound)
         dropped.splice(dropped.end(), m_kept, std::prev(m_kept.end()));
 }

@@ -7,7 +7,6 @@
 #include <QString>
 
 #include "explorer/store/engine/FileLock.h"
-#include "explorer/store/engine/FileState.h"
 #include "explorer/store/engine/SqliteConnection.h"
 
 namespace store {
@@ -24,11 +23,10 @@ class KeptConnections {
 public:
     static KeptConnections& instance();
 
-    // A connection on the file at hostPath, which the caller holds locked as identity: a kept one
-    // when there is one fit for it, else a new one. readOnly and displayPath as for
-    // SqliteConnection::open. opened is set to how the file stood when it was looked at.
-    SqliteConnection take(const QString& hostPath, const FileIdentity& identity, bool readOnly,
-                          const QString& displayPath, FileState& opened);
+    // A connection on the file at hostPath, which the caller holds locked and which stood as
+    // locked when it was locked: a kept one when there is one fit for it, else a new one.
+    // readOnly and displayPath as for SqliteConnection::open.
+    SqliteConnection take(const QString& hostPath, const FileState& locked, bool readOnly, const QString& displayPath);
     // Keeps a connection on the file at hostPath, which the caller still holds locked as
     // identity; what it has not committed is rolled back. One that cannot be kept idle (a
     // statement still open, another file attached, a write-ahead log) is closed. A connection
@@ -46,6 +44,7 @@ private:
     struct Kept {
         QString hostPath;
         FileState file;
+        bool checked; // whether the connection found the file a database as it stands in file
         SqliteConnection connection;
     };
 

@@ -149,9 +149,10 @@ void SqliteConnection::detach(const QString& schema)
     sqlite3_exec(m_database, (QStringLiteral("DETACH ") + schema).toUtf8().constData(), nullptr, nullptr, nullptr);
 }
 
-void SqliteConnection::attachKept(const QString& hostPath, const QString& schema, const QString& displayPath)
+void SqliteConnection::attachKept(const QString& hostPath, const FileState& now, const QString& schema,
+                                  const QString& displayPath)
 {
-    if (m_kept && m_kept->hostPath == hostPath && m_kept->schema == schema && FileState::of(hostPath) == m_kept->file)
+    if (m_kept && m_kept->hostPath == hostPath && m_kept->schema == schema && now == m_kept->file)
         return;
     if (m_kept)
         detach(m_kept->schema);
@@ -235,11 +236,16 @@ bool SqliteConnection::becomeIdle()
     return true;
 }
 
-bool SqliteConnection::reuse(const QString& hostPath, bool readOnly, const QString& displayPath)
+void SqliteConnection::reuseUnchanged(bool readOnly, const QString& displayPath)
 {
     m_displayPath = displayPath;
     m_readOnly = readOnly;
     *m_refused = readOnly ? refuseChangesToMainFlag : 0;
+}
+
+bool SqliteConnection::reuse(const QString& hostPath, bool readOnly, const QString& displayPath)
+{
+    reuseUnchanged(readOnly, displayPath);
     try {
         checkFile(hostPath, QStringLiteral("main"), readOnly, displayPath);
     } catch (const platform::RuntimeError&) {

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "explorer/store/engine/FileState.h"
+#include "explorer/store/engine/FileLock.h"
 #include "explorer/store/engine/SqliteStatement.h"
 #include "explorer/store/engine/StatementCache.h"
 #include "platform/RuntimeError.h"
@@ -41,6 +41,8 @@ public:
     // Makes an idle connection on hostPath serve an open as open would make it; false when the
     // file is no longer one it may open.
     bool reuse(const QString& hostPath, bool readOnly, const QString& displayPath);
+    // As reuse, for a file unchanged since the connection last found it a database it may open.
+    void reuseUnchanged(bool readOnly, const QString& displayPath);
 
     // Runs statements of the engine's own (transactions, pragmas).
     void execute(const QString& sql);
@@ -54,8 +56,8 @@ public:
     void attach(const QString& hostPath, const QString& schema, const QString& displayPath);
     void detach(const QString& schema);
     // As attach, but leaves attached a file that keepAttached kept under schema, when it is at
-    // hostPath still and unchanged since.
-    void attachKept(const QString& hostPath, const QString& schema, const QString& displayPath);
+    // hostPath still and unchanged since: now is how the file at hostPath stands.
+    void attachKept(const QString& hostPath, const FileState& now, const QString& schema, const QString& displayPath);
     // Keeps the file attached under schema, as it now stands, for the next attachKept.
     void keepAttached(const QString& hostPath, const QString& schema);
     // As prepare, for a statement that may read only this connection's own file: a kept

@@ -157,6 +157,25 @@ TEST_F(KeptConnectionTest, AFileOverwrittenWhileOpenReadOnlyIsReadAfresh)
     EXPECT_EQ(keysThroughTheEngine(archive, true), QStringList{QStringLiteral("K7")});
 }
 
+TEST_F(KeptConnectionTest, AFileOverwrittenWithTextWhileOpenIsRefusedAtTheNextOpen)
+{
+    for (const bool readOnly : {true, false}) {
+        const QString overwritten = cardArchive(readOnly ? QStringLiteral("R") : QStringLiteral("W"));
+        addCard(overwritten, QStringLiteral("K1"));
+        keysThroughTheEngine(overwritten, true);
+        {
+            Workspace session = workspace();
+            Database database = session.OpenDatabase(overwritten, false, readOnly);
+            QFile file(hostPath(overwritten));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("no database any more");
+            file.close();
+            database.Close();
+        }
+        EXPECT_EQ(RUNTIME_ERROR_OF(keysThroughTheEngine(overwritten, true)), 3343) << "read-only " << readOnly;
+    }
+}
+
 TEST_F(KeptConnectionTest, WhatATransactionLeftUncommittedIsNotKept)
 {
     cardArchive(QStringLiteral("A"));

@@ -1,16 +1,19 @@
-#include "explorer/store/engine/FileState.h"
-
-#include <sys/stat.h>
+#include "platform/FileState.h"
 
 #include <QFile>
 
-namespace store {
+namespace platform {
 
 FileState FileState::of(const QString& hostPath)
 {
     struct stat status {};
     if (::stat(QFile::encodeName(hostPath).constData(), &status) != 0)
         return {};
+    return of(status);
+}
+
+FileState FileState::of(const struct stat& status)
+{
     return {{status.st_dev, status.st_ino}, status.st_size, status.st_mtim, status.st_ctim};
 }
 
@@ -21,4 +24,4 @@ bool FileState::operator==(const FileState& other) const
            changed.tv_nsec == other.changed.tv_nsec;
 }
 
-} // namespace store
+} // namespace platform
