@@ -1,8 +1,11 @@
 #include "fuzz/StatementCheck.h"
 
+#include <functional>
+
 #include <sqlite3.h>
 
 #include "explorer/store/engine/SqlDialect.h"
+#include "explorer/store/engine/TranslatedStatements.h"
 #include "fuzz/FuzzWorld.h"
 #include "platform/RuntimeError.h"
 
@@ -46,6 +49,22 @@ QString preparedBroken(sqlite3* database, const QString& sql, const QStringList&
     return broken;
 }
 
+struct TranslationOutcome {
+    store::TranslatedStatement translated;
+    int error = 0;
+    QString description;
+    friend bool operator==(const TranslationOutcome&, const TranslationOutcome&) = default;
+};
+
+TranslationOutcome outcomeOf(const std::function<store::TranslatedStatement()>& translate)
+{
+    try {
+        return {translate(), 0, {}};
+    } catch (const platform::RuntimeError& error) {
+        return {{}, error.number(), error.description()};
+    }
+}
+
 sqlite3* openArchive()
 {
     sqlite3* database = nullptr;
@@ -57,17 +76,18 @@ sqlite3* openArchive()
 } // namespace
 
 // A statement of the dialect becomes one SQLite statement, its texts bound as parameters, and a
-// select stays a select; what the dialect cannot read it refuses with an error.
+// select stays a select; what the dialect cannot read it refuses with an error; the translation
+// the engine remembers by shape is the dialect's own, error for error.
 QString checkStatement(const QByteArray& input)
 {
     static sqlite3* database = openArchive();
     const QString text = QString::fromUtf8(input.first(std::min(input.size(), longestStatement)));
-    store::TranslatedStatement statement;
-    try {
-        statement = store::SqlDialect::translateStatement(text);
-    } catch (const platform::RuntimeError&) {
+    const TranslationOutcome direct = outcomeOf([&] { return store::SqlDialect::translateStatement(text); });
+    if (outcomeOf([&] { return store::TranslatedStatements::instance().statement(text); }) != direct)
+        return QStringLiteral("\"%1\" translates otherwise when remembered by its shape").arg(text);
+    if (direct.error != 0)
         return QString();
-    }
+    const store::TranslatedStatement& statement = direct.translated;
     const bool reads = statement.kind == Kind::Select;
     if (QString broken = preparedBroken(database, statement.sql, statement.parameters, reads); !broken.isEmpty())
         return broken;

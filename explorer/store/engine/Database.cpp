@@ -11,7 +11,7 @@
 #include "explorer/store/engine/InsertSelect.h"
 #include "explorer/store/engine/KeptConnections.h"
 #include "explorer/store/engine/RecordsetState.h"
-#include "explorer/store/engine/SqlDialect.h"
+#include "explorer/store/engine/TranslatedStatements.h"
 #include "explorer/store/engine/WorkspaceState.h"
 
 namespace store {
@@ -111,7 +111,7 @@ Database Database::open(const std::shared_ptr<WorkspaceState>& workspace, const 
 void Database::Execute(const QString& statement)
 {
     DatabaseState& database = state();
-    const TranslatedStatement translated = SqlDialect::translateStatement(statement);
+    const TranslatedStatement translated = TranslatedStatements::instance().statement(statement);
     if (translated.kind == TranslatedStatement::Kind::Select)
         throw engineError::make(engineError::SelectNotExecutable);
     database.recordsAffected = 0;
@@ -146,7 +146,7 @@ int Database::RecordsAffected() const
 Recordset Database::OpenRecordset(const QString& source)
 {
     DatabaseState& database = state();
-    const TranslatedStatement translated = SqlDialect::translateSelect(source);
+    const TranslatedStatement translated = TranslatedStatements::instance().select(source);
     auto recordset = std::make_shared<RecordsetState>();
     recordset->database = m_state;
 

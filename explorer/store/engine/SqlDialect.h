@@ -17,6 +17,8 @@ struct TranslatedStatement {
     QString table;          // Select reading one table: that table; INSERT ... SELECT: the target table
     QString rowidSql;       // Select reading one table: the same select with the row id first
     QString targetFile;     // CrossFileInsert: the file after IN, as written
+
+    friend bool operator==(const TranslatedStatement&, const TranslatedStatement&) = default;
 };
 
 struct TranslatedExpression {
