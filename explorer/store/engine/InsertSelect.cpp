@@ -1,5 +1,8 @@
 #include "explorer/store/engine/InsertSelect.h"
 
+#include <array>
+#include <cstring>
+
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -16,13 +19,52 @@ namespace {
 
 const QString targetSchema = QStringLiteral("target_file");
 
-QStringList columnNames(const SqliteStatement& select)
-{
-    QStringList names;
-    for (int column = 0; column < select.columnCount(); ++column)
-        names.append(select.columnName(column));
-    return names;
-}
+// The names of a select's columns, kept as SQLite gives them: a copy lists them in its INSERT
+// each time, and looks at them one by one only when that fails.
+class SelectColumns {
+public:
+    explicit SelectColumns(const SqliteStatement& select) : m_count(select.columnCount())
+    {
+        m_names.reserve(16 * m_count);
+        for (int column = 0; column < m_count; ++column) {
+            const char* name = sqlite3_column_name(select.handle(), column);
+            m_names.append(name, qsizetype(std::strlen(name) + 1));
+        }
+    }
+
+    int count() const { return m_count; }
+    // The names, each ended by a null.
+    const QByteArray& names() const { return m_names; }
+
+    QStringList nameList() const
+    {
+        QStringList names;
+        for (const QByteArray& name : m_names.split('\0').first(m_count))
+            names.append(QString::fromUtf8(name));
+        return names;
+    }
+
+    // The names quoted for SQLite and joined by commas.
+    QByteArray quotedList() const
+    {
+        QByteArray list;
+        list.reserve(m_names.size() * 2);
+        for (const char* name = m_names.constData(); name < m_names.constEnd(); name += std::strlen(name) + 1) {
+            if (!list.isEmpty())
+                list.append(", ");
+            list.append('"');
+            QByteArrayView rest(name);
+            for (qsizetype quote; (quote = rest.indexOf('"')) >= 0; rest = rest.sliced(quote + 1))
+                list.append(rest.first(quote + 1)).append('"');
+            list.append(rest).append('"');
+        }
+        return list;
+    }
+
+private:
+    int m_count;
+    QByteArray m_names; // each ended by a null
+};
 
 // The columns of table in schema that take the named columns of a select, in their order;
 // SQLite finds a column by its name ignoring case, as the engine does.
@@ -41,19 +83,46 @@ QStringList matchingColumns(const SqliteConnection& connection, const char* sche
     return matching;
 }
 
-// "INSERT INTO into (the named columns) rest" on connection, where into is table in schema. One
-// that prepares names a table and columns that schema has: only when it does not are they looked
-// up one by one, for the engine's own error.
+// The texts of the last few INSERTs made for copies, by what they are made of: copying card
+// after card writes the same few again and again.
+class InsertTexts {
+public:
+    // "INSERT INTO into (the select's columns) rest".
+    static QString of(const QString& into, const SelectColumns& columns, const QString& rest)
+    {
+        thread_local InsertTexts texts;
+        for (const Made& made : texts.m_made) {
+            if (made.into == into && made.rest == rest && made.columns == columns.names())
+                return made.sql;
+        }
+        QString sql = QStringLiteral("INSERT INTO ") + into + QStringLiteral(" (") +
+                      QString::fromUtf8(columns.quotedList()) + QStringLiteral(") ") + rest;
+        texts.m_made[texts.m_next] = Made{into, rest, columns.names(), sql};
+        texts.m_next = (texts.m_next + 1) % texts.m_made.size();
+        return sql;
+    }
+
+private:
+    struct Made {
+        QString into;
+        QString rest;
+        QByteArray columns;
+        QString sql;
+    };
+    std::array<Made, 8> m_made;
+    std::size_t m_next = 0;
+};
+
+// "INSERT INTO into (the select's columns) rest" on connection, where into is table in schema.
+// One that prepares names a table and columns that schema has: only when it does not are they
+// looked up one by one, for the engine's own error.
 SqliteStatement insertInto(SqliteConnection& connection, const char* schema, const QString& into, const QString& table,
-                           const QStringList& names, const QString& rest, const QString& callerText)
+                           const SelectColumns& columns, const QString& rest, const QString& callerText)
 {
-    QStringList columns;
-    for (const QString& name : names)
-        columns.append(SqlDialect::quoteIdentifier(name));
-    const QString sql = QStringLiteral("INSERT INTO %1 (%2) ").arg(into, columns.join(QStringLiteral(", "))) + rest;
+    const QString sql = InsertTexts::of(into, columns, rest);
     if (std::optional<SqliteStatement> insert = connection.tryPrepare(sql, callerText))
         return std::move(*insert);
-    matchingColumns(connection, schema, table, names);
+    matchingColumns(connection, schema, table, columns.nameList());
     return connection.prepare(sql, callerText);
 }
 
@@ -145,11 +214,11 @@ int throughAttachment(SqliteConnection& source, const QString& targetHost, const
     // Prepared before the target is attached, or kept from reading it, the select reads only the
     // source's tables; it is gone before the target is, so that nothing keeps the target from
     // being detached.
-    const QStringList names = columnNames(source.prepareOnOwnFile(statement.sql, callerText));
+    const SelectColumns columns(source.prepareOnOwnFile(statement.sql, callerText));
     Attachment attachment(source, targetHost, target, targetPath);
     SqliteStatement insert = insertInto(source, targetSchema.toUtf8().constData(),
                                         targetSchema + u'.' + SqlDialect::quoteIdentifier(statement.table),
-                                        statement.table, names, statement.sql, callerText);
+                                        statement.table, columns, statement.sql, callerText);
     insert.bindTexts(statement.parameters);
     insert.step();
     attachment.keep();
@@ -160,12 +229,12 @@ int throughAttachment(SqliteConnection& source, const QString& targetHost, const
 int copyRows(SqliteStatement& select, SqliteConnection& target, const TranslatedStatement& statement,
              const QString& callerText)
 {
-    const QStringList names = columnNames(select);
+    const SelectColumns columns(select);
     QStringList placeholders;
-    for (int column = 0; column < names.size(); ++column)
+    for (int column = 0; column < columns.count(); ++column)
         placeholders.append(QStringLiteral("?"));
     SqliteStatement insert =
-        insertInto(target, "main", SqlDialect::quoteIdentifier(statement.table), statement.table, names,
+        insertInto(target, "main", SqlDialect::quoteIdentifier(statement.table), statement.table, columns,
                    QStringLiteral("VALUES (") + placeholders.join(QStringLiteral(", ")) + u')', callerText);
     int written = 0;
     while (select.step()) {
@@ -199,8 +268,8 @@ int throughSecondConnection(const SqliteConnection& source, const QString& targe
 int InsertSelect::intoSameFile(SqliteConnection& connection, const TranslatedStatement& statement,
                                const QString& callerText)
 {
-    const QStringList columns = matchingColumns(connection, "main", statement.table,
-                                                columnNames(connection.prepare(statement.sql, callerText)));
+    const QStringList columns = matchingColumns(
+        connection, "main", statement.table, SelectColumns(connection.prepare(statement.sql, callerText)).nameList());
     SqliteStatement insert = connection.prepare(
         QStringLiteral("INSERT INTO %1 (%2) ")
                 .arg(SqlDialect::quoteIdentifier(statement.table), columns.join(QStringLiteral(", "))) +
