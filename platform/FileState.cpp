@@ -6,8 +6,13 @@ namespace platform {
 
 FileState FileState::of(const QString& hostPath)
 {
+    return of(QFile::encodeName(hostPath).constData());
+}
+
+FileState FileState::of(const char* encodedHostPath)
+{
     struct stat status {};
-    if (::stat(QFile::encodeName(hostPath).constData(), &status) != 0)
+    if (::stat(encodedHostPath, &status) != 0)
         return {};
     return of(status);
 }

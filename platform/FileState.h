@@ -26,6 +26,8 @@ struct FileState {
 
     // The file at hostPath now; a default state when there is none.
     static FileState of(const QString& hostPath);
+    // The same, for the path as the host encodes it.
+    static FileState of(const char* encodedHostPath);
     static FileState of(const struct stat& status);
     bool operator==(const FileState& other) const;
 };

@@ -138,7 +138,7 @@ ShareLock ShareLock::tryAcquire(const QString& hostPath, Mode mode)
         pool().addHolder(identity);
         // A file replaced between opening and locking (a compaction renames a new file over the
         // old one) is locked again under its new identity.
-        if (const FileState file = FileState::of(hostPath); file.identity == identity)
+        if (const FileState file = FileState::of(encoded.constData()); file.identity == identity)
             return ShareLock(descriptor, file);
         pool().release(identity, descriptor);
     }

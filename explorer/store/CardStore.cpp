@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <QStringBuilder>
+
 #include "explorer/store/CardSchema.h"
 #include "explorer/store/ExplorerState.h"
 #include "explorer/store/engine/DatabaseSession.h"
@@ -61,8 +63,9 @@ private:
 QString copyStatement(const QString& sourceTable, const QString& targetPath, const QString& targetTable,
                       const QString& whereClause)
 {
-    return QStringLiteral("INSERT INTO  ") + targetTable + QStringLiteral(" IN \"") + targetPath +
-           QStringLiteral("\" SELECT * FROM ") + sourceTable + QLatin1Char(' ') + whereClause;
+    // Built in one allocation: a copy of many cards makes one for each card and table.
+    return QStringLiteral("INSERT INTO  ") % targetTable % QStringLiteral(" IN \"") % targetPath %
+           QStringLiteral("\" SELECT * FROM ") % sourceTable % QLatin1Char(' ') % whereClause;
 }
 
 } // namespace
