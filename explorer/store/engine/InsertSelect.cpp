@@ -1,8 +1,8 @@
 #include "explorer/store/engine/InsertSelect.h"
 
-#include <array>
 #include <cstring>
 
+#include <QStringBuilder>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -10,6 +10,7 @@
 #include "explorer/store/engine/DatabasePath.h"
 #include "explorer/store/engine/EngineError.h"
 #include "explorer/store/engine/FileLock.h"
+#include "explorer/store/engine/RecentTexts.h"
 #include "explorer/store/engine/SqliteConnection.h"
 #include "platform/RuntimeError.h"
 
@@ -83,34 +84,12 @@ QStringList matchingColumns(const SqliteConnection& connection, const char* sche
     return matching;
 }
 
-// The texts of the last few INSERTs made for copies, by what they are made of: copying card
-// after card writes the same few again and again.
-class InsertTexts {
-public:
-    // "INSERT INTO into (the select's columns) rest".
-    static QString of(const QString& into, const SelectColumns& columns, const QString& rest)
-    {
-        thread_local InsertTexts texts;
-        for (const Made& made : texts.m_made) {
-            if (made.into == into && made.rest == rest && made.columns == columns.names())
-                return made.sql;
-        }
-        QString sql = QStringLiteral("INSERT INTO ") + into + QStringLiteral(" (") +
-                      QString::fromUtf8(columns.quotedList()) + QStringLiteral(") ") + rest;
-        texts.m_made[texts.m_next] = Made{into, rest, columns.names(), sql};
-        texts.m_next = (texts.m_next + 1) % texts.m_made.size();
-        return sql;
-    }
-
-private:
-    struct Made {
-        QString into;
-        QString rest;
-        QByteArray columns;
-        QString sql;
-    };
-    std::array<Made, 8> m_made;
-    std::size_t m_next = 0;
+// What an INSERT of a copy is made of.
+struct InsertParts {
+    QString into;
+    QString rest;
+    QByteArray columns; // the select's column names, each ended by a null
+    friend bool operator==(const InsertParts&, const InsertParts&) = default;
 };
 
 // "INSERT INTO into (the select's columns) rest" on connection, where into is table in schema.
@@ -119,7 +98,12 @@ private:
 SqliteStatement insertInto(SqliteConnection& connection, const char* schema, const QString& into, const QString& table,
                            const SelectColumns& columns, const QString& rest, const QString& callerText)
 {
-    const QString sql = InsertTexts::of(into, columns, rest);
+    // Copying card after card makes the same few texts again and again.
+    thread_local RecentTexts<InsertParts> made;
+    const QString sql = made.of(InsertParts{into, rest, columns.names()}, [&]() -> QString {
+        return QStringLiteral("INSERT INTO ") % into % QStringLiteral(" (") % QString::fromUtf8(columns.quotedList()) %
+               QStringLiteral(") ") % rest;
+    });
     if (std::optional<SqliteStatement> insert = connection.tryPrepare(sql, callerText))
         return std::move(*insert);
     matchingColumns(connection, schema, table, columns.nameList());

@@ -10,12 +10,39 @@
 #include "explorer/store/engine/DatabaseState.h"
 #include "explorer/store/engine/EngineError.h"
 #include "explorer/store/engine/FieldValue.h"
+#include "explorer/store/engine/RecentTexts.h"
 #include "explorer/store/engine/RecordsetState.h"
 #include "explorer/store/engine/SqlDialect.h"
 
 namespace store {
 
 namespace {
+
+// What a statement writing a recordset's row is made of.
+struct WriteParts {
+    QString table;
+    bool adding;
+    QStringList columns;
+    friend bool operator==(const WriteParts&, const WriteParts&) = default;
+};
+
+// The INSERT (adding) or UPDATE by row id of the columns of table.
+QString writeText(const QString& table, bool adding, const QStringList& columns)
+{
+    QStringList names;
+    QStringList placeholders;
+    for (const QString& column : columns) {
+        names.append(SqlDialect::quoteIdentifier(column) + (adding ? QString() : QStringLiteral(" = ?")));
+        placeholders.append(QStringLiteral("?"));
+    }
+    const QString quotedTable = SqlDialect::quoteIdentifier(table);
+    if (!adding)
+        return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedTable, names.join(QStringLiteral(", ")));
+    if (names.isEmpty())
+        return QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable);
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(quotedTable, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")));
+}
 
 using automation::Variant;
 using Position = RecordsetState::Position;
@@ -344,23 +371,14 @@ SqliteStatement& Recordset::writeStatement(WriteStatement& write, bool adding)
         return *write.statement;
     write.statement.reset();
     QStringList names;
-    QStringList placeholders;
     for (std::size_t i = 0; i < recordset.columns.size(); ++i) {
-        if (recordset.changed[i]) {
-            names.append(SqlDialect::quoteIdentifier(recordset.columns[i].originName) +
-                         (adding ? QString() : QStringLiteral(" = ?")));
-            placeholders.append(QStringLiteral("?"));
-        }
+        if (recordset.changed[i])
+            names.append(recordset.columns[i].originName);
     }
-    const QString table = SqlDialect::quoteIdentifier(recordset.table);
-    QString sql;
-    if (!adding)
-        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table, names.join(QStringLiteral(", ")));
-    else if (names.isEmpty())
-        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
-    else
-        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(table, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")));
+    // Each recordset a card's import opens writes the same columns as the card before.
+    thread_local RecentTexts<WriteParts> made;
+    const QString sql =
+        made.of(WriteParts{recordset.table, adding, names}, [&] { return writeText(recordset.table, adding, names); });
     write.statement.emplace(recordset.database->connection.prepare(sql, QString()));
     write.columns = recordset.changed;
     return *write.statement;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <QStringEncoder>
+
 #include <sqlite3.h>
 
 #include "explorer/store/engine/SqliteConnection.h"
@@ -75,8 +77,16 @@ void SqliteStatement::bindDouble(int index, double value)
 
 void SqliteStatement::bindText(int index, const QString& value)
 {
-    const QByteArray utf8 = value.toUtf8();
-    sqlite3_bind_text(m_statement, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    // SQLite copies the text: converting it into one buffer kept for the next values spares an
+    // allocation for each of the many values a card's rows bind.
+    constexpr qsizetype keptBufferSize = 64 * 1024;
+    thread_local QStringEncoder toUtf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    thread_local QByteArray buffer(keptBufferSize, Qt::Uninitialized);
+    const qsizetype needed = toUtf8.requiredSpace(value.size());
+    QByteArray large;
+    char* const start = needed <= keptBufferSize ? buffer.data() : (large.resize(needed), large.data());
+    const char* const end = toUtf8.appendToBuffer(start, value);
+    sqlite3_bind_text(m_statement, index, start, int(end - start), SQLITE_TRANSIENT);
 }
 
 void SqliteStatement::bindUtf16(int index, QStringView text)
