@@ -15,13 +15,14 @@ namespace {
 // What stands in a statement's shape for the value of its index-th text.
 const QChar markerStart = QChar(1);
 
-// Appends the marker of the index-th text, as a text of the dialect.
+// Appends the marker of the index-th text, as a text of the dialect. The space before it keeps
+// it apart from a text just before, which may have been written between the other quotes.
 void appendMarker(QString& marked, qsizetype index)
 {
     char digits[24];
     const char* const end = std::to_chars(std::begin(digits), std::end(digits), index).ptr;
-    char16_t text[std::size(digits) + 3] = {u'\'', markerStart.unicode()};
-    qsizetype length = 2;
+    char16_t text[std::size(digits) + 4] = {u' ', u'\'', markerStart.unicode()};
+    qsizetype length = 3;
     for (const char* digit = digits; digit != end; ++digit)
         text[length++] = char16_t(*digit);
     text[length++] = u'\'';

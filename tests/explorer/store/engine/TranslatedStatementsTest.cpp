@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "SELECT * FROM Modelli WHERE Data > #1/2/2020# AND PCMTV <> '#3/4/2021#'"},
         ShapeCase{"UPDATE Modelli SET DescCapo = 'Gonna' & ' ' & PCMTV WHERE PCMTV IN ('A1', 'B1')",
                   "UPDATE Modelli SET DescCapo = 'x' & 'y' & PCMTV WHERE PCMTV IN ('\0010', '\0011')"},
+        ShapeCase{"DELETE * FROM Modelli WHERE PCMTV IN ('A'\"B\", 'C')",
+                  "DELETE * FROM Modelli WHERE PCMTV IN (''''\"\"\"\", '')"},
         ShapeCase{"Modelli", "SchedaModello"},
         ShapeCase{"SELECT * FROM Modelli WHERE PCMTV = 'A1", "SELECT * FROM Modelli WHERE PCMTV = 'A2"},
         ShapeCase{"SELECT * FROM [Modelli WHERE PCMTV = 'A1'", "SELECT * FROM Modelli WHERE PCMTV = #1/2/2020"},
