@@ -28,9 +28,6 @@ public:
     const FileState& file() const { return m_lock.file(); }
     void release() { m_lock.release(); }
 
-    // The identity of the file at hostPath now; a default identity when there is none.
-    static FileIdentity identityOf(const QString& hostPath) { return platform::ShareLock::identityOf(hostPath); }
-
 private:
     explicit FileLock(platform::ShareLock lock) : m_lock(std::move(lock)) {}
 

@@ -20,8 +20,8 @@ namespace {
 
 const QString targetSchema = QStringLiteral("target_file");
 
-// The names of a select's columns, kept as SQLite gives them: a copy lists them in its INSERT
-// each time, and looks at them one by one only when that fails.
+// The names of a select's columns, kept as SQLite gives them: a copy finds the INSERT it made for
+// the same columns before without converting a name.
 class SelectColumns {
 public:
     explicit SelectColumns(const SqliteStatement& select) : m_count(select.columnCount())
@@ -43,23 +43,6 @@ public:
         for (const QByteArray& name : m_names.split('\0').first(m_count))
             names.append(QString::fromUtf8(name));
         return names;
-    }
-
-    // The names quoted for SQLite and joined by commas.
-    QByteArray quotedList() const
-    {
-        QByteArray list;
-        list.reserve(m_names.size() * 2);
-        for (const char* name = m_names.constData(); name < m_names.constEnd(); name += std::strlen(name) + 1) {
-            if (!list.isEmpty())
-                list.append(", ");
-            list.append('"');
-            QByteArrayView rest(name);
-            for (qsizetype quote; (quote = rest.indexOf('"')) >= 0; rest = rest.sliced(quote + 1))
-                list.append(rest.first(quote + 1)).append('"');
-            list.append(rest).append('"');
-        }
-        return list;
     }
 
 private:
@@ -101,7 +84,10 @@ SqliteStatement insertInto(SqliteConnection& connection, const char* schema, con
     // Copying card after card makes the same few texts again and again.
     thread_local RecentTexts<InsertParts> made;
     const QString sql = made.of(InsertParts{into, rest, columns.names()}, [&]() -> QString {
-        return QStringLiteral("INSERT INTO ") % into % QStringLiteral(" (") % QString::fromUtf8(columns.quotedList()) %
+        QStringList quoted;
+        for (const QString& name : columns.nameList())
+            quoted.append(SqlDialect::quoteIdentifier(name));
+        return QStringLiteral("INSERT INTO ") % into % QStringLiteral(" (") % quoted.join(QStringLiteral(", ")) %
                QStringLiteral(") ") % rest;
     });
     if (std::optional<SqliteStatement> insert = connection.tryPrepare(sql, callerText))

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/ShareLock.h"
+#include "platform/FileState.h"
 
 namespace store {
 

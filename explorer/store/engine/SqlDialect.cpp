@@ -380,13 +380,9 @@ TranslatedStatement translateInsert(const QList<Token>& tokens, const QString& s
 
 QString SqlDialect::quoteIdentifier(const QString& name)
 {
-    QString inner = name;
-    inner.replace(u'"', QStringLiteral("\"\""));
-    // Every copy quotes each of its columns: one allocation each.
-    QString quoted;
-    quoted.reserve(inner.size() + 2);
-    quoted.append(u'"').append(inner).append(u'"');
-    return quoted;
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 TranslatedStatement SqlDialect::translateStatement(const QString& statement)

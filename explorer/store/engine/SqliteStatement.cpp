@@ -84,7 +84,11 @@ void SqliteStatement::bindText(int index, const QString& value)
     thread_local QByteArray buffer(keptBufferSize, Qt::Uninitialized);
     const qsizetype needed = toUtf8.requiredSpace(value.size());
     QByteArray large;
-    char* const start = needed <= keptBufferSize ? buffer.data() : (large.resize(needed), large.data());
+    char* start = buffer.data();
+    if (needed > keptBufferSize) {
+        large.resize(needed);
+        start = large.data();
+    }
     const char* const end = toUtf8.appendToBuffer(start, value);
     sqlite3_bind_text(m_statement, index, start, int(end - start), SQLITE_TRANSIENT);
 }
